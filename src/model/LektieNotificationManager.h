@@ -1,0 +1,57 @@
+#pragma once
+
+#include "Records.h"
+#include "platform/NotificationCenter.h"
+
+#include <QObject>
+#include <functional>
+
+namespace tavlen {
+
+class Clock;
+
+// Keeps the desktop's pending notifications in line with the homework: a daily
+// summary at 18:00 and up to three reminders before each open deadline. Every
+// refresh throws away the requests it made earlier and schedules them anew.
+// Overlapping refreshes are run one after another, and a refresh that is still
+// waiting to start is replaced by a newer one, so the schedule left when all
+// are done matches the lists of the last call.
+class LektieNotificationManager : public QObject {
+    Q_OBJECT
+public:
+    static inline const QString dailySummaryIdentifier = QStringLiteral("daily-summary");
+    static inline const QString lektieReminderPrefix = QStringLiteral("lektie-reminder-");
+
+    LektieNotificationManager(NotificationCenter& center, const Clock& clock,
+                              QObject* parent = nullptr);
+
+    NotificationCenter& center() const { return m_center; }
+
+    // Asynchronous; `done` (optional) is called once a refresh that saw these
+    // lists, or newer ones, has finished.
+    void refreshNotifications(const QList<Lektie>& lektier, const QList<Fag>& fag,
+                              std::function<void()> done = {});
+
+    bool isIdle() const;
+
+    static QString reminderIdentifier(const Lektie& lektie, int daysBefore);
+    static QString reminderTitle(int daysBefore);
+    static QString reminderBody(const Lektie& lektie, const QList<Fag>& fag, int daysBefore);
+    static QString subjectName(const QUuid& fagId, const QList<Fag>& fag); // "Ukendt fag" if none
+
+Q_SIGNALS:
+    void refreshFinished();
+
+private:
+    // implementation detail: the helper's choice
+    struct Run;
+    void startNext();
+
+    NotificationCenter& m_center;
+    const Clock& m_clock;
+    bool m_running = false;
+    struct Pending;
+    std::unique_ptr<Pending> m_pending;
+};
+
+} // namespace tavlen

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "NotificationCenter.h"
+
+namespace tavlen {
+
+class Clock;
+
+// The Linux notification center: keeps the pending requests (also on disk, so a
+// reminder that fell due while Tavlen was not running is delivered at the next
+// start), checks the wall clock regularly and delivers due requests through the
+// freedesktop notification service on the session bus.
+// (Public surface agreed with the application shell; internals are free.)
+class DesktopNotificationCenter : public NotificationCenter {
+    Q_OBJECT
+public:
+    // stateDir: where the pending list is kept, normally $XDG_STATE_HOME/Tavlen.
+    // Loading happens here: one-time requests that fell due while the program was
+    // not running are delivered once, before anything else can change the list.
+    DesktopNotificationCenter(const Clock& clock, const QString& stateDir,
+                              QObject* parent = nullptr);
+    ~DesktopNotificationCenter() override;
+
+    static QString stateDirFromEnvironment(); // $XDG_STATE_HOME/Tavlen or ~/.local/state/Tavlen
+
+    void authorizationStatus(StatusCompletion done) override;
+    void requestAuthorization(AuthorizationCompletion done) override;
+    void pendingRequests(PendingCompletion done) override;
+    void add(const NotificationRequest& request, AddCompletion done) override;
+    void removePending(const QStringList& identifiers, Completion done) override;
+
+Q_SIGNALS:
+    // The pupil clicked a delivered notification (its default action).
+    void activated();
+};
+
+} // namespace tavlen

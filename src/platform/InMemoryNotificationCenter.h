@@ -1,0 +1,57 @@
+#pragma once
+
+#include "NotificationCenter.h"
+
+#include <QHash>
+#include <deque>
+
+namespace tavlen {
+
+// A notification center that only keeps its pending requests in memory, for
+// tests and benchmarks. Completions are queued on the event loop by default;
+// in manual mode they wait until the test releases them, in any order.
+class InMemoryNotificationCenter : public NotificationCenter {
+    Q_OBJECT
+public:
+    enum class Mode { Queued, Immediate, Manual };
+
+    explicit InMemoryNotificationCenter(QObject* parent = nullptr);
+
+    void authorizationStatus(StatusCompletion done) override;
+    void requestAuthorization(AuthorizationCompletion done) override;
+    void pendingRequests(PendingCompletion done) override;
+    void add(const NotificationRequest& request, AddCompletion done) override;
+    void removePending(const QStringList& identifiers, Completion done) override;
+
+    // Test controls.
+    void setMode(Mode mode) { m_mode = mode; }
+    void setStatus(AuthorizationStatus status) { m_status = status; }
+    void setGrantOnRequest(bool grant) { m_grantOnRequest = grant; }
+    void setAddError(const QString& error) { m_addError = error; } // every add fails
+    int authorizationRequests() const { return m_authorizationRequests; }
+
+    QList<NotificationRequest> pending() const;    // in order of first addition
+    std::optional<NotificationRequest> pendingRequest(const QString& identifier) const;
+    QStringList lastRemoved() const { return m_lastRemoved; }
+
+    // Manual mode: each operation takes effect when its completion is released.
+    int heldCompletions() const { return int(m_held.size()); }
+    void releaseOldest();
+    void releaseNewest();
+    void releaseAll(); // oldest first
+
+private:
+    void complete(std::function<void()> effectAndCompletion);
+
+    Mode m_mode = Mode::Queued;
+    AuthorizationStatus m_status = AuthorizationStatus::Authorized;
+    bool m_grantOnRequest = true;
+    QString m_addError;
+    int m_authorizationRequests = 0;
+    QStringList m_order;
+    QHash<QString, NotificationRequest> m_requests;
+    QStringList m_lastRemoved;
+    std::deque<std::function<void()>> m_held;
+};
+
+} // namespace tavlen

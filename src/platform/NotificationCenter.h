@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace tavlen {
+
+enum class AuthorizationStatus { NotDetermined, Denied, Authorized, Provisional, Ephemeral };
+
+// Date components of a calendar trigger in local time; absent components match any
+// value. A repeating trigger fires every time its components match.
+struct CalendarTrigger {
+    std::optional<int> year;
+    std::optional<int> month;
+    std::optional<int> day;
+    std::optional<int> hour;
+    std::optional<int> minute;
+    bool repeats = false;
+    friend bool operator==(const CalendarTrigger&, const CalendarTrigger&) = default;
+};
+
+struct NotificationRequest {
+    QString identifier;
+    QString title;
+    QString body;
+    bool defaultSound = true;
+    CalendarTrigger trigger;
+    friend bool operator==(const NotificationRequest&, const NotificationRequest&) = default;
+};
+
+// The desktop's queue of pending local notifications. Every completion is called
+// later on the main thread, never from inside the call that started it.
+class NotificationCenter : public QObject {
+    Q_OBJECT
+public:
+    using StatusCompletion = std::function<void(AuthorizationStatus)>;
+    using AuthorizationCompletion = std::function<void(bool granted, QString error)>;
+    using PendingCompletion = std::function<void(QList<NotificationRequest>)>;
+    using AddCompletion = std::function<void(QString error)>; // empty error on success
+    using Completion = std::function<void()>;
+
+    explicit NotificationCenter(QObject* parent = nullptr) : QObject(parent) {}
+    ~NotificationCenter() override = default;
+
+    virtual void authorizationStatus(StatusCompletion done) = 0;
+    virtual void requestAuthorization(AuthorizationCompletion done) = 0;
+    virtual void pendingRequests(PendingCompletion done) = 0;
+    // Replaces a pending request with the same identifier.
+    virtual void add(const NotificationRequest& request, AddCompletion done) = 0;
+    // Removes the pending requests with these identifiers; others are never touched.
+    virtual void removePending(const QStringList& identifiers, Completion done) = 0;
+};
+
+} // namespace tavlen
