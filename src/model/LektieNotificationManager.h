@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <functional>
+#include <memory>
 
 namespace tavlen {
 
@@ -24,6 +25,7 @@ public:
 
     LektieNotificationManager(NotificationCenter& center, const Clock& clock,
                               QObject* parent = nullptr);
+    ~LektieNotificationManager() override;
 
     NotificationCenter& center() const { return m_center; }
 
@@ -43,9 +45,14 @@ Q_SIGNALS:
     void refreshFinished();
 
 private:
-    // implementation detail: the helper's choice
     struct Run;
     void startNext();
+    void removeManaged(const std::shared_ptr<Run>& run, bool mayAdd);
+    void scheduleAll(const std::shared_ptr<Run>& run);
+    void scheduleDailySummary(const std::shared_ptr<Run>& run, const QList<Lektie>& aktive);
+    void scheduleDeadlineReminders(const std::shared_ptr<Run>& run, const Lektie& lektie);
+    void addRequest(const std::shared_ptr<Run>& run, const NotificationRequest& request);
+    void finish(const std::shared_ptr<Run>& run);
 
     NotificationCenter& m_center;
     const Clock& m_clock;

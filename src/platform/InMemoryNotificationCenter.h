@@ -8,8 +8,11 @@
 namespace tavlen {
 
 // A notification center that only keeps its pending requests in memory, for
-// tests and benchmarks. Completions are queued on the event loop by default;
-// in manual mode they wait until the test releases them, in any order.
+// tests and benchmarks. Queued (default): each operation and its completion run
+// from the event loop, in call order. Immediate: both run inside the call (for
+// benchmarks only; callers must cope with a completion that arrives before the
+// call returns). Manual: each operation waits until the test releases it, in any
+// order; its effect and its completion happen then.
 class InMemoryNotificationCenter : public NotificationCenter {
     Q_OBJECT
 public:
@@ -30,7 +33,7 @@ public:
     void setAddError(const QString& error) { m_addError = error; } // every add fails
     int authorizationRequests() const { return m_authorizationRequests; }
 
-    QList<NotificationRequest> pending() const;    // in order of first addition
+    QList<NotificationRequest> pending() const; // in order of first addition
     std::optional<NotificationRequest> pendingRequest(const QString& identifier) const;
     QStringList lastRemoved() const { return m_lastRemoved; }
 
