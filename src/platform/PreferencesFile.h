@@ -4,9 +4,16 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
 #include <optional>
 
 namespace tavlen {
+
+namespace detail {
+struct PreferencesMember;
+struct PreferencesSnapshot;
+} // namespace detail
 
 // One preferences suite: a JSON object file whose members are the keys.
 // A data value that is JSON is stored as that JSON itself (so "lektier_v4" is a
@@ -38,12 +45,13 @@ public:
     bool remove(const QStringList& keys);
 
 private:
-    struct Snapshot;
-    const Snapshot& current() const;
-    bool write(const QHash<QString, QByteArray>& members, const QStringList& order);
+    const detail::PreferencesSnapshot& current() const;
+    // Applies the change to the members as they are on disk now, under the lock, and
+    // replaces the file atomically.
+    bool update(const std::function<void(QList<detail::PreferencesMember>&)>& change);
 
     QString m_path;
-    mutable std::shared_ptr<Snapshot> m_snapshot;
+    mutable std::shared_ptr<const detail::PreferencesSnapshot> m_snapshot;
 };
 
 // The standard preferences and the suite shared with the desktop widget, both

@@ -1,0 +1,480 @@
+#include "PreferencesFile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+
+#include <rapidjson/document.h>
+#include <rapidjson/memorystream.h>
+#include <rapidjson/reader.h>
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tavlen {
+
+namespace detail {
+
+// One member of the file, its value kept as the JSON text it had in the file, so
+// a write puts the big lists back by concatenation.
+struct PreferencesMember {
+    QString key;
+    QByteArray raw;
+};
+
+struct FileIdentity {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+
+    friend bool operator==(const FileIdentity& a, const FileIdentity& b) {
+        return a.exists == b.exists && a.device == b.device && a.inode == b.inode &&
+               a.size == b.size && a.modified.tv_sec == b.modified.tv_sec &&
+               a.modified.tv_nsec == b.modified.tv_nsec && a.changed.tv_sec == b.changed.tv_sec &&
+               a.changed.tv_nsec == b.changed.tv_nsec;
+    }
+};
+
+struct PreferencesSnapshot {
+    FileIdentity identity;
+    bool damaged = false;  // present, but not a readable JSON object
+    QByteArray damagedRaw; // kept so it can be set aside before it is replaced
+    QList<PreferencesMember> members;
+};
+
+} // namespace detail
+
+using detail::FileIdentity;
+using detail::PreferencesMember;
+using detail::PreferencesSnapshot;
+
+namespace {
+
+constexpr char kBase64Marker[] = "tavlen.bytes.base64";
+constexpr int kLockTimeoutMs = 10000;
+
+FileIdentity identityOf(const struct stat& st) {
+    FileIdentity id;
+    id.exists = true;
+    id.device = st.st_dev;
+    id.inode = st.st_ino;
+    id.size = st.st_size;
+    id.modified = st.st_mtim;
+    id.changed = st.st_ctim;
+    return id;
+}
+
+FileIdentity identityOf(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return identityOf(st);
+}
+
+bool isJsonSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// Walks the top-level object and notes where each member's value starts and ends
+// in the text.
+class MemberScanner : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, MemberScanner> {
+public:
+    MemberScanner(const QByteArray& text, const rapidjson::MemoryStream& stream,
+                  QList<PreferencesMember>& out)
+        : m_text(text), m_stream(stream), m_out(out) {}
+
+    bool Default() { return scalar(); }
+    bool Key(const char* s, rapidjson::SizeType length, bool) {
+        if (m_depth == 1) {
+            m_key = QString::fromUtf8(s, qsizetype(length));
+            m_valueStart = valueStartAfter(m_stream.Tell());
+        }
+        return true;
+    }
+    bool StartObject() { return open(); }
+    bool StartArray() { return m_depth > 0 && open(); }
+    // The iterative parser reports the end before it takes the closing bracket.
+    bool EndObject(rapidjson::SizeType) { return close(); }
+    bool EndArray(rapidjson::SizeType) { return close(); }
+
+private:
+    qsizetype valueStartAfter(size_t afterKey) const {
+        qsizetype i = qsizetype(afterKey);
+        while (i < m_text.size() && (isJsonSpace(m_text[i]) || m_text[i] == ':'))
+            ++i;
+        return i;
+    }
+    bool scalar() {
+        if (m_depth == 0)
+            return false; // the root must be an object
+        if (m_depth == 1)
+            finish(qsizetype(m_stream.Tell()));
+        return true;
+    }
+    bool open() {
+        if (m_depth == 0 && m_rootSeen)
+            return false;
+        m_rootSeen = true;
+        ++m_depth;
+        return true;
+    }
+    bool close() {
+        --m_depth;
+        if (m_depth == 1)
+            finish(qsizetype(m_stream.Tell()) + 1);
+        return true;
+    }
+    void finish(qsizetype end) {
+        PreferencesMember member{m_key, m_text.sliced(m_valueStart, end - m_valueStart)};
+        for (PreferencesMember& existing : m_out) {
+            if (existing.key == member.key) { // duplicate key: the last one holds
+                existing.raw = std::move(member.raw);
+                return;
+            }
+        }
+        m_out.append(std::move(member));
+    }
+
+    const QByteArray& m_text;
+    const rapidjson::MemoryStream& m_stream;
+    QList<PreferencesMember>& m_out;
+    int m_depth = 0;
+    bool m_rootSeen = false;
+    QString m_key;
+    qsizetype m_valueStart = 0;
+};
+
+constexpr unsigned kParseFlags =
+    rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag;
+
+bool parseMembers(const QByteArray& text, QList<PreferencesMember>& out) {
+    if (text.contains('\0'))
+        return false;
+    rapidjson::MemoryStream stream(text.constData(), size_t(text.size()));
+    MemberScanner scanner(text, stream, out);
+    rapidjson::Reader reader;
+    return !reader.Parse<kParseFlags>(stream, scanner).IsError();
+}
+
+bool isValidJson(QByteArrayView bytes) {
+    if (bytes.isEmpty() || bytes.contains('\0'))
+        return false;
+    rapidjson::MemoryStream stream(bytes.data(), size_t(bytes.size()));
+    rapidjson::BaseReaderHandler<> ignore;
+    rapidjson::Reader reader;
+    return !reader.Parse<kParseFlags>(stream, ignore).IsError();
+}
+
+// The bytes behind a {"tavlen.bytes.base64":"..."} value, when it is exactly that.
+std::optional<QByteArray> unwrapBase64(const QByteArray& raw) {
+    if (!raw.startsWith('{'))
+        return std::nullopt;
+    rapidjson::Document doc;
+    doc.Parse<kParseFlags>(raw.constData(), size_t(raw.size()));
+    if (doc.HasParseError() || !doc.IsObject() || doc.MemberCount() != 1)
+        return std::nullopt;
+    const auto& member = *doc.MemberBegin();
+    if (std::strcmp(member.name.GetString(), kBase64Marker) != 0 ||
+        member.name.GetStringLength() != sizeof(kBase64Marker) - 1 || !member.value.IsString())
+        return std::nullopt;
+    auto decoded = QByteArray::fromBase64Encoding(
+        QByteArray(member.value.GetString(), qsizetype(member.value.GetStringLength())),
+        QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded)
+        return std::nullopt;
+    return *decoded;
+}
+
+QByteArray jsonString(const QString& text) {
+    rapidjson::StringBuffer buffer;
+    rapidjson::Writer<rapidjson::StringBuffer> writer(buffer);
+    const QByteArray utf8 = text.toUtf8();
+    writer.String(utf8.constData(), rapidjson::SizeType(utf8.size()));
+    return QByteArray(buffer.GetString(), qsizetype(buffer.GetSize()));
+}
+
+// The text a data value is stored as: itself when that reads back as the same data.
+QByteArray storedForm(const QByteArray& bytes) {
+    const bool embeddable = !bytes.isEmpty() && !isJsonSpace(bytes.front()) &&
+                            !isJsonSpace(bytes.back()) && bytes != "true" && bytes != "false" &&
+                            bytes != "null" && isValidJson(bytes) &&
+                            !unwrapBase64(bytes).has_value();
+    if (embeddable)
+        return bytes;
+    return "{\"" + QByteArray(kBase64Marker) + "\":\"" + bytes.toBase64() + "\"}";
+}
+
+QByteArray compose(const QList<PreferencesMember>& members) {
+    qsizetype size = 4;
+    for (const PreferencesMember& m : members)
+        size += m.key.size() * 3 + m.raw.size() + 8;
+    QByteArray out;
+    out.reserve(size);
+    out += "{";
+    for (qsizetype i = 0; i < members.size(); ++i) {
+        out += i == 0 ? "\n" : ",\n";
+        out += jsonString(members[i].key);
+        out += ':';
+        out += members[i].raw;
+    }
+    out += "\n}\n";
+    return out;
+}
+
+std::shared_ptr<PreferencesSnapshot> load(const QString& path) {
+    auto snapshot = std::make_shared<PreferencesSnapshot>();
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT)
+            snapshot->identity = identityOf(path);
+        snapshot->damaged = snapshot->identity.exists;
+        return snapshot;
+    }
+    struct stat st {};
+    QByteArray text;
+    bool readOk = ::fstat(fd, &st) == 0;
+    if (readOk) {
+        snapshot->identity = identityOf(st);
+        text.resize(qsizetype(st.st_size));
+        qsizetype done = 0;
+        while (readOk && done < text.size()) {
+            const ssize_t n = ::read(fd, text.data() + done, size_t(text.size() - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            readOk = n > 0;
+            done += n > 0 ? n : 0;
+        }
+        text.truncate(done);
+    }
+    ::close(fd);
+    if (!readOk || !parseMembers(text, snapshot->members)) {
+        snapshot->members.clear();
+        snapshot->damaged = true;
+        snapshot->damagedRaw = text;
+    }
+    return snapshot;
+}
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+bool syncFolder(const QByteArray& folder) {
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+// Temp file in the same folder, flushed to disk, renamed over the target, folder
+// flushed: a crash leaves either the old or the new file.
+bool writeAtomically(const QString& path, const QByteArray& bytes) {
+    const QFileInfo info(path);
+    const QByteArray folder = QFile::encodeName(info.absolutePath());
+    QByteArray temp = QFile::encodeName(info.absolutePath() + QLatin1String("/.") +
+                                        info.fileName() + QLatin1String(".tmp-XXXXXX"));
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool ok = writeAll(fd, bytes) && ::fdatasync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temp.constData(), QFile::encodeName(path).constData()) == 0;
+    if (!ok) {
+        ::unlink(temp.constData());
+        return false;
+    }
+    return syncFolder(folder);
+}
+
+bool setAside(const QString& path, const QByteArray& bytes) {
+    const QString stamp =
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = path + QLatin1String(".damaged-") + stamp;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = path + QLatin1String(".damaged-") + stamp + QLatin1Char('-') + QString::number(n);
+    return writeAtomically(aside, bytes);
+}
+
+const PreferencesMember* find(const QList<PreferencesMember>& members, const QString& key) {
+    for (const PreferencesMember& m : members) {
+        if (m.key == key)
+            return m.raw == "null" ? nullptr : &m;
+    }
+    return nullptr;
+}
+
+bool readsAsTrue(const QByteArray& raw) {
+    if (raw == "true")
+        return true;
+    if (raw.isEmpty() || raw == "false")
+        return false;
+    const char first = raw.front();
+    if (first == '-' || (first >= '0' && first <= '9'))
+        return raw.toDouble() != 0.0;
+    if (first != '"')
+        return false;
+    rapidjson::Document doc;
+    doc.Parse<kParseFlags>(raw.constData(), size_t(raw.size()));
+    if (doc.HasParseError() || !doc.IsString())
+        return false;
+    const QString text = QString::fromUtf8(doc.GetString(), qsizetype(doc.GetStringLength()));
+    return text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ||
+           text.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0 ||
+           text == QLatin1String("1");
+}
+
+bool folderUsable(const QString& folder) {
+    const QByteArray name = QFile::encodeName(folder);
+    struct stat st {};
+    if (::stat(name.constData(), &st) == 0)
+        return S_ISDIR(st.st_mode) && ::access(name.constData(), R_OK | W_OK | X_OK) == 0;
+    // Missing: it can be made when the nearest existing ancestor is a usable folder.
+    const QString parent = QFileInfo(folder).absolutePath();
+    return parent != folder && folderUsable(parent);
+}
+
+} // namespace
+
+PreferencesFile::PreferencesFile(QString path) : m_path(std::move(path)) {}
+
+const PreferencesSnapshot& PreferencesFile::current() const {
+    if (!m_snapshot || !(identityOf(m_path) == m_snapshot->identity))
+        m_snapshot = load(m_path);
+    return *m_snapshot;
+}
+
+bool PreferencesFile::canOpen() const {
+    const QByteArray name = QFile::encodeName(m_path);
+    const QString folder = QFileInfo(m_path).absolutePath();
+    struct stat st {};
+    if (::stat(name.constData(), &st) == 0) {
+        if (!S_ISREG(st.st_mode) || ::access(name.constData(), R_OK | W_OK) != 0)
+            return false;
+    } else if (errno != ENOENT) {
+        return false;
+    }
+    return folderUsable(folder);
+}
+
+bool PreferencesFile::hasValue(const QString& key) const {
+    return find(current().members, key) != nullptr;
+}
+
+std::optional<QByteArray> PreferencesFile::data(const QString& key) const {
+    const PreferencesMember* member = find(current().members, key);
+    if (!member || member->raw == "true" || member->raw == "false")
+        return std::nullopt;
+    if (auto bytes = unwrapBase64(member->raw))
+        return bytes;
+    return member->raw;
+}
+
+std::optional<bool> PreferencesFile::boolean(const QString& key) const {
+    const PreferencesMember* member = find(current().members, key);
+    if (!member)
+        return std::nullopt;
+    return readsAsTrue(member->raw);
+}
+
+QStringList PreferencesFile::keys() const {
+    QStringList out;
+    for (const PreferencesMember& m : current().members) {
+        if (m.raw != "null")
+            out.append(m.key);
+    }
+    return out;
+}
+
+bool PreferencesFile::setData(const QString& key, const QByteArray& bytes) {
+    const QByteArray raw = storedForm(bytes);
+    return update([&](QList<PreferencesMember>& members) {
+        for (PreferencesMember& m : members) {
+            if (m.key == key) {
+                m.raw = raw;
+                return;
+            }
+        }
+        members.append({key, raw});
+    });
+}
+
+bool PreferencesFile::setBoolean(const QString& key, bool value) {
+    const QByteArray raw = value ? "true" : "false";
+    return update([&](QList<PreferencesMember>& members) {
+        for (PreferencesMember& m : members) {
+            if (m.key == key) {
+                m.raw = raw;
+                return;
+            }
+        }
+        members.append({key, raw});
+    });
+}
+
+bool PreferencesFile::remove(const QStringList& keys) {
+    return update([&](QList<PreferencesMember>& members) {
+        members.removeIf([&](const PreferencesMember& m) { return keys.contains(m.key); });
+    });
+}
+
+bool PreferencesFile::update(const std::function<void(QList<PreferencesMember>&)>& change) {
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
+        return false;
+    QLockFile lock(m_path + QLatin1String(".lock"));
+    if (!lock.tryLock(kLockTimeoutMs))
+        return false;
+
+    // Read afresh under the lock so another process's changes to other keys survive.
+    const std::shared_ptr<PreferencesSnapshot> fresh = load(m_path);
+    // Never replace a file we could not read, nor a damaged one before a copy is kept.
+    if (fresh->damaged && fresh->damagedRaw.isEmpty() && fresh->identity.size > 0)
+        return false;
+    if (fresh->damaged && !fresh->damagedRaw.isEmpty() && !setAside(m_path, fresh->damagedRaw))
+        return false;
+
+    auto next = std::make_shared<PreferencesSnapshot>();
+    next->members = fresh->members;
+    change(next->members);
+    if (!writeAtomically(m_path, compose(next->members)))
+        return false;
+    next->identity = identityOf(m_path);
+    m_snapshot = std::move(next);
+    return true;
+}
+
+PreferencesSuites::PreferencesSuites(const QString& configHome)
+    : m_standard(configHome + QLatin1String("/Tavlen/Tavlen.json")),
+      m_shared(configHome + QLatin1String("/Tavlen/group.tavlen.json")) {}
+
+QString PreferencesSuites::configHomeFromEnvironment() {
+    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg))
+        return QDir::cleanPath(xdg);
+    return QDir::homePath() + QLatin1String("/.config");
+}
+
+PreferencesFile& PreferencesSuites::shared() {
+    return m_shared.canOpen() ? m_shared : m_standard;
+}
+
+} // namespace tavlen
