@@ -1,0 +1,114 @@
+#include "AppDelegate.h"
+
+#include "model/LektieNotificationManager.h"
+
+#include <QTimer>
+
+namespace tavlen {
+
+namespace {
+AppDelegate* sharedDelegate = nullptr;
+}
+
+AppDelegate::AppDelegate(LektieStore::Services services, ApplicationHost& application,
+                         QObject* parent)
+    : QObject(parent), m_services(services), m_application(application),
+      m_store(std::make_unique<LektieStore>(services)) {
+    sharedDelegate = this;
+}
+
+AppDelegate::~AppDelegate() {
+    if (sharedDelegate == this)
+        sharedDelegate = nullptr;
+    if (m_mainWindow && m_mainWindow->delegate() == this)
+        m_mainWindow->setDelegate(nullptr);
+}
+
+AppDelegate* AppDelegate::shared() {
+    return sharedDelegate;
+}
+
+void AppDelegate::applicationDidFinishLaunching() {
+    if (m_keepsMainWindowShown) {
+        showMainWindow();
+    } else {
+        m_application.setActivationPolicy(ActivationPolicy::Accessory);
+        hideInitialWindowIfNeeded(10);
+    }
+    // Notifications shown while Tavlen is in front are presented like any other by
+    // the desktop center, so there is no presentation delegate to install.
+    QTimer::singleShot(0, this, &AppDelegate::runLaunchTask);
+}
+
+void AppDelegate::hideInitialWindowIfNeeded(int retriesRemaining) {
+    if (m_hasHiddenInitialWindow || m_keepsMainWindowShown)
+        return;
+    attachMainWindowDelegateIfNeeded();
+    if (m_mainWindow) {
+        m_mainWindow->orderOut();
+        m_hasHiddenInitialWindow = true;
+    } else if (retriesRemaining >= 1) {
+        QTimer::singleShot(hideRetryIntervalMs, this, [this, retriesRemaining] {
+            hideInitialWindowIfNeeded(retriesRemaining - 1);
+        });
+    }
+}
+
+void AppDelegate::attachMainWindowDelegateIfNeeded() {
+    const QList<ManagedWindow*> windows = m_application.windows();
+    for (ManagedWindow* window : windows) {
+        if (!window->canBecomeMain())
+            continue;
+        m_mainWindow = window;
+        if (window->delegate() != this)
+            window->setDelegate(this);
+        return;
+    }
+}
+
+void AppDelegate::showMainWindow() {
+    if (m_application.activationPolicy() != ActivationPolicy::Regular)
+        m_application.setActivationPolicy(ActivationPolicy::Regular);
+    attachMainWindowDelegateIfNeeded();
+    m_application.activateIgnoringOtherApps();
+    if (m_mainWindow)
+        m_mainWindow->makeKeyAndOrderFront();
+}
+
+bool AppDelegate::windowShouldClose(ManagedWindow& window) {
+    window.orderOut();
+    if (m_application.activationPolicy() != ActivationPolicy::Accessory)
+        m_application.setActivationPolicy(ActivationPolicy::Accessory);
+    return false;
+}
+
+void AppDelegate::applicationDidBecomeActive() {
+    attachMainWindowDelegateIfNeeded();
+}
+
+void AppDelegate::runLaunchTask() {
+    QPointer<AppDelegate> self(this);
+    m_services.notifications.center().authorizationStatus([self](AuthorizationStatus status) {
+        if (!self)
+            return;
+        if (status != AuthorizationStatus::NotDetermined) {
+            self->refreshAfterLaunch();
+            return;
+        }
+        // The answer does not matter: the planner copes with either.
+        self->m_services.notifications.center().requestAuthorization([self](bool, QString) {
+            if (self)
+                self->refreshAfterLaunch();
+        });
+    });
+}
+
+void AppDelegate::refreshAfterLaunch() {
+    QPointer<AppDelegate> self(this);
+    m_services.notifications.refreshNotifications(m_store->lektier(), m_store->fag(), [self] {
+        if (self)
+            Q_EMIT self->launchTaskFinished();
+    });
+}
+
+} // namespace tavlen

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "WindowHost.h"
+#include "model/LektieStore.h"
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+namespace tavlen {
+
+// Owns the store for the whole run, hides the main window at launch, shows it on
+// request and turns the user's closing of it into hiding, so the window and its
+// state live as long as the program. Sets up reminders once launching is done.
+class AppDelegate : public QObject, public WindowDelegate {
+    Q_OBJECT
+public:
+    static constexpr int hideRetryIntervalMs = 100;
+
+    AppDelegate(LektieStore::Services services, ApplicationHost& application,
+                QObject* parent = nullptr);
+    ~AppDelegate() override;
+
+    // The one delegate, for the tray panel; null before it exists.
+    static AppDelegate* shared();
+
+    LektieStore& store() { return *m_store; }
+    ManagedWindow* mainWindow() const { return m_mainWindow; }
+    bool hasHiddenInitialWindow() const { return m_hasHiddenInitialWindow; }
+
+    // Without a tray the main window is the only way in: launch shows it instead
+    // of hiding it.
+    void setKeepsMainWindowShown(bool keep) { m_keepsMainWindowShown = keep; }
+    bool keepsMainWindowShown() const { return m_keepsMainWindowShown; }
+
+    void applicationDidFinishLaunching();
+    void hideInitialWindowIfNeeded(int retriesRemaining);
+    void attachMainWindowDelegateIfNeeded();
+    Q_INVOKABLE void showMainWindow();
+    bool windowShouldClose(ManagedWindow& window) override;
+    void applicationDidBecomeActive();
+    static constexpr bool applicationShouldTerminateAfterLastWindowClosed() { return false; }
+
+Q_SIGNALS:
+    // The launch task (permission, first schedule) has finished.
+    void launchTaskFinished();
+
+private:
+    void runLaunchTask();
+    void refreshAfterLaunch();
+
+    LektieStore::Services m_services;
+    ApplicationHost& m_application;
+    std::unique_ptr<LektieStore> m_store;
+    QPointer<ManagedWindow> m_mainWindow;
+    bool m_hasHiddenInitialWindow = false;
+    bool m_keepsMainWindowShown = false;
+};
+
+} // namespace tavlen
