@@ -10,6 +10,7 @@ namespace tavlen {
 
 class Clock;
 class LektieNotificationManager;
+class PreferencesFile;
 class PreferencesSuites;
 class WidgetReloader;
 
@@ -46,6 +47,7 @@ public:
 
     // Loads everything (migration, legacy paths) and starts the first refresh.
     explicit LektieStore(Services services, QObject* parent = nullptr);
+    ~LektieStore() override;
 
     const QList<Lektie>& lektier() const { return m_lektier; }
     const QList<Fag>& fag() const { return m_fag; }
@@ -82,13 +84,20 @@ private:
     void indlaesLektier();
     void indlaesFag();
     void gemLektier();
-    // ... implementation details are the helper's choice
+    void lektierAssigned();
+    void fagAssigned();
+    void save(const QString& key, const QByteArray& bytes);
+    bool keepUnreadableCopy(PreferencesFile& suite, const QString& key);
+    bool writeRecoveryFile(const QString& key, const QByteArray& bytes) const;
+    static QString checkKey(const PreferencesFile& suite, const QString& key);
 
     Services m_services;
     QList<Lektie> m_lektier;
     QList<Fag> m_fag;
     bool m_harSetupFaerdig = false;
     bool m_erVedAtNulstille = false;
+    // Suite file and key pairs whose stored list was readable (or secured) this run.
+    QSet<QString> m_checkedBeforeOverwrite;
 };
 
 } // namespace tavlen

@@ -1,0 +1,327 @@
+#include "LektieStore.h"
+
+#include "Clock.h"
+#include "LektieNotificationManager.h"
+#include "RecordJson.h"
+#include "platform/PreferencesFile.h"
+#include "platform/WidgetReloader.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace tavlen {
+
+namespace {
+
+QList<Lektie> sortedByDeadline(QList<Lektie> lektier) {
+    std::stable_sort(lektier.begin(), lektier.end(),
+                     [](const Lektie& a, const Lektie& b) { return a.deadline < b.deadline; });
+    return lektier;
+}
+
+bool decodes(const QString& key, const QByteArray& bytes) {
+    if (key == Keys::lektier)
+        return json::decodeLektier(bytes).has_value();
+    if (key == Keys::fag)
+        return json::decodeFag(bytes).has_value();
+    return true;
+}
+
+bool syncFolder(const QString& folder) {
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+// Creates a new file (never replacing one) and makes it durable.
+bool writeNewFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    bool ok = file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
+    file.close();
+    ok = ok && file.error() == QFileDevice::NoError;
+    if (!ok)
+        file.remove();
+    return ok;
+}
+
+} // namespace
+
+namespace LektieSharedStore {
+
+void migrateIfNeeded(PreferencesSuites& suites) {
+    PreferencesFile& standard = suites.standard();
+    for (const QString& key : {Keys::lektier, Keys::fag}) {
+        PreferencesFile& shared = suites.shared();
+        if (shared.data(key))
+            continue;
+        if (const auto bytes = standard.data(key))
+            shared.setData(key, *bytes);
+    }
+    PreferencesFile& shared = suites.shared();
+    if (!shared.hasValue(Keys::harSetupFaerdig)) {
+        if (const auto value = standard.boolean(Keys::harSetupFaerdig))
+            shared.setBoolean(Keys::harSetupFaerdig, *value);
+    }
+}
+
+} // namespace LektieSharedStore
+
+LektieStore::LektieStore(Services services, QObject* parent)
+    : QObject(parent), m_services(std::move(services)) {
+    LektieSharedStore::migrateIfNeeded(m_services.suites);
+    indlaesLektier();
+    setHarSetupFaerdig(m_services.suites.shared().boolean(Keys::harSetupFaerdig).value_or(false));
+    if (m_harSetupFaerdig)
+        indlaesFag();
+    opdaterNotifikationer();
+}
+
+LektieStore::~LektieStore() = default;
+
+// The rules run before observers hear of the change, so a change an observer
+// makes in reply is saved after this one and wins.
+void LektieStore::lektierAssigned() {
+    if (!m_erVedAtNulstille) {
+        gemLektier();
+        opdaterNotifikationer();
+    }
+    Q_EMIT lektierChanged();
+}
+
+void LektieStore::fagAssigned() {
+    if (!m_erVedAtNulstille) {
+        gemFag();
+        opdaterNotifikationer();
+    }
+    Q_EMIT fagChanged();
+}
+
+void LektieStore::setLektier(const QList<Lektie>& lektier) {
+    Q_EMIT willChange();
+    m_lektier = lektier;
+    lektierAssigned();
+}
+
+void LektieStore::setFag(const QList<Fag>& fag) {
+    Q_EMIT willChange();
+    m_fag = fag;
+    fagAssigned();
+}
+
+void LektieStore::setHarSetupFaerdig(bool faerdig) {
+    Q_EMIT willChange();
+    m_harSetupFaerdig = faerdig;
+    if (!m_erVedAtNulstille)
+        m_services.suites.shared().setBoolean(Keys::harSetupFaerdig, faerdig);
+    Q_EMIT harSetupFaerdigChanged();
+}
+
+void LektieStore::tilfoej(const Lektie& lektie) {
+    Q_EMIT willChange();
+    m_lektier.append(lektie);
+    lektierAssigned();
+}
+
+void LektieStore::slet(const QUuid& id) {
+    Q_EMIT willChange();
+    m_lektier.removeIf([&](const Lektie& l) { return l.id == id; });
+    lektierAssigned();
+}
+
+void LektieStore::toggleFaerdig(const QUuid& id) {
+    const auto it = std::find_if(m_lektier.cbegin(), m_lektier.cend(),
+                                 [&](const Lektie& l) { return l.id == id; });
+    if (it == m_lektier.cend())
+        return;
+    const qsizetype index = it - m_lektier.cbegin();
+    Q_EMIT willChange();
+    m_lektier[index].erFaerdig = !m_lektier[index].erFaerdig;
+    lektierAssigned();
+}
+
+void LektieStore::tilfoejFag(const Fag& fag) {
+    Q_EMIT willChange();
+    m_fag.append(fag);
+    fagAssigned();
+}
+
+void LektieStore::sletFag(const QUuid& id) {
+    Q_EMIT willChange();
+    m_fag.removeIf([&](const Fag& f) { return f.id == id; });
+    fagAssigned();
+    Q_EMIT willChange();
+    m_lektier.removeIf([&](const Lektie& l) { return l.fagId == id; });
+    lektierAssigned();
+}
+
+void LektieStore::nulstilApp() {
+    m_erVedAtNulstille = true;
+    setLektier({});
+    setFag({});
+    setHarSetupFaerdig(false);
+    m_services.suites.shared().remove({Keys::lektier, Keys::fag, Keys::harSetupFaerdig});
+    m_services.suites.standard().remove(
+        {Keys::lektier, Keys::fag, Keys::harSetupFaerdig, Keys::legacyLektier, Keys::legacyFag});
+    m_erVedAtNulstille = false;
+    m_checkedBeforeOverwrite.clear();
+    m_services.widgets.reloadAllTimelines();
+    opdaterNotifikationer();
+}
+
+void LektieStore::gemLektier() {
+    if (const auto bytes = json::encode(m_lektier))
+        save(Keys::lektier, *bytes);
+}
+
+void LektieStore::gemFag() {
+    if (const auto bytes = json::encode(m_fag))
+        save(Keys::fag, *bytes);
+}
+
+void LektieStore::save(const QString& key, const QByteArray& bytes) {
+    PreferencesFile& suite = m_services.suites.shared();
+    if (!keepUnreadableCopy(suite, key))
+        return;
+    suite.setData(key, bytes);
+    m_services.widgets.reloadAllTimelines();
+}
+
+void LektieStore::opdaterNotifikationer() {
+    m_services.notifications.refreshNotifications(m_lektier, m_fag);
+}
+
+void LektieStore::indlaesLektier() {
+    PreferencesFile& suite = m_services.suites.shared();
+    if (const auto bytes = suite.data(Keys::lektier)) {
+        if (auto lektier = json::decodeLektier(*bytes)) {
+            m_checkedBeforeOverwrite.insert(checkKey(suite, Keys::lektier));
+            setLektier(*lektier);
+            return;
+        }
+    }
+    const auto legacyBytes = m_services.suites.standard().data(Keys::legacyLektier);
+    if (!legacyBytes)
+        return;
+    const auto legacy = json::decodeOldLektier(*legacyBytes);
+    if (!legacy)
+        return;
+    const QDateTime now = m_services.clock.now();
+    QList<Lektie> converted;
+    converted.reserve(legacy->size());
+    for (const OldLektie& old : *legacy) {
+        Lektie lektie;
+        lektie.id = QUuid::createUuid();
+        lektie.fagId = old.fagId;
+        lektie.titel = old.titel;
+        lektie.beskrivelse = old.beskrivelse;
+        lektie.deadline = old.deadline;
+        lektie.erFaerdig = false;
+        lektie.oprettetDato = now;
+        converted.append(lektie);
+    }
+    setLektier(converted);
+}
+
+void LektieStore::indlaesFag() {
+    PreferencesFile& suite = m_services.suites.shared();
+    if (const auto bytes = suite.data(Keys::fag)) {
+        if (auto fag = json::decodeFag(*bytes)) {
+            m_checkedBeforeOverwrite.insert(checkKey(suite, Keys::fag));
+            setFag(*fag);
+            return;
+        }
+    }
+    const auto legacyBytes = m_services.suites.standard().data(Keys::legacyFag);
+    if (!legacyBytes)
+        return;
+    if (auto fag = json::decodeFag(*legacyBytes))
+        setFag(*fag);
+}
+
+QString LektieStore::checkKey(const PreferencesFile& suite, const QString& key) {
+    return suite.path() + QLatin1Char('\n') + key;
+}
+
+// A list that cannot be read is still the pupil's only copy: before the first save
+// of this run replaces it, it is copied to a file of its own. Without that copy
+// the save does not happen.
+bool LektieStore::keepUnreadableCopy(PreferencesFile& suite, const QString& key) {
+    const QString check = checkKey(suite, key);
+    if (m_checkedBeforeOverwrite.contains(check))
+        return true;
+    const auto stored = suite.data(key);
+    if (stored && !decodes(key, *stored) && !writeRecoveryFile(key, *stored))
+        return false;
+    m_checkedBeforeOverwrite.insert(check);
+    return true;
+}
+
+bool LektieStore::writeRecoveryFile(const QString& key, const QByteArray& bytes) const {
+    const QString folder = m_services.recoveryDir;
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return false;
+    const QString stem =
+        key + QLatin1Char('-') +
+        m_services.clock.now().toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    for (int n = 1; n < 1000; ++n) {
+        const QString name =
+            n == 1 ? stem + QStringLiteral(".json")
+                   : stem + QLatin1Char('-') + QString::number(n) + QStringLiteral(".json");
+        const QString path = QDir(folder).filePath(name);
+        if (QFile::exists(path))
+            continue;
+        if (!writeNewFile(path, bytes))
+            return false;
+        return syncFolder(folder);
+    }
+    return false;
+}
+
+std::optional<Fag> LektieStore::fagMedId(const QUuid& id) const {
+    for (const Fag& f : m_fag) {
+        if (f.id == id)
+            return f;
+    }
+    return std::nullopt;
+}
+
+QList<Lektie> LektieStore::lektierForFag(const QUuid& fagId) const {
+    QList<Lektie> result;
+    for (const Lektie& l : m_lektier) {
+        if (l.fagId == fagId)
+            result.append(l);
+    }
+    return sortedByDeadline(std::move(result));
+}
+
+QList<Lektie> LektieStore::kommendeLektier() const {
+    const QDateTime now = m_services.clock.now();
+    QList<Lektie> result;
+    for (const Lektie& l : m_lektier) {
+        if (!l.erFaerdig && l.deadline >= now)
+            result.append(l);
+    }
+    return sortedByDeadline(std::move(result));
+}
+
+QList<Lektie> LektieStore::forfaldneLektier() const {
+    const QDateTime now = m_services.clock.now();
+    QList<Lektie> result;
+    for (const Lektie& l : m_lektier) {
+        if (!l.erFaerdig && l.deadline < now)
+            result.append(l);
+    }
+    return sortedByDeadline(std::move(result));
+}
+
+} // namespace tavlen
