@@ -2,9 +2,16 @@
 
 #include "NotificationCenter.h"
 
+#include <QDBusConnection>
+#include <QTimer>
+#include <memory>
+
 namespace tavlen {
 
 class Clock;
+class NotificationDelivery;
+class NotificationScheduler;
+class PendingNotificationsFile;
 
 // The Linux notification center: keeps the pending requests (also on disk, so a
 // reminder that fell due while Tavlen was not running is delivered at the next
@@ -19,6 +26,9 @@ public:
     // not running are delivered once, before anything else can change the list.
     DesktopNotificationCenter(const Clock& clock, const QString& stateDir,
                               QObject* parent = nullptr);
+    // The same, delivering on the given bus instead of the session bus.
+    DesktopNotificationCenter(const Clock& clock, const QString& stateDir,
+                              const QDBusConnection& notificationBus, QObject* parent = nullptr);
     ~DesktopNotificationCenter() override;
 
     static QString stateDirFromEnvironment(); // $XDG_STATE_HOME/Tavlen or ~/.local/state/Tavlen
@@ -29,9 +39,23 @@ public:
     void add(const NotificationRequest& request, AddCompletion done) override;
     void removePending(const QStringList& identifiers, Completion done) override;
 
+    // Looks at the clock now instead of at the next regular check (tests, resume).
+    void checkNow();
+
 Q_SIGNALS:
     // The pupil clicked a delivered notification (its default action).
     void activated();
+
+private:
+    void later(std::function<void()> job);
+    void deliver(const NotificationRequest& request);
+    void saveNow();
+
+    std::unique_ptr<PendingNotificationsFile> m_file;
+    NotificationScheduler* m_scheduler;
+    NotificationDelivery* m_delivery;
+    QTimer m_saveTimer;
+    bool m_dirty = false;
 };
 
 } // namespace tavlen

@@ -1,0 +1,175 @@
+#include "NotificationScheduler.h"
+
+#include "model/Clock.h"
+
+#include <algorithm>
+
+namespace tavlen {
+
+namespace {
+// Enough steps to get past any run of readings a clock change or overlap put behind us.
+constexpr int maxSteps = 4 * 60;
+} // namespace
+
+NotificationScheduler::NotificationScheduler(const Clock& clock, QObject* parent)
+    : QObject(parent), m_clock(clock) {
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &NotificationScheduler::check);
+}
+
+WallTime NotificationScheduler::floorFor(const QString& identifier, const WallTime& wallNow) const {
+    const auto fired = m_state.lastFired.constFind(identifier);
+    // A last firing more than a day ahead of the clock belongs to a clock that was
+    // wrong; holding on to it would silence the request for that long.
+    if (fired != m_state.lastFired.constEnd() && *fired <= wallNow.addDays(1))
+        return std::max(wallNow, *fired);
+    return wallNow;
+}
+
+std::optional<WallTime> NotificationScheduler::nextOccurrence(const NotificationRequest& request,
+                                                              const QDateTime& now) const {
+    const QTimeZone zone = m_clock.timeZone();
+    WallTime floor = floorFor(request.identifier, wallTimeAt(now, zone));
+    for (int i = 0; i < maxSteps; ++i) {
+        const auto match = nextMatch(request.trigger, floor);
+        if (!match || momentOf(*match, zone) > now)
+            return match;
+        floor = *match;
+    }
+    return std::nullopt;
+}
+
+QList<NotificationRequest> NotificationScheduler::restore(SchedulerState state) {
+    const QDateTime now = m_clock.now();
+    const QTimeZone zone = m_clock.timeZone();
+    m_state = SchedulerState{{}, std::move(state.lastFired)};
+    QList<NotificationRequest> dueNow;
+    for (ScheduledRequest& entry : state.pending) {
+        const bool known = std::any_of(m_state.pending.cbegin(), m_state.pending.cend(),
+                                       [&](const ScheduledRequest& e) {
+                                           return e.request.identifier == entry.request.identifier;
+                                       });
+        if (known)
+            continue;
+        if (entry.request.trigger.repeats) {
+            // Missed occurrences are not replayed; the history keeps fired ones from
+            // coming back.
+            entry.next = nextOccurrence(entry.request, now);
+        } else if (entry.next && momentOf(*entry.next, zone) <= now) {
+            m_state.lastFired.insert(entry.request.identifier, *entry.next);
+            dueNow.append(entry.request);
+            continue;
+        }
+        m_state.pending.append(entry);
+    }
+    m_lastCheck = now;
+    return dueNow;
+}
+
+QList<NotificationRequest> NotificationScheduler::pending() const {
+    QList<NotificationRequest> requests;
+    requests.reserve(m_state.pending.size());
+    for (const ScheduledRequest& entry : m_state.pending)
+        requests.append(entry.request);
+    return requests;
+}
+
+void NotificationScheduler::add(const NotificationRequest& request) {
+    const ScheduledRequest entry{request, nextOccurrence(request, m_clock.now())};
+    auto it = std::find_if(
+        m_state.pending.begin(), m_state.pending.end(),
+        [&](const ScheduledRequest& e) { return e.request.identifier == request.identifier; });
+    if (it != m_state.pending.end())
+        *it = entry;
+    else
+        m_state.pending.append(entry);
+    Q_EMIT changed();
+    armTimer();
+}
+
+void NotificationScheduler::remove(const QStringList& identifiers) {
+    const auto removed = m_state.pending.removeIf(
+        [&](const ScheduledRequest& e) { return identifiers.contains(e.request.identifier); });
+    if (removed > 0)
+        Q_EMIT changed();
+}
+
+void NotificationScheduler::start() {
+    m_started = true;
+    check();
+}
+
+void NotificationScheduler::check() {
+    const QDateTime now = m_clock.now();
+    const QTimeZone zone = m_clock.timeZone();
+    const WallTime wallNow = wallTimeAt(now, zone);
+    bool stateChanged = false;
+
+    if (m_lastCheck.isValid() && now < m_lastCheck) {
+        // The clock was set back: repeating requests start again from the new reading,
+        // still never at or before what they last fired.
+        for (ScheduledRequest& entry : m_state.pending) {
+            if (!entry.request.trigger.repeats)
+                continue;
+            const auto next = nextOccurrence(entry.request, now);
+            stateChanged = stateChanged || next != entry.next;
+            entry.next = next;
+        }
+    }
+    m_lastCheck = now;
+
+    const auto pruned = m_state.lastFired.removeIf(
+        [&](const auto& fired) { return fired.value() < wallNow.addDays(-2); });
+    stateChanged = stateChanged || pruned > 0;
+
+    struct Due {
+        QDateTime moment;
+        QString identifier;
+    };
+    QList<Due> dueList;
+    for (const ScheduledRequest& entry : std::as_const(m_state.pending)) {
+        if (!entry.next)
+            continue;
+        const QDateTime moment = momentOf(*entry.next, zone);
+        if (moment <= now)
+            dueList.append({moment, entry.request.identifier});
+    }
+    std::stable_sort(dueList.begin(), dueList.end(),
+                     [](const Due& a, const Due& b) { return a.moment < b.moment; });
+
+    QList<NotificationRequest> fired;
+    for (const Due& due : std::as_const(dueList)) {
+        auto it = std::find_if(
+            m_state.pending.begin(), m_state.pending.end(),
+            [&](const ScheduledRequest& e) { return e.request.identifier == due.identifier; });
+        m_state.lastFired.insert(due.identifier, *it->next);
+        fired.append(it->request);
+        if (it->request.trigger.repeats)
+            it->next = nextOccurrence(it->request, now);
+        else
+            m_state.pending.erase(it);
+    }
+
+    if (stateChanged || !fired.isEmpty())
+        Q_EMIT changed();
+    for (const NotificationRequest& request : std::as_const(fired))
+        Q_EMIT due(request);
+    armTimer();
+}
+
+void NotificationScheduler::armTimer() {
+    if (!m_started)
+        return;
+    const QDateTime now = m_clock.now();
+    const QTimeZone zone = m_clock.timeZone();
+    qint64 wait = maxCheckIntervalMs;
+    for (const ScheduledRequest& entry : std::as_const(m_state.pending)) {
+        if (entry.next)
+            wait = std::min(wait, now.msecsTo(momentOf(*entry.next, zone)));
+    }
+    // A little past the moment, so the wall clock has surely reached it.
+    m_timer.start(int(std::clamp<qint64>(wait + 20, 20, maxCheckIntervalMs)));
+}
+
+} // namespace tavlen

@@ -1,0 +1,106 @@
+#include "platform/PendingNotificationsFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tavlen;
+
+namespace {
+SchedulerState sample() {
+    SchedulerState state;
+    state.pending.append(
+        {{"daily-summary", "Husk dine lektier", "Du har 2 aktive lektier. Næste er <Øv> & læs.",
+          true, CalendarTrigger{{}, {}, {}, 18, 0, true}},
+         wallTime(QDate(2026, 5, 4), QTime(18, 0))});
+    state.pending.append({{"lektie-reminder-X-0", "Lektie i dag", "Æ ø å", false,
+                           CalendarTrigger{2026, 5, 6, 8, 0, false}},
+                          wallTime(QDate(2026, 5, 6), QTime(8, 0))});
+    state.pending.append(
+        {{"never", "t", "b", true, CalendarTrigger{2026, 2, 31, 8, 0, false}}, std::nullopt});
+    state.lastFired.insert("daily-summary", wallTime(QDate(2026, 5, 3), QTime(18, 0)));
+    return state;
+}
+
+void write(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+} // namespace
+
+class TestPendingNotificationsFile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void roundTrip() {
+        QTemporaryDir dir;
+        const PendingNotificationsFile file(dir.filePath("state/Tavlen"));
+        QVERIFY(file.save(sample())); // creates the missing directories
+        QCOMPARE(file.load(), sample());
+        QCOMPARE(QDir(dir.filePath("state/Tavlen")).entryList(QDir::Files),
+                 QStringList{"pending-notifications.json"}); // no temporary left behind
+    }
+
+    void storedFormIsPlainJson() {
+        const QJsonObject root =
+            QJsonDocument::fromJson(PendingNotificationsFile::encode(sample())).object();
+        QCOMPARE(root.value("version").toInt(), 1);
+        const QJsonObject first = root.value("pending").toArray().first().toObject();
+        QCOMPARE(first.value("identifier").toString(), QString("daily-summary"));
+        QCOMPARE(first.value("next").toString(), QString("2026-05-04T18:00"));
+        const QJsonObject trigger = first.value("trigger").toObject();
+        QCOMPARE(trigger.value("hour").toInt(), 18);
+        QVERIFY(!trigger.contains("year")); // absent components stay absent
+        QCOMPARE(trigger.value("repeats").toBool(), true);
+        QCOMPARE(root.value("lastFired").toObject().value("daily-summary").toString(),
+                 QString("2026-05-03T18:00"));
+    }
+
+    void missingFileIsEmpty() {
+        QTemporaryDir dir;
+        QCOMPARE(PendingNotificationsFile(dir.path()).load(), SchedulerState{});
+    }
+
+    void damagedFileIsSetAside_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("not json") << QByteArray("{\"version\":1,\"pending\":[");
+        QTest::newRow("binary") << QByteArray("\x00\xff\xfe garbage", 12);
+        QTest::newRow("array root") << QByteArray("[]");
+        QTest::newRow("unknown version") << QByteArray(R"({"version":7,"pending":[]})");
+        QTest::newRow("pending not a list") << QByteArray(R"({"version":1,"pending":{}})");
+        QTest::newRow("entry without identifier")
+            << QByteArray(R"({"version":1,"pending":[{"title":"t","body":"b","trigger":{}}]})");
+        QTest::newRow("fractional hour") << QByteArray(
+            R"({"version":1,"pending":[{"identifier":"a","title":"t","body":"b","trigger":{"hour":1.5}}]})");
+        QTest::newRow("bad next") << QByteArray(
+            R"({"version":1,"pending":[{"identifier":"a","title":"t","body":"b","trigger":{},"next":"tomorrow"}]})");
+    }
+    void damagedFileIsSetAside() {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const PendingNotificationsFile file(dir.path());
+        write(file.path(), bytes);
+        QCOMPARE(file.load(), SchedulerState{});
+        QVERIFY(!QFile::exists(file.path()));
+        QFile aside(file.path() + ".damaged");
+        QVERIFY(aside.open(QIODevice::ReadOnly));
+        QCOMPARE(aside.readAll(), bytes);
+        QVERIFY(file.save(sample())); // and the next save starts afresh
+        QCOMPARE(file.load(), sample());
+    }
+
+    void unwritableDirectoryFailsQuietly() {
+        QTemporaryDir dir;
+        write(dir.filePath("blocked"), "a file where the directory should be");
+        const PendingNotificationsFile file(dir.filePath("blocked/Tavlen"));
+        QVERIFY(!file.save(sample()));
+        QCOMPARE(file.load(), SchedulerState{});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPendingNotificationsFile)
+#include "tst_pendingnotificationsfile.moc"
