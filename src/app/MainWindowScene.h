@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QQuickView>
+
+class QQmlEngine;
+
+namespace tavlen {
+
+class LektieStore;
+
+// The main window: ContentView over the store, at least 900 × 600. Created once
+// and kept for the whole run; the delegate hides and shows it.
+class MainWindowScene {
+public:
+    static constexpr QSize minimumSize{900, 600};
+
+    MainWindowScene(QQmlEngine& engine, LektieStore& store);
+
+    QQuickView& view() { return m_view; }
+
+private:
+    QQuickView m_view;
+};
+
+} // namespace tavlen

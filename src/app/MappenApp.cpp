@@ -1,0 +1,118 @@
+#include "MappenApp.h"
+
+#include "AppDelegate.h"
+#include "MainWindowScene.h"
+#include "MenuBarExtra.h"
+#include "StartupTrace.h"
+#include "model/Clock.h"
+#include "model/LektieNotificationManager.h"
+#include "platform/DBusWidgetReloader.h"
+#include "platform/DesktopNotificationCenter.h"
+#include "platform/PreferencesFile.h"
+
+#include <QQmlEngine>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(TavlenViewsPlugin)
+Q_IMPORT_QML_PLUGIN(TavlenToolkitPlugin)
+
+namespace tavlen {
+
+namespace {
+
+QString recoveryDirFromEnvironment() {
+    // $XDG_DATA_HOME, or ~/.local/share without it.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Tavlen/recovered");
+}
+
+} // namespace
+
+MappenApp::MappenApp(int& argc, char** argv) : m_application(argc, argv) {
+    StartupTrace::mark("application-created");
+    QGuiApplication::setApplicationName(QStringLiteral("Tavlen"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Tavlen"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("dk.tavlen.Tavlen"));
+    // Closing the last window hides it; only an explicit quit ends the program.
+    QGuiApplication::setQuitOnLastWindowClosed(
+        AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
+}
+
+MappenApp::~MappenApp() {
+    // Windows go before the engine, the engine before the store the views point at.
+    m_mainWindowHandle.reset();
+    m_mainWindow.reset();
+    m_menuBarExtra.reset();
+    m_engine.reset();
+    m_delegate.reset();
+}
+
+SingleInstance::Role MappenApp::claimInstance() {
+    return m_instance.start();
+}
+
+void MappenApp::createServices() {
+    const Clock& clock = Clock::system();
+    // First, so that reminders missed while Tavlen was not running are delivered
+    // before anything can change the pending list.
+    m_center = std::make_unique<DesktopNotificationCenter>(
+        clock, DesktopNotificationCenter::stateDirFromEnvironment());
+    m_planner = std::make_unique<LektieNotificationManager>(*m_center, clock);
+    m_suites = std::make_unique<PreferencesSuites>(PreferencesSuites::configHomeFromEnvironment());
+    m_widgets = std::make_unique<DBusWidgetReloader>();
+    m_delegate =
+        std::make_unique<AppDelegate>(LektieStore::Services{*m_suites, *m_widgets, *m_planner,
+                                                            clock, recoveryDirFromEnvironment()},
+                                      m_host);
+    StartupTrace::mark("store-loaded");
+
+    AppDelegate* delegate = m_delegate.get();
+    QObject::connect(m_center.get(), &DesktopNotificationCenter::activated, delegate,
+                     &AppDelegate::showMainWindow);
+    QObject::connect(&m_instance, &SingleInstance::activateRequested, delegate,
+                     &AppDelegate::showMainWindow);
+    QObject::connect(&m_application, &QGuiApplication::applicationStateChanged, delegate,
+                     [delegate](Qt::ApplicationState state) {
+                         if (state == Qt::ApplicationActive)
+                             delegate->applicationDidBecomeActive();
+                     });
+    // Without a tray the main window is the only way in, so it stays shown.
+    delegate->setKeepsMainWindowShown(!QSystemTrayIcon::isSystemTrayAvailable());
+}
+
+void MappenApp::createScenes() {
+    m_engine = std::make_unique<QQmlEngine>();
+    m_engine->addImportPath(QStringLiteral("qrc:/"));
+    qmlRegisterSingletonInstance("Tavlen.App", 1, 0, "AppDelegate", m_delegate.get());
+    QObject::connect(m_engine.get(), &QQmlEngine::quit, &m_application, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    QObject::connect(m_engine.get(), &QQmlEngine::exit, &m_application, &QCoreApplication::exit,
+                     Qt::QueuedConnection);
+
+    // The tray icon first: it is what the pupil sees of a start. The main window
+    // follows on the next turn of the event loop; the delegate's retries pick it up.
+    m_menuBarExtra = std::make_unique<MenuBarExtra>(*m_engine, m_delegate->store());
+    StartupTrace::watchTrayIcon(&m_application);
+    m_menuBarExtra->showIcon();
+    if (m_delegate->keepsMainWindowShown())
+        createMainWindow(); // launch shows it at once
+    else
+        QTimer::singleShot(0, &m_application, [this] { createMainWindow(); });
+}
+
+void MappenApp::createMainWindow() {
+    m_mainWindow = std::make_unique<MainWindowScene>(*m_engine, m_delegate->store());
+    m_mainWindowHandle = std::make_unique<QtManagedWindow>(&m_mainWindow->view(), true);
+    m_host.addWindow(m_mainWindowHandle.get());
+    StartupTrace::mark("main-window-created");
+}
+
+int MappenApp::launch() {
+    m_delegate->applicationDidFinishLaunching();
+    return QApplication::exec();
+}
+
+} // namespace tavlen

@@ -1,0 +1,130 @@
+#include "MenuBarExtra.h"
+
+#include "PanelPlacement.h"
+#include "StartupTrace.h"
+#include "model/LektieStore.h"
+#include "views/toolkit/Symbols.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QScreen>
+#include <QTimer>
+
+namespace tavlen {
+
+namespace {
+
+// A click on the icon while the panel is open first takes the focus away (which
+// hides the panel) and then arrives as a trigger; within this time the trigger
+// belongs to that hide and must not reopen the panel.
+constexpr int reopenGuardMs = 300;
+
+QIcon trayIcon() {
+    QIcon icon;
+    const QColor accent(0x3B, 0x82, 0xF6); // readable on light and dark trays alike
+    for (int size : {16, 22, 24, 32, 48, 64})
+        icon.addPixmap(Symbols::pixmap(u"book.closed.fill", size, accent));
+    return icon;
+}
+
+} // namespace
+
+MenuBarExtra::MenuBarExtra(QQmlEngine& engine, LektieStore& store, QObject* parent)
+    : QObject(parent), m_engine(engine), m_store(store) {
+    m_tray.setIcon(trayIcon());
+    m_tray.setToolTip(QStringLiteral("Tavlen"));
+    connect(&m_tray, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger) {
+                    StartupTrace::mark("tray-clicked");
+                    togglePanel();
+                }
+            });
+}
+
+MenuBarExtra::~MenuBarExtra() = default;
+
+void MenuBarExtra::showIcon() {
+    m_tray.show();
+    StartupTrace::mark("tray-shown");
+}
+
+void MenuBarExtra::togglePanel() {
+    if (m_panel && m_panel->isVisible()) {
+        m_panel->hide();
+        return;
+    }
+    if (m_sinceFocusLossHide.isValid() && !m_sinceFocusLossHide.hasExpired(reopenGuardMs))
+        return;
+    showPanel();
+}
+
+void MenuBarExtra::createPanel() {
+    m_panel = std::make_unique<QQuickView>(&m_engine, nullptr);
+    m_panel->setObjectName(QStringLiteral("menu-bar-panel"));
+    m_panel->setTitle(QStringLiteral("Tavlen"));
+    m_panel->setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    m_panel->setResizeMode(QQuickView::SizeRootObjectToView);
+    m_panel->setInitialProperties(
+        {{QStringLiteral("store"), QVariant::fromValue<QObject*>(&m_store)}});
+    m_panel->setSource(QUrl(QStringLiteral("qrc:/Tavlen/Views/MenuBarView.qml")));
+    if (QQuickItem* root = m_panel->rootObject()) {
+        connect(root, &QQuickItem::implicitHeightChanged, this, [this] {
+            if (m_panel->isVisible())
+                placePanel();
+        });
+    }
+    connect(m_panel.get(), &QWindow::activeChanged, this, &MenuBarExtra::onPanelActiveChanged);
+    connect(m_panel.get(), &QQuickWindow::frameSwapped, this, [this] {
+        if (m_traceNextFrame) {
+            m_traceNextFrame = false;
+            StartupTrace::mark("panel-drawn");
+        }
+    });
+}
+
+void MenuBarExtra::showPanel() {
+    if (!m_panel)
+        createPanel();
+    m_panelWasActive = false;
+    m_traceNextFrame = StartupTrace::enabled();
+    placePanel();
+    m_panel->show();
+    m_panel->raise();
+    m_panel->requestActivate();
+}
+
+void MenuBarExtra::placePanel() {
+    const QQuickItem* root = m_panel->rootObject();
+    const int height = root ? std::max(1, qCeil(root->implicitHeight())) : 1;
+    const QSize size(panelWidth, height);
+    QList<ScreenArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.append({screen->geometry(), screen->availableGeometry()});
+    const QPoint topLeft = tavlen::placePanel(m_tray.geometry(), size, screens, QCursor::pos());
+    m_panel->setGeometry(QRect(topLeft, size));
+}
+
+void MenuBarExtra::onPanelActiveChanged() {
+    if (m_panel->isActive()) {
+        m_panelWasActive = true;
+        return;
+    }
+    // Decided once the focus has settled: a pop-over of the panel is a window of
+    // its own and taking the focus to it must not close the panel.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_panel || !m_panelWasActive || !m_panel->isVisible())
+            return;
+        for (QWindow* w = QGuiApplication::focusWindow(); w; w = w->transientParent()) {
+            if (w == m_panel.get())
+                return;
+        }
+        m_panelWasActive = false;
+        m_panel->hide();
+        m_sinceFocusLossHide.start();
+    });
+}
+
+} // namespace tavlen

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QSystemTrayIcon>
+#include <memory>
+
+class QQmlEngine;
+class QQuickView;
+
+namespace tavlen {
+
+class LektieStore;
+
+// The tray icon and its panel: a click on the icon toggles a frameless panel
+// showing MenuBarView, 360 wide and as high as its content, placed next to the
+// icon. The panel is made on the first click and then kept; it hides when it
+// loses focus after having had it.
+class MenuBarExtra : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int panelWidth = 360;
+
+    MenuBarExtra(QQmlEngine& engine, LektieStore& store, QObject* parent = nullptr);
+    ~MenuBarExtra() override;
+
+    void showIcon();
+    void togglePanel();
+    QQuickView* panel() const { return m_panel.get(); }
+
+private:
+    void createPanel();
+    void showPanel();
+    void placePanel();
+    void onPanelActiveChanged();
+
+    QQmlEngine& m_engine;
+    LektieStore& m_store;
+    QSystemTrayIcon m_tray;
+    std::unique_ptr<QQuickView> m_panel;
+    bool m_panelWasActive = false;
+    bool m_traceNextFrame = false;
+    QElapsedTimer m_sinceFocusLossHide;
+};
+
+} // namespace tavlen
