@@ -1,0 +1,70 @@
+// tavlen_render: draws one screen headless to a PNG, in light or dark, for review.
+#include "RenderOptions.h"
+#include "views/toolkit/Theme.h"
+
+#include <QGuiApplication>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QTextStream>
+#include <QTimer>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(TavlenViewsPlugin)
+Q_IMPORT_QML_PLUGIN(TavlenToolkitPlugin)
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The appearance is forced below; the desktop's stated preference must not override it.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/tavlen-render");
+    QGuiApplication app(argc, argv);
+
+    QString error;
+    const auto options = tavlen::RenderOptions::parse(app.arguments().mid(1), &error);
+    QTextStream err(stderr);
+    if (!options) {
+        err << error << "\n" << tavlen::RenderOptions::usage();
+        return 2;
+    }
+    QGuiApplication::setPalette(tavlen::Theme::standardPalette(options->dark));
+
+    QQuickView view;
+    view.engine()->addImportPath(QStringLiteral("qrc:/"));
+    view.setColor(options->dark ? QColor(0x1e, 0x1e, 0x20) : QColor(0xf3, 0xf3, 0xf5));
+    // The store of the running program is not needed to look at layout; screens take null.
+    view.setInitialProperties({{QStringLiteral("store"), QVariant::fromValue<QObject*>(nullptr)}});
+    view.setSource(options->source());
+    if (view.status() != QQuickView::Ready || !view.rootObject()) {
+        for (const auto& e : view.errors())
+            err << e.toString() << "\n";
+        return 1;
+    }
+    QQuickItem* root = view.rootObject();
+    if (options->size.isValid()) {
+        view.setResizeMode(QQuickView::SizeRootObjectToView);
+        view.resize(options->size);
+    } else {
+        const QSize implicit(
+            qCeil(root->implicitWidth() > 0 ? root->implicitWidth() : root->width()),
+            qCeil(root->implicitHeight() > 0 ? root->implicitHeight() : root->height()));
+        view.setResizeMode(QQuickView::SizeRootObjectToView);
+        view.resize(implicit.expandedTo(QSize(1, 1)));
+    }
+    view.show();
+
+    int result = 1;
+    // Two frames: the first lays out, bindings on measured sizes settle in the second.
+    QTimer::singleShot(300, &app, [&] {
+        const QImage image = view.grabWindow();
+        if (image.isNull() || !image.save(options->output)) {
+            err << "could not write " << options->output << "\n";
+            result = 1;
+        } else {
+            result = 0;
+        }
+        app.quit();
+    });
+    app.exec();
+    return result;
+}

@@ -1,0 +1,95 @@
+import QtQuick
+import QtQuick.Layouts
+import QtQuick.Window
+import Tavlen.Toolkit
+
+// Title, message, one destructive and one cancel button; Escape and the window manager's
+// close cancel. Either way dismissed() follows, where the owner clears its flag:
+//   ConfirmationDialog { owner: hovedvindue; isPresented: root.visNulstilDialog
+//                        title: "Nulstil app?"; message: "Alt slettes."
+//                        destructiveText: "Nulstil"; onConfirmed: store.nulstilApp()
+//                        onDismissed: root.visNulstilDialog = false }
+Window {
+    id: dialog
+    property var owner: null // a QWindow (Window, QQuickView)
+    property bool isPresented: false
+    property string message: ""
+    property string destructiveText: "Slet"
+    property string cancelText: "Annuller"
+    signal confirmed()
+    signal cancelled()
+    signal dismissed()
+
+    function confirm() { confirmed(); hide() }
+    function cancel() { cancelled(); hide() }
+
+    function present() {
+        if (owner) {
+            x = owner.x + Math.round((owner.width - width) / 2)
+            y = owner.y + Math.round((owner.height - height) / 3)
+        }
+        show()
+        requestActivate()
+    }
+
+    transientParent: owner
+    modality: owner ? Qt.WindowModal : Qt.ApplicationModal
+    flags: Qt.Dialog
+    color: Theme.windowBackground
+    visible: false
+    width: 340
+    height: column.implicitHeight + 40
+    minimumWidth: width
+    maximumWidth: width
+    minimumHeight: height
+    maximumHeight: height
+
+    onIsPresentedChanged: isPresented ? present() : hide()
+    Component.onCompleted: if (isPresented) present()
+    // Closing by any other way than the two buttons counts as cancelling.
+    onClosing: cancelled()
+    onVisibleChanged: if (!visible && isPresented) dismissed()
+
+    ColumnLayout {
+        id: column
+        anchors.fill: parent
+        anchors.margins: 20
+        spacing: 10
+
+        StyledText {
+            objectName: "title"
+            Layout.fillWidth: true
+            text: dialog.title
+            size: 14
+            weight: "bold"
+        }
+        StyledText {
+            objectName: "message"
+            Layout.fillWidth: true
+            text: dialog.message
+            size: 12
+            color: Theme.secondaryText
+            visible: text !== ""
+        }
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.topMargin: 8
+            spacing: 8
+            Item { Layout.fillWidth: true }
+            StyledButton {
+                objectName: "cancelButton"
+                text: dialog.cancelText
+                isCancel: true
+                onClicked: dialog.cancel()
+            }
+            StyledButton {
+                objectName: "destructiveButton"
+                buttonStyle: "prominent"
+                destructive: true
+                text: dialog.destructiveText
+                weight: "semibold"
+                onClicked: dialog.confirm()
+            }
+        }
+    }
+}

@@ -1,0 +1,57 @@
+import QtQuick
+import QtQuick.Window
+import Tavlen.Toolkit
+
+// A frameless window attached to a point of `owner` (below it, or above when there is no
+// room), shown while `isPresented` is true; a click anywhere outside it, another window
+// taking the focus, or Escape emits dismissed(), where the owner clears its value:
+//   Popover { owner: tilfoejKnap; isPresented: root.aktiv === "nyLektie"
+//             onDismissed: root.aktiv = ""; width: 420; height: 560
+//             NyLektieView { anchors.fill: parent } }
+Window {
+    id: popover
+    property Item owner: null
+    property real anchorX: owner ? owner.width / 2 : 0
+    property real anchorY: owner ? owner.height : 0
+    property bool isPresented: false
+    signal dismissed()
+
+    function dismiss() { popover.hide() }
+
+    function present() {
+        const p = PopoverPlacement.positionFor(owner, anchorX, anchorY, width, height)
+        x = Math.round(p.x)
+        y = Math.round(p.y)
+        show()
+        requestActivate()
+    }
+
+    transientParent: owner ? owner.Window.window : null
+    flags: Qt.Tool | Qt.FramelessWindowHint
+    color: Theme.windowBackground
+    visible: false
+
+    onIsPresentedChanged: isPresented ? present() : hide()
+    onVisibleChanged: if (!visible && isPresented) dismissed()
+    Component.onCompleted: if (isPresented) present()
+
+    ClickOutsideWatcher {
+        window: popover
+        onClickedOutside: popover.dismiss()
+        onFocusLeft: popover.dismiss()
+    }
+
+    Shortcut {
+        sequence: "Escape"
+        onActivated: popover.dismiss()
+    }
+
+    // A hairline edge, since a frameless window has no shadow of its own on every desktop.
+    Rectangle {
+        anchors.fill: parent
+        z: 1000
+        color: "transparent"
+        border.width: 1
+        border.color: Theme.withOpacity(Theme.primaryText, 0.15)
+    }
+}

@@ -1,0 +1,102 @@
+import QtQuick
+import QtQuick.Controls.Basic as C
+import Tavlen.Toolkit
+
+// Buttons in the three styles, with destructive role, disabled state, tooltip and the
+// form's keyboard equivalents:
+//   StyledButton { buttonStyle: "prominent"; tint: Theme.hex(valgtFarve)
+//                  symbol: "plus.circle.fill"; text: "Opret fag"; weight: "semibold"
+//                  enabled: navnErGyldigt; isDefault: true; onClicked: opret() }
+//   StyledButton { text: "Annuller"; isCancel: true; onClicked: luk() }
+//   StyledButton { buttonStyle: "plain"; symbol: "trash"; foreground: Theme.hex("EF4444", 0.7)
+//                  tooltip: "Slet" }
+C.AbstractButton {
+    id: control
+
+    property string buttonStyle: "bordered"   // prominent | bordered | plain
+    property bool destructive: false
+    property color tint: destructive ? Theme.red : Theme.accent
+    property color foreground: buttonStyle === "prominent" ? Theme.white
+                               : destructive ? Theme.red : Theme.primaryText
+    property string symbol: ""
+    property real size: 13
+    property real symbolSize: size
+    property color symbolColor: foreground
+    property string weight: "regular"
+    property string tooltip: ""
+    property bool isDefault: false   // Return triggers it
+    property bool isCancel: false    // Escape triggers it
+
+    readonly property bool chrome: buttonStyle !== "plain"
+
+    hoverEnabled: true
+    focusPolicy: Qt.StrongFocus
+    horizontalPadding: chrome ? 12 : 0
+    verticalPadding: chrome ? 5 : 0
+    opacity: enabled ? 1 : 0.4
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding)
+
+    contentItem: Row {
+        spacing: 6
+        SymbolIcon {
+            anchors.verticalCenter: parent.verticalCenter
+            visible: control.symbol !== ""
+            name: control.symbol
+            size: control.symbolSize
+            color: control.symbolColor
+        }
+        StyledText {
+            anchors.verticalCenter: parent.verticalCenter
+            visible: control.text !== ""
+            text: control.text
+            size: control.size
+            weight: control.weight
+            color: control.foreground
+            lineLimit: 1
+        }
+    }
+
+    background: Rectangle {
+        visible: control.chrome
+        implicitHeight: 24
+        radius: 6
+        antialiasing: true
+        color: {
+            if (control.buttonStyle === "prominent")
+                return control.down ? Qt.darker(control.tint, 1.15)
+                     : control.hovered ? Qt.lighter(control.tint, 1.06) : control.tint
+            return control.down ? Theme.withOpacity(Theme.primaryText, 0.12)
+                                : Theme.controlBackground
+        }
+        border.width: control.buttonStyle === "bordered" ? 1 : 0
+        border.color: Theme.withOpacity(Theme.primaryText, 0.18)
+    }
+
+    // Plain buttons show their hover by a faint wash, since they have no chrome to change.
+    Rectangle {
+        anchors.fill: parent
+        anchors.margins: -2
+        radius: 4
+        visible: !control.chrome && control.hovered && control.enabled
+        color: Theme.withOpacity(Theme.primaryText, 0.06)
+        z: -1
+    }
+
+    C.ToolTip.visible: control.tooltip !== "" && control.hovered
+    C.ToolTip.text: control.tooltip
+    C.ToolTip.delay: 600
+
+    Shortcut {
+        sequences: ["Return", "Enter"]
+        enabled: control.isDefault && control.enabled && control.visible
+        onActivated: control.clicked()
+    }
+    Shortcut {
+        sequence: "Escape"
+        enabled: control.isCancel && control.enabled && control.visible
+        onActivated: control.clicked()
+    }
+}

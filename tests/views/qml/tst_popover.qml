@@ -1,0 +1,65 @@
+import QtQuick
+import QtQuick.Window
+import QtTest
+import Tavlen.Toolkit
+
+Item {
+    id: root
+    width: 600
+    height: 400
+    property bool aktiv: false
+
+    StyledButton { id: knap; x: 100; y: 40; text: "Tilføj lektie" }
+
+    Popover {
+        id: popover
+        owner: knap
+        isPresented: root.aktiv
+        onDismissed: root.aktiv = false
+        width: 220; height: 120
+        Rectangle { objectName: "inside"; anchors.fill: parent; color: "transparent" }
+    }
+
+    TestCase {
+        name: "Popover"
+        when: windowShown
+
+        function open() {
+            root.aktiv = true
+            tryCompare(popover, "visible", true)
+        }
+
+        function test_attachedBelowItsOwner() {
+            open()
+            const anchor = knap.mapToGlobal(knap.width / 2, knap.height)
+            compare(popover.x, Math.round(anchor.x - popover.width / 2))
+            verify(popover.y > anchor.y)
+            verify(popover.y - anchor.y < 20)
+            root.aktiv = false
+            tryCompare(popover, "visible", false)
+        }
+
+        function test_clickInsideKeepsItOpen() {
+            open()
+            mouseClick(findChild(popover.contentItem, "inside"))
+            wait(20)
+            verify(popover.visible)
+            compare(root.aktiv, true)
+            root.aktiv = false
+        }
+
+        function test_clickOutsideClearsTheValue() {
+            open()
+            mouseClick(root, 500, 350)
+            tryCompare(root, "aktiv", false)
+            verify(!popover.visible)
+        }
+
+        function test_escapeCloses() {
+            open()
+            tryCompare(popover, "active", true)
+            keyClick(Qt.Key_Escape)
+            tryCompare(root, "aktiv", false)
+        }
+    }
+}

@@ -1,0 +1,49 @@
+#include "views/toolkit/Typography.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QtTest>
+
+using tavlen::Typography;
+
+class TestTypography : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void weights_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("weight");
+        QTest::newRow("regular") << "regular" << int(QFont::Normal);
+        QTest::newRow("medium") << "medium" << int(QFont::Medium);
+        QTest::newRow("semibold") << "semibold" << int(QFont::DemiBold);
+        QTest::newRow("bold") << "bold" << int(QFont::Bold);
+        QTest::newRow("any case") << "SemiBold" << int(QFont::DemiBold);
+        QTest::newRow("empty") << "" << int(QFont::Normal);
+        QTest::newRow("unknown") << "heavy" << int(QFont::Normal);
+    }
+    void weights() {
+        QFETCH(QString, name);
+        QFETCH(int, weight);
+        QCOMPARE(int(Typography::weightFor(name)), weight);
+    }
+
+    void fontCarriesSizeWeightAndDesign() {
+        const QFont plain = Typography::font(13, u"semibold", false);
+        QCOMPARE(plain.pixelSize(), 13);
+        QCOMPARE(plain.weight(), QFont::DemiBold);
+        QCOMPARE(plain.family(), QGuiApplication::font().family());
+
+        const QFont rounded = Typography::font(18, u"bold", true);
+        QCOMPARE(rounded.family(), Typography::roundedFamilyName());
+        QCOMPARE(rounded.pixelSize(), 18);
+        // Whatever the machine offers, the family must be one it can draw.
+        QVERIFY(QFontDatabase::families().contains(Typography::roundedFamilyName()) ||
+                Typography::roundedFamilyName() == QGuiApplication::font().family());
+
+        QCOMPARE(Typography::font(0, u"regular", false).pixelSize(), 1);
+        QCOMPARE(Typography::font(10.6, u"regular", false).pixelSize(), 11);
+    }
+};
+
+QTEST_MAIN(TestTypography)
+#include "tst_typography.moc"
