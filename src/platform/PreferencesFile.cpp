@@ -5,8 +5,13 @@
 #include <QFileInfo>
 #include <QLockFile>
 
+#include "Utf8.h"
+
+// Every x86-64 has SSE2; it lets the reader scan strings and spaces 16 bytes at a time.
+#if defined(__SSE2__) && !defined(RAPIDJSON_SSE2)
+#define RAPIDJSON_SSE2
+#endif
 #include <rapidjson/document.h>
-#include <rapidjson/memorystream.h>
 #include <rapidjson/reader.h>
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
@@ -61,6 +66,8 @@ namespace {
 
 constexpr char kBase64Marker[] = "tavlen.bytes.base64";
 constexpr int kLockTimeoutMs = 10000;
+// Deeper JSON is refused rather than risk the recursive reader's stack.
+constexpr int kMaxDepth = 512;
 
 FileIdentity identityOf(const struct stat& st) {
     FileIdentity id;
@@ -84,11 +91,17 @@ bool isJsonSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
+// A string stream that the reader does not copy into locals, so Tell() is current
+// inside the handler's calls.
+struct TrackedStream : rapidjson::StringStream {
+    using rapidjson::StringStream::StringStream;
+};
+
 // Walks the top-level object and notes where each member's value starts and ends
 // in the text.
 class MemberScanner : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, MemberScanner> {
 public:
-    MemberScanner(const QByteArray& text, const rapidjson::MemoryStream& stream,
+    MemberScanner(const QByteArray& text, const TrackedStream& stream,
                   QList<PreferencesMember>& out)
         : m_text(text), m_stream(stream), m_out(out) {}
 
@@ -102,7 +115,6 @@ public:
     }
     bool StartObject() { return open(); }
     bool StartArray() { return m_depth > 0 && open(); }
-    // The iterative parser reports the end before it takes the closing bracket.
     bool EndObject(rapidjson::SizeType) { return close(); }
     bool EndArray(rapidjson::SizeType) { return close(); }
 
@@ -120,17 +132,11 @@ private:
             finish(qsizetype(m_stream.Tell()));
         return true;
     }
-    bool open() {
-        if (m_depth == 0 && m_rootSeen)
-            return false;
-        m_rootSeen = true;
-        ++m_depth;
-        return true;
-    }
+    bool open() { return ++m_depth <= kMaxDepth; }
     bool close() {
         --m_depth;
         if (m_depth == 1)
-            finish(qsizetype(m_stream.Tell()) + 1);
+            finish(qsizetype(m_stream.Tell()));
         return true;
     }
     void finish(qsizetype end) {
@@ -145,33 +151,50 @@ private:
     }
 
     const QByteArray& m_text;
-    const rapidjson::MemoryStream& m_stream;
+    const TrackedStream& m_stream;
     QList<PreferencesMember>& m_out;
     int m_depth = 0;
-    bool m_rootSeen = false;
     QString m_key;
     qsizetype m_valueStart = 0;
 };
 
-constexpr unsigned kParseFlags =
-    rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag;
+// Only nesting is looked at.
+class DepthLimit : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, DepthLimit> {
+public:
+    bool Default() { return true; }
+    bool StartObject() { return ++m_depth <= kMaxDepth; }
+    bool StartArray() { return ++m_depth <= kMaxDepth; }
+    bool EndObject(rapidjson::SizeType) { return --m_depth, true; }
+    bool EndArray(rapidjson::SizeType) { return --m_depth, true; }
 
-bool parseMembers(const QByteArray& text, QList<PreferencesMember>& out) {
-    if (text.contains('\0'))
-        return false;
-    rapidjson::MemoryStream stream(text.constData(), size_t(text.size()));
-    MemberScanner scanner(text, stream, out);
-    rapidjson::Reader reader;
-    return !reader.Parse<kParseFlags>(stream, scanner).IsError();
+private:
+    int m_depth = 0;
+};
+
+// QByteArray's text always ends in a NUL, which the string stream relies on; an
+// embedded NUL, or bytes that are no UTF-8, make it no JSON text.
+bool readableText(const QByteArray& text) {
+    return !text.isEmpty() && !text.contains('\0') && isValidUtf8(text);
 }
 
-bool isValidJson(QByteArrayView bytes) {
-    if (bytes.isEmpty() || bytes.contains('\0'))
+bool parseMembers(const QByteArray& text, QList<PreferencesMember>& out) {
+    if (!readableText(text))
         return false;
-    rapidjson::MemoryStream stream(bytes.data(), size_t(bytes.size()));
-    rapidjson::BaseReaderHandler<> ignore;
+    TrackedStream stream(text.constData());
+    MemberScanner scanner(text, stream, out);
     rapidjson::Reader reader;
-    return !reader.Parse<kParseFlags>(stream, ignore).IsError();
+    return !reader.Parse(stream, scanner).IsError();
+}
+
+bool isValidJson(const QByteArray& bytes) {
+    if (!readableText(bytes))
+        return false;
+    // Parsing a scratch copy in place skips copying every string aside: faster.
+    QByteArray scratch(bytes.constData(), bytes.size());
+    rapidjson::InsituStringStream stream(scratch.data());
+    DepthLimit limit;
+    rapidjson::Reader reader;
+    return !reader.Parse<rapidjson::kParseInsituFlag>(stream, limit).IsError();
 }
 
 // The bytes behind a {"tavlen.bytes.base64":"..."} value, when it is exactly that.
@@ -179,7 +202,7 @@ std::optional<QByteArray> unwrapBase64(const QByteArray& raw) {
     if (!raw.startsWith('{'))
         return std::nullopt;
     rapidjson::Document doc;
-    doc.Parse<kParseFlags>(raw.constData(), size_t(raw.size()));
+    doc.Parse(raw.constData(), size_t(raw.size()));
     if (doc.HasParseError() || !doc.IsObject() || doc.MemberCount() != 1)
         return std::nullopt;
     const auto& member = *doc.MemberBegin();
@@ -334,7 +357,7 @@ bool readsAsTrue(const QByteArray& raw) {
     if (first != '"')
         return false;
     rapidjson::Document doc;
-    doc.Parse<kParseFlags>(raw.constData(), size_t(raw.size()));
+    doc.Parse(raw.constData(), size_t(raw.size()));
     if (doc.HasParseError() || !doc.IsString())
         return false;
     const QString text = QString::fromUtf8(doc.GetString(), qsizetype(doc.GetStringLength()));
@@ -444,8 +467,11 @@ bool PreferencesFile::update(const std::function<void(QList<PreferencesMember>&)
     if (!lock.tryLock(kLockTimeoutMs))
         return false;
 
-    // Read afresh under the lock so another process's changes to other keys survive.
-    const std::shared_ptr<PreferencesSnapshot> fresh = load(m_path);
+    // Look again under the lock, so another process's changes to other keys survive;
+    // the file is read afresh only when it is no longer the one we have.
+    std::shared_ptr<const PreferencesSnapshot> fresh = m_snapshot;
+    if (!fresh || !(identityOf(m_path) == fresh->identity))
+        fresh = load(m_path);
     // Never replace a file we could not read, nor a damaged one before a copy is kept.
     if (fresh->damaged && fresh->damagedRaw.isEmpty() && fresh->identity.size > 0)
         return false;
