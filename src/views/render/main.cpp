@@ -1,5 +1,6 @@
 // tavlen_render: draws one screen headless to a PNG, in light or dark, for review.
 #include "RenderOptions.h"
+#include "RenderStore.h"
 #include "views/toolkit/Theme.h"
 
 #include <QGuiApplication>
@@ -29,11 +30,13 @@ int main(int argc, char* argv[]) {
     }
     QGuiApplication::setPalette(tavlen::Theme::standardPalette(options->dark));
 
+    // Before the view, so it outlives everything that refers to it.
+    const tavlen::RenderStore store(options->sampleData);
     QQuickView view;
     view.engine()->addImportPath(QStringLiteral("qrc:/"));
     view.setColor(options->dark ? QColor(0x1e, 0x1e, 0x20) : QColor(0xf3, 0xf3, 0xf5));
-    // The store of the running program is not needed to look at layout; screens take null.
-    view.setInitialProperties({{QStringLiteral("store"), QVariant::fromValue<QObject*>(nullptr)}});
+    view.setInitialProperties(
+        {{QStringLiteral("store"), QVariant::fromValue<QObject*>(store.store())}});
     view.setSource(options->source());
     if (view.status() != QQuickView::Ready || !view.rootObject()) {
         for (const auto& e : view.errors())

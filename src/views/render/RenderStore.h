@@ -1,0 +1,39 @@
+#pragma once
+
+#include "model/Clock.h"
+#include "model/LektieNotificationManager.h"
+#include "model/LektieStore.h"
+#include "platform/InMemoryNotificationCenter.h"
+#include "platform/PreferencesFile.h"
+#include "platform/WidgetReloader.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+namespace tavlen {
+
+// A real LektieStore for rendering, on a throw-away config folder, with reminders kept in
+// memory and no widget to tell. With sample data it holds six subjects and homework in every
+// group a screen shows (overdue, today, tomorrow, later, done); without, it is a first start.
+class RenderStore {
+public:
+    explicit RenderStore(bool sampleData);
+    ~RenderStore();
+
+    LektieStore* store() const { return m_store.get(); }
+
+private:
+    class NoWidgets : public WidgetReloader {
+    public:
+        void reloadAllTimelines() override {}
+    };
+
+    QTemporaryDir m_dir;
+    PreferencesSuites m_suites;
+    NoWidgets m_widgets;
+    InMemoryNotificationCenter m_center;
+    LektieNotificationManager m_notifications;
+    std::unique_ptr<LektieStore> m_store;
+};
+
+} // namespace tavlen
