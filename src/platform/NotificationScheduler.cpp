@@ -2,6 +2,8 @@
 
 #include "model/Clock.h"
 
+#include <QSet>
+
 #include <algorithm>
 
 namespace tavlen {
@@ -9,6 +11,8 @@ namespace tavlen {
 namespace {
 // Enough steps to get past any run of readings a clock change or overlap put behind us.
 constexpr int maxSteps = 4 * 60;
+// Checks are timed a little past a due moment, so the wall clock has surely reached it.
+constexpr qint64 checkSlackMs = 20;
 } // namespace
 
 NotificationScheduler::NotificationScheduler(const Clock& clock, QObject* parent)
@@ -44,13 +48,10 @@ QList<NotificationRequest> NotificationScheduler::restore(SchedulerState state) 
     const QDateTime now = m_clock.now();
     const QTimeZone zone = m_clock.timeZone();
     m_state = SchedulerState{{}, std::move(state.lastFired)};
+    m_index.clear();
     QList<NotificationRequest> dueNow;
     for (ScheduledRequest& entry : state.pending) {
-        const bool known = std::any_of(m_state.pending.cbegin(), m_state.pending.cend(),
-                                       [&](const ScheduledRequest& e) {
-                                           return e.request.identifier == entry.request.identifier;
-                                       });
-        if (known)
+        if (m_index.contains(entry.request.identifier))
             continue;
         if (entry.request.trigger.repeats) {
             // Missed occurrences are not replayed; the history keeps fired ones from
@@ -61,6 +62,7 @@ QList<NotificationRequest> NotificationScheduler::restore(SchedulerState state) 
             dueNow.append(entry.request);
             continue;
         }
+        m_index.insert(entry.request.identifier, m_state.pending.size());
         m_state.pending.append(entry);
     }
     m_lastCheck = now;
@@ -77,22 +79,31 @@ QList<NotificationRequest> NotificationScheduler::pending() const {
 
 void NotificationScheduler::add(const NotificationRequest& request) {
     const ScheduledRequest entry{request, nextOccurrence(request, m_clock.now())};
-    auto it = std::find_if(
-        m_state.pending.begin(), m_state.pending.end(),
-        [&](const ScheduledRequest& e) { return e.request.identifier == request.identifier; });
-    if (it != m_state.pending.end())
-        *it = entry;
-    else
+    const auto known = m_index.constFind(request.identifier);
+    if (known != m_index.constEnd()) {
+        m_state.pending[*known] = entry;
+    } else {
+        m_index.insert(request.identifier, m_state.pending.size());
         m_state.pending.append(entry);
+    }
     Q_EMIT changed();
-    armTimer();
+    armTimerFor(entry);
 }
 
 void NotificationScheduler::remove(const QStringList& identifiers) {
+    const QSet<QString> gone(identifiers.cbegin(), identifiers.cend());
     const auto removed = m_state.pending.removeIf(
-        [&](const ScheduledRequest& e) { return identifiers.contains(e.request.identifier); });
-    if (removed > 0)
+        [&](const ScheduledRequest& e) { return gone.contains(e.request.identifier); });
+    if (removed > 0) {
+        reindex();
         Q_EMIT changed();
+    }
+}
+
+void NotificationScheduler::reindex() {
+    m_index.clear();
+    for (qsizetype i = 0; i < m_state.pending.size(); ++i)
+        m_index.insert(m_state.pending.at(i).request.identifier, i);
 }
 
 void NotificationScheduler::start() {
@@ -125,30 +136,36 @@ void NotificationScheduler::check() {
 
     struct Due {
         QDateTime moment;
-        QString identifier;
+        qsizetype position;
     };
     QList<Due> dueList;
-    for (const ScheduledRequest& entry : std::as_const(m_state.pending)) {
+    for (qsizetype i = 0; i < m_state.pending.size(); ++i) {
+        const ScheduledRequest& entry = m_state.pending.at(i);
         if (!entry.next)
             continue;
         const QDateTime moment = momentOf(*entry.next, zone);
         if (moment <= now)
-            dueList.append({moment, entry.request.identifier});
+            dueList.append({moment, i});
     }
     std::stable_sort(dueList.begin(), dueList.end(),
                      [](const Due& a, const Due& b) { return a.moment < b.moment; });
 
     QList<NotificationRequest> fired;
+    QSet<QString> done; // one-time requests that leave the list
     for (const Due& due : std::as_const(dueList)) {
-        auto it = std::find_if(
-            m_state.pending.begin(), m_state.pending.end(),
-            [&](const ScheduledRequest& e) { return e.request.identifier == due.identifier; });
-        m_state.lastFired.insert(due.identifier, *it->next);
-        fired.append(it->request);
-        if (it->request.trigger.repeats)
-            it->next = nextOccurrence(it->request, now);
-        else
-            m_state.pending.erase(it);
+        ScheduledRequest& entry = m_state.pending[due.position];
+        m_state.lastFired.insert(entry.request.identifier, *entry.next);
+        fired.append(entry.request);
+        if (entry.request.trigger.repeats) {
+            entry.next = nextOccurrence(entry.request, now);
+        } else {
+            done.insert(entry.request.identifier);
+        }
+    }
+    if (!done.isEmpty()) {
+        m_state.pending.removeIf(
+            [&](const ScheduledRequest& e) { return done.contains(e.request.identifier); });
+        reindex();
     }
 
     if (stateChanged || !fired.isEmpty())
@@ -156,6 +173,17 @@ void NotificationScheduler::check() {
     for (const NotificationRequest& request : std::as_const(fired))
         Q_EMIT due(request);
     armTimer();
+}
+
+void NotificationScheduler::armTimerFor(const ScheduledRequest& entry) {
+    // Only the new entry can make the next check earlier; a full scan per add would
+    // make a refresh of many requests quadratic.
+    if (!m_started || !entry.next)
+        return;
+    const qint64 wait =
+        m_clock.now().msecsTo(momentOf(*entry.next, m_clock.timeZone())) + checkSlackMs;
+    if (!m_timer.isActive() || wait < m_timer.remainingTime())
+        m_timer.start(int(std::clamp<qint64>(wait, checkSlackMs, maxCheckIntervalMs)));
 }
 
 void NotificationScheduler::armTimer() {
@@ -168,8 +196,7 @@ void NotificationScheduler::armTimer() {
         if (entry.next)
             wait = std::min(wait, now.msecsTo(momentOf(*entry.next, zone)));
     }
-    // A little past the moment, so the wall clock has surely reached it.
-    m_timer.start(int(std::clamp<qint64>(wait + 20, 20, maxCheckIntervalMs)));
+    m_timer.start(int(std::clamp<qint64>(wait + checkSlackMs, checkSlackMs, maxCheckIntervalMs)));
 }
 
 } // namespace tavlen

@@ -64,9 +64,12 @@ private:
                                            const QDateTime& now) const;
     WallTime floorFor(const QString& identifier, const WallTime& wallNow) const;
     void armTimer();
+    void armTimerFor(const ScheduledRequest& entry);
+    void reindex();
 
     const Clock& m_clock;
     SchedulerState m_state;
+    QHash<QString, qsizetype> m_index; // identifier -> position in m_state.pending
     QDateTime m_lastCheck;
     bool m_started = false;
     QTimer m_timer;
