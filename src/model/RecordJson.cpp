@@ -291,7 +291,7 @@ template <> struct Slots<OldLektie> : LektieSlots<OldLektie> {
 template <typename Record>
 class ListHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, ListHandler<Record>> {
     using S = Slots<Record>;
-    static constexpr int kMaxDepth = 64;
+    static constexpr int kMaxDepth = 512; // as the preferences file allows
     static constexpr unsigned kAll = (1u << S::count) - 1;
 
 public:

@@ -312,6 +312,87 @@ private Q_SLOTS:
         QCOMPARE(json::decodeLektier(bytes)->at(0).titel, l.titel);
     }
 
+    void dateNumbersAreExactDecimals_data() {
+        QTest::addColumn<int>("ms");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("whole") << 12000 << QByteArray("12");
+        QTest::newRow("tenths") << 12300 << QByteArray("12.3");
+        QTest::newRow("hundredths") << 12340 << QByteArray("12.34");
+        QTest::newRow("leading zero") << 12045 << QByteArray("12.045");
+        QTest::newRow("under a second") << 5 << QByteArray("0.005");
+        QTest::newRow("negative under a second") << -500 << QByteArray("-0.5");
+        QTest::newRow("negative") << -1250 << QByteArray("-1.25");
+    }
+    void dateNumbersAreExactDecimals() {
+        QFETCH(int, ms);
+        QFETCH(QByteArray, text);
+        Lektie l = sample();
+        l.deadline = utc(2001, 1, 1).addMSecs(ms);
+        const QByteArray bytes = *json::encode(QList<Lektie>{l});
+        QVERIFY2(bytes.contains("\"deadline\":" + text + ","), bytes.constData());
+        QCOMPARE(json::decodeLektier(bytes)->at(0).deadline, l.deadline);
+    }
+
+    void loneSurrogatesBecomeReplacementCharacters() {
+        Lektie l = sample();
+        l.titel = QString(QChar(0xD83D)) + "x" + QChar(0xDE00);
+        const QByteArray bytes = *json::encode(QList<Lektie>{l});
+        QVERIFY(QJsonDocument::fromJson(bytes).isArray());
+        QCOMPARE(json::decodeLektier(bytes)->at(0).titel, QStringLiteral("\uFFFDx\uFFFD"));
+    }
+
+    void nestedValuesOfUnknownKeysAreSkipped() {
+        QJsonObject o = lektieObject();
+        o["extra"] = QJsonObject{{"links", 5}, {"id", QJsonArray{QJsonObject{{"a", 1}}}}};
+        o["more"] = QJsonArray{QJsonArray{}, QJsonValue::Null, "x"};
+        o["nothing"] = QJsonValue::Null;
+        const auto l = json::decodeLektier(objectJson(o));
+        QVERIFY(l);
+        QCOMPARE(l->at(0).titel, QStringLiteral("T"));
+
+        // Legacy records know no "links", so there it is just another unknown key.
+        QVERIFY(json::decodeOldLektier(objectJson(lektieObject())));
+        o = lektieObject();
+        o["links"] = 5;
+        QVERIFY(json::decodeOldLektier(objectJson(o)));
+        QVERIFY(!json::decodeLektier(objectJson(o)));
+    }
+
+    void nestingInsideLinksFails() {
+        QJsonObject o = lektieObject();
+        o["links"] = QJsonArray{QJsonArray{"a"}};
+        QVERIFY(!json::decodeLektier(objectJson(o)));
+        o["links"] = QJsonArray{QJsonObject{}};
+        QVERIFY(!json::decodeLektier(objectJson(o)));
+    }
+
+    void repeatedKeyTheLastHolds() {
+        const QByteArray text =
+            QByteArray(objectJson(lektieObject()))
+                .replace("\"links\":[]", "\"links\":[\"a\",\"b\"],\"links\":[\"c\"]");
+        const auto l = json::decodeLektier(text);
+        QVERIFY(l);
+        QCOMPARE(l->at(0).links, QStringList{"c"});
+    }
+
+    void deepNestingUnderAnUnknownKeyFails() {
+        const QByteArray deep = QByteArray(1000, '[') + QByteArray(1000, ']');
+        const QByteArray text =
+            QByteArray(objectJson(lektieObject())).replace("{\"", "{\"extra\":" + deep + ",\"");
+        QVERIFY(!json::decodeLektier(text));
+        const QByteArray shallow =
+            QByteArray(objectJson(lektieObject())).replace("{\"", "{\"extra\":[[[{\"a\":[]}]]],\"");
+        QVERIFY(json::decodeLektier(shallow));
+    }
+
+    void nullUuidIsReadAsIs() {
+        QJsonObject o = lektieObject();
+        o["fagId"] = "00000000-0000-0000-0000-000000000000";
+        const auto l = json::decodeLektier(objectJson(o));
+        QVERIFY(l);
+        QVERIFY(l->at(0).fagId.isNull());
+    }
+
     void largeListRoundTrips() {
         QList<Lektie> list;
         for (int i = 0; i < 1000; ++i) {

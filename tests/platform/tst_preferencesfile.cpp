@@ -102,6 +102,7 @@ private Q_SLOTS:
         QTest::newRow("null") << QByteArray("null");
         QTest::newRow("marker object") << QByteArray(R"({"tavlen.bytes.base64":"AAAA"})");
         QTest::newRow("truncated") << kList.chopped(1);
+        QTest::newRow("nested too deep") << QByteArray(600, '[') + QByteArray(600, ']');
     }
     void otherBytesRoundTripThroughBase64() {
         QFETCH(QByteArray, bytes);
