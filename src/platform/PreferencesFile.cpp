@@ -50,6 +50,17 @@ struct FileIdentity {
 };
 
 struct PreferencesSnapshot {
+    PreferencesSnapshot() = default;
+    PreferencesSnapshot(const PreferencesSnapshot&) = delete;
+    PreferencesSnapshot& operator=(const PreferencesSnapshot&) = delete;
+    ~PreferencesSnapshot() {
+        if (pin >= 0)
+            ::close(pin);
+    }
+
+    // Held open so the file's inode cannot be freed and reused by a later file:
+    // an unchanged inode then really means the same file.
+    int pin = -1;
     FileIdentity identity;
     bool damaged = false;  // present, but not a readable JSON object
     QByteArray damagedRaw; // kept so it can be set aside before it is replaced
@@ -278,7 +289,7 @@ std::shared_ptr<PreferencesSnapshot> load(const QString& path) {
         }
         text.truncate(done);
     }
-    ::close(fd);
+    snapshot->pin = fd;
     if (!readOk || !parseMembers(text, snapshot->members)) {
         snapshot->members.clear();
         snapshot->damaged = true;
@@ -483,7 +494,10 @@ bool PreferencesFile::update(const std::function<void(QList<PreferencesMember>&)
     change(next->members);
     if (!writeAtomically(m_path, compose(next->members)))
         return false;
-    next->identity = identityOf(m_path);
+    next->pin = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    next->identity =
+        next->pin >= 0 && ::fstat(next->pin, &st) == 0 ? identityOf(st) : identityOf(m_path);
     m_snapshot = std::move(next);
     return true;
 }

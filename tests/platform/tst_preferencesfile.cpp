@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace tavlen;
 
 namespace {
@@ -200,6 +203,37 @@ private Q_SLOTS:
         writeFile(path(), R"({"x":"y"})");
         QCOMPARE(mine.keys(), QStringList{"x"});
         QVERIFY(!mine.hasValue("lektier_v4"));
+    }
+
+    void concurrentWritersLoseNothing() {
+        // Two processes write their own keys at the same time; the lock and the
+        // re-read under it keep every key.
+        constexpr int kWrites = 40;
+        PreferencesFile(path()).setData("start", "[]");
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            PreferencesFile prefs(path());
+            bool ok = true;
+            for (int i = 0; i < kWrites; ++i)
+                ok = prefs.setData(QString("child%1").arg(i), QByteArray::number(i)) && ok;
+            ::_exit(ok ? 0 : 1);
+        }
+        PreferencesFile prefs(path());
+        for (int i = 0; i < kWrites; ++i)
+            QVERIFY(prefs.setData(QString("parent%1").arg(i), QByteArray::number(i)));
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+        const QStringList keys = PreferencesFile(path()).keys();
+        QCOMPARE(keys.size(), 1 + 2 * kWrites);
+        for (int i = 0; i < kWrites; ++i) {
+            QVERIFY(keys.contains(QString("child%1").arg(i)));
+            QCOMPARE(*prefs.data(QString("parent%1").arg(i)), QByteArray::number(i));
+        }
+        QCOMPARE(parsedFile(path()).size(), 1 + 2 * kWrites);
+        QVERIFY(strayFiles(QFileInfo(path()).absolutePath()).isEmpty());
     }
 
     void damagedFileReadsEmptyAndIsKeptAside_data() {
