@@ -13,6 +13,12 @@ namespace {
 constexpr int maxSteps = 4 * 60;
 // Checks are timed a little past a due moment, so the wall clock has surely reached it.
 constexpr qint64 checkSlackMs = 20;
+
+// A one-time reminder speaks of its own day ("i dag", "i morgen"); shown on a later
+// day it would tell the pupil something false, so it then leaves without being shown.
+bool isStale(const WallTime& due, const WallTime& wallNow) {
+    return due.date() < wallNow.date();
+}
 } // namespace
 
 NotificationScheduler::NotificationScheduler(const Clock& clock, QObject* parent)
@@ -59,7 +65,8 @@ QList<NotificationRequest> NotificationScheduler::restore(SchedulerState state) 
             entry.next = nextOccurrence(entry.request, now);
         } else if (entry.next && momentOf(*entry.next, zone) <= now) {
             m_state.lastFired.insert(entry.request.identifier, *entry.next);
-            dueNow.append(entry.request);
+            if (!isStale(*entry.next, wallTimeAt(now, zone)))
+                dueNow.append(entry.request);
             continue;
         }
         m_index.insert(entry.request.identifier, m_state.pending.size());
@@ -155,10 +162,12 @@ void NotificationScheduler::check() {
     for (const Due& due : std::as_const(dueList)) {
         ScheduledRequest& entry = m_state.pending[due.position];
         m_state.lastFired.insert(entry.request.identifier, *entry.next);
-        fired.append(entry.request);
         if (entry.request.trigger.repeats) {
+            fired.append(entry.request);
             entry.next = nextOccurrence(entry.request, now);
         } else {
+            if (!isStale(*entry.next, wallNow))
+                fired.append(entry.request);
             done.insert(entry.request.identifier);
         }
     }
@@ -168,7 +177,7 @@ void NotificationScheduler::check() {
         reindex();
     }
 
-    if (stateChanged || !fired.isEmpty())
+    if (stateChanged || !dueList.isEmpty())
         Q_EMIT changed();
     for (const NotificationRequest& request : std::as_const(fired))
         Q_EMIT due(request);

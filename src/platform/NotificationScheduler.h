@@ -31,7 +31,8 @@ struct SchedulerState {
 // seconds and whenever check() is called (after resume from suspend), never by one
 // long timer. Each occurrence fires once; a repeating request fires at most once per
 // check, so a long suspend gives no burst, and an occurrence at or before the last one
-// fired is never fired again when the clock is set back.
+// fired is never fired again when the clock is set back. A one-time request found due
+// on a later day than its own is dropped unshown.
 class NotificationScheduler : public QObject {
     Q_OBJECT
 public:
@@ -40,8 +41,8 @@ public:
     explicit NotificationScheduler(const Clock& clock, QObject* parent = nullptr);
 
     // Takes over a state kept from an earlier run. One-time requests that fell due
-    // meanwhile are returned (and leave the list) to be delivered once; repeating ones
-    // that were missed are moved on to their next occurrence without firing.
+    // meanwhile leave the list and, if due today, are returned to be delivered once;
+    // repeating ones that were missed move on to their next occurrence without firing.
     QList<NotificationRequest> restore(SchedulerState state);
     const SchedulerState& state() const { return m_state; }
 

@@ -152,7 +152,7 @@ private Q_SLOTS:
             addAndWait(center, reminder("future", 9, 16));
         } // quit before 16:00
 
-        clock.setNow(at(2026, 5, 5, 19, 0)); // next start, past the summary too
+        clock.setNow(at(2026, 5, 4, 19, 0)); // next start, past the summary too
         {
             DesktopNotificationCenter center(clock, m_state->path(), connection());
             QTRY_COMPARE(server.received.size(), 1);
