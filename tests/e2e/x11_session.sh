@@ -1,0 +1,89 @@
+# Shared by the shell end-to-end test and the shell benchmark (sourced, not run):
+# a private X server, session bus and tray host, and helpers to look at windows.
+# The caller sets x11_work (a temporary folder) and traps x11_session_stop.
+
+x11_pids=()
+
+x11_session_start() {
+    local width="${1:-1280}" height="${2:-800}"
+    # -displayfd lets the server pick a free display number itself.
+    Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp \
+        3>"$x11_work/display" 2>"$x11_work/xvfb.log" &
+    x11_pids+=($!)
+    local i
+    for i in $(seq 100); do
+        [ -s "$x11_work/display" ] && break
+        sleep 0.05
+    done
+    [ -s "$x11_work/display" ] || { echo "Xvfb did not start" >&2; return 1; }
+    export DISPLAY=":$(cat "$x11_work/display")"
+
+    local bus
+    bus="$(dbus-daemon --session --fork --print-address=1 --print-pid=1 --nosyslog)"
+    export DBUS_SESSION_BUS_ADDRESS="$(sed -n 1p <<<"$bus")"
+    x11_pids+=("$(sed -n 2p <<<"$bus")")
+
+    trayer --edge top --align right --widthtype request --height 24 --transparent false \
+        --SetDockType true --SetPartialStrut true >"$x11_work/trayer.log" 2>&1 &
+    x11_pids+=($!)
+    for i in $(seq 100); do
+        x11_tray_panel >/dev/null && return 0
+        sleep 0.05
+    done
+    echo "trayer did not start" >&2
+    return 1
+}
+
+x11_session_stop() {
+    local i
+    for ((i = ${#x11_pids[@]} - 1; i >= 0; i--)); do
+        kill "${x11_pids[i]}" 2>/dev/null || true
+    done
+    for pid in "${x11_pids[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    x11_pids=()
+}
+
+# trayer's panel window id.
+x11_tray_panel() {
+    xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/ { print $1; exit }' | grep .
+}
+
+# The id of the tray icon window a program with this WM_CLASS instance put in trayer.
+x11_tray_icon() {
+    local class="$1" panel
+    panel="$(x11_tray_panel)" || return 1
+    xwininfo -tree -id "$panel" | awk -v c="(\"$class\"" 'index($0, c) { print $1; exit }' | grep .
+}
+
+# "x y width height map_state" of a window.
+x11_geometry() {
+    xwininfo -id "$1" | awk '
+        /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /^  Width/ { w = $NF } /^  Height/ { h = $NF } /Map State/ { m = $NF }
+        END { print x, y, w, h, m }'
+}
+
+# Ids of the viewable top-level windows of a WM_CLASS instance, with their geometry:
+# "id x y width height" per line.
+x11_viewable_toplevels() {
+    local class="$1"
+    xwininfo -root -children | awk -v c="(\"$class\"" 'index($0, c) { print $1 }' |
+        while read -r id; do
+            read -r x y w h m < <(x11_geometry "$id")
+            [ "$m" = IsViewable ] && echo "$id $x $y $w $h"
+        done
+    return 0
+}
+
+# Waits up to $1 seconds for a command to succeed.
+x11_wait_for() {
+    local timeout="$1"
+    shift
+    local end=$((SECONDS + timeout))
+    until "$@"; do
+        [ $SECONDS -ge $end ] && return 1
+        sleep 0.1
+    done
+}
