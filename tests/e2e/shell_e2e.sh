@@ -2,7 +2,9 @@
 # End to end: the real program in a private X server with a tray host and a private
 # session bus, started with an empty home. Checks that it starts in the tray only,
 # that a click on the icon opens the panel inside the screen, that a second start
-# brings up the main window and exits, and what the first start stored.
+# brings up the main window and exits, that closing the window only hides it, and
+# what the first start stored. Then, on a desktop without a tray, that the main
+# window is shown at start and can be brought back after closing it.
 # Usage: shell_e2e.sh <tavlen executable> <artefacts folder>
 set -euo pipefail
 tavlen="$(realpath "${1:?tavlen executable}")"
@@ -13,13 +15,18 @@ screen_h=800
 
 x11_work="$(mktemp -d /tmp/tavlen-e2e.XXXXXX)"
 tavlen_pid=""
+stop_tavlen() {
+    if [ -n "$tavlen_pid" ]; then
+        kill "$tavlen_pid" 2>/dev/null || true
+        wait "$tavlen_pid" 2>/dev/null || true
+        tavlen_pid=""
+    fi
+    return 0
+}
 cleanup() {
     local rc=$?
     set +e
-    if [ -n "$tavlen_pid" ]; then
-        kill "$tavlen_pid" 2>/dev/null
-        wait "$tavlen_pid" 2>/dev/null
-    fi
+    stop_tavlen
     x11_session_stop
     rm -rf "$x11_work"
     exit $rc
@@ -34,6 +41,11 @@ fail() {
     failures=$((failures + 1))
 }
 pass() { echo "ok: $*"; }
+check() { # check <description> <command...>
+    local what="$1"
+    shift
+    if "$@" >/dev/null; then pass "$what"; else fail "$what"; fi
+}
 
 mkdir -p "$artefacts"
 rm -f "$artefacts"/*.png
@@ -42,27 +54,52 @@ shot() {
     echo "screenshot: $artefacts/$1.png"
 }
 
-# An empty home with every XDG folder inside it.
-home="$x11_work/home"
-mkdir -p "$home" "$x11_work/runtime"
-chmod 700 "$x11_work/runtime"
-tavlen_env=(env -u QT_QPA_PLATFORM -u XDG_CONFIG_DIRS HOME="$home"
-    XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share"
-    XDG_STATE_HOME="$home/.local/state" XDG_CACHE_HOME="$home/.cache"
-    XDG_RUNTIME_DIR="$x11_work/runtime" QT_QPA_PLATFORM=xcb)
+# Runs tavlen with an empty home (every XDG folder inside it) in $x11_work/$1.
+tavlen_env() {
+    local home="$x11_work/$1/home"
+    mkdir -p "$home" "$x11_work/$1/runtime"
+    chmod 700 "$x11_work/$1/runtime"
+    echo env -u QT_QPA_PLATFORM -u XDG_CONFIG_DIRS HOME="$home" \
+        XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+        XDG_STATE_HOME="$home/.local/state" XDG_CACHE_HOME="$home/.cache" \
+        XDG_RUNTIME_DIR="$x11_work/$1/runtime" QT_QPA_PLATFORM=xcb
+}
+start_first() {
+    $(tavlen_env "$1") "$tavlen" </dev/null >"$x11_work/$1.out" 2>"$x11_work/$1.err" &
+    tavlen_pid=$!
+}
+second_start() { # exit code of a second start, which must return by itself
+    local rc=0
+    timeout 20 $(tavlen_env "$1") "$tavlen" </dev/null >>"$x11_work/$1.second" 2>&1 || rc=$?
+    return $rc
+}
 
-x11_session_start "$screen_w" "$screen_h"
+# The id of the shown main window (viewable, at least 900 x 600), if any.
+main_window() { x11_viewable_toplevels tavlen | awk '$4 >= 900 && $5 >= 600 { print $1 }' | grep .; }
+no_main_window() { ! main_window >/dev/null; }
+running() { kill -0 "$tavlen_pid" 2>/dev/null; }
+
+close_main_window_and_bring_back() { # <scenario> <screenshot prefix>
+    local id
+    id="$(main_window)" || { fail "no main window to close"; return; }
+    python3 "$here/x11_close.py" "$id"
+    check "closing the main window hides it" x11_wait_for 10 no_main_window
+    sleep 0.5
+    check "the program keeps running after the close" running
+    shot "$2-closed"
+    check "another start after the close exits with 0" second_start "$1"
+    check "the main window is back" x11_wait_for 10 main_window
+    [ "$(main_window)" = "$id" ] && pass "it is the same window" || fail "a new window appeared"
+    sleep 0.5
+    shot "$2-back"
+}
+
+# ---- With a tray (trayer) --------------------------------------------------
+x11_session_start "$screen_w" "$screen_h" tray
 echo "display $DISPLAY, bus $DBUS_SESSION_BUS_ADDRESS"
+start_first tray
 
-"${tavlen_env[@]}" "$tavlen" </dev/null >"$x11_work/tavlen.out" 2>"$x11_work/tavlen.err" &
-tavlen_pid=$!
-
-# 1. In the tray, no window.
-if x11_wait_for 20 x11_tray_icon tavlen >/dev/null; then
-    pass "tray icon embedded in trayer"
-else
-    fail "no tray icon in trayer"
-fi
+check "tray icon embedded in trayer" x11_wait_for 20 x11_tray_icon tavlen
 icon="$(x11_tray_icon tavlen || true)"
 sleep 1.5 # past the delegate's last hiding attempt
 if [ -z "$(x11_viewable_toplevels tavlen)" ]; then
@@ -70,10 +107,9 @@ if [ -z "$(x11_viewable_toplevels tavlen)" ]; then
 else
     fail "a Tavlen window is mapped at start: $(x11_viewable_toplevels tavlen)"
 fi
-kill -0 "$tavlen_pid" 2>/dev/null || fail "tavlen exited at start"
+check "still running after start" running
 shot 1-start-tray-only
 
-# 2. A click on the icon opens the panel inside the screen.
 if [ -n "$icon" ]; then
     read -r ix iy iw ih _ < <(x11_geometry "$icon")
     xdotool mousemove $((ix + iw / 2)) $((iy + ih / 2)) click 1
@@ -102,36 +138,39 @@ if [ -n "$icon" ]; then
     fi
 fi
 
-# 3. A second start brings up the main window and exits with 0.
-set +e
-timeout 20 "${tavlen_env[@]}" "$tavlen" </dev/null >"$x11_work/second.out" 2>&1
-second_rc=$?
-set -e
-[ $second_rc -eq 0 ] && pass "second start exited with 0" || fail "second start exited with $second_rc"
-main_visible() { x11_viewable_toplevels tavlen | awk '$4 >= 900 && $5 >= 600' | grep -q .; }
-if x11_wait_for 10 main_visible; then
-    pass "main window shown (at least 900 x 600)"
-else
-    fail "main window not shown after the second start: $(x11_viewable_toplevels tavlen)"
-fi
-kill -0 "$tavlen_pid" 2>/dev/null && pass "first instance still running" || fail "first instance gone"
+check "second start exits with 0" second_start tray
+check "second start shows the main window (at least 900 x 600)" x11_wait_for 10 main_window
+check "first instance still running" running
 sleep 0.5
 shot 3-main-window
 
-# 4. The first start stored exactly the setup flag.
-suite="$home/.config/Tavlen/group.tavlen.json"
+close_main_window_and_bring_back tray 4-tray
+
+suite="$x11_work/tray/home/.config/Tavlen/group.tavlen.json"
 if python3 -c 'import json, sys; sys.exit(json.load(open(sys.argv[1])) != {"harSetupFaerdig_v4": False})' \
     "$suite" 2>/dev/null; then
     pass "shared suite holds exactly harSetupFaerdig_v4 = false"
 else
     fail "shared suite is not {\"harSetupFaerdig_v4\": false}: $(cat "$suite" 2>&1)"
 fi
+stop_tavlen
+x11_session_stop
+
+# ---- Without a tray ----------------------------------------------------------
+x11_session_start "$screen_w" "$screen_h" notray
+start_first notray
+check "without a tray the main window is shown at start" x11_wait_for 20 main_window
+sleep 1.5 # past the delegate's hiding attempts: it must stay
+check "and it stays shown" main_window
+shot 5-notray-start
+close_main_window_and_bring_back notray 6-notray
 
 if [ $failures -eq 0 ]; then
     echo "shell end to end: all checks passed"
     exit 0
 fi
-echo "--- tavlen stderr"
-cat "$x11_work/tavlen.err" || true
+for f in "$x11_work"/*.err "$x11_work"/*.second; do
+    [ -f "$f" ] && { echo "--- $f"; cat "$f"; }
+done
 echo "shell end to end: $failures check(s) failed"
 exit 1

@@ -4,8 +4,9 @@
 
 x11_pids=()
 
+# x11_session_start [width] [height] [tray|notray]
 x11_session_start() {
-    local width="${1:-1280}" height="${2:-800}"
+    local width="${1:-1280}" height="${2:-800}" tray="${3:-tray}"
     # -displayfd lets the server pick a free display number itself.
     Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp \
         3>"$x11_work/display" 2>"$x11_work/xvfb.log" &
@@ -23,6 +24,7 @@ x11_session_start() {
     export DBUS_SESSION_BUS_ADDRESS="$(sed -n 1p <<<"$bus")"
     x11_pids+=("$(sed -n 2p <<<"$bus")")
 
+    [ "$tray" = tray ] || return 0
     trayer --edge top --align right --widthtype request --height 24 --transparent false \
         --SetDockType true --SetPartialStrut true >"$x11_work/trayer.log" 2>&1 &
     x11_pids+=($!)
