@@ -63,10 +63,11 @@ SingleInstance::Role SingleInstance::start(int timeoutMs) {
         return Role::Failed;
 
     const QDeadlineTimer deadline(timeoutMs);
-    bool clearedBrokenLock = false;
     while (true) {
-        if (m_lock.tryLock(0))
-            return becomePrimary() ? Role::Primary : Role::Failed;
+        if (m_lock.tryLock(0)) {
+            becomePrimary();
+            return Role::Primary;
+        }
         if (askRunning(std::max<qint64>(100, std::min<qint64>(1000, deadline.remainingTime()))))
             return Role::Forwarded;
         if (deadline.hasExpired())
@@ -75,28 +76,29 @@ SingleInstance::Role SingleInstance::start(int timeoutMs) {
     }
 
     // A lock file that cannot be read (a crash while it was written) is never
-    // recognised as stale by the lock itself.
+    // recognised as stale by the lock itself. Removing it fails while a live
+    // process still holds it.
     qint64 pid = 0;
     QString host;
     QString app;
-    if (!clearedBrokenLock && !m_lock.getLockInfo(&pid, &host, &app)) {
-        clearedBrokenLock = m_lock.removeStaleLockFile();
-        if (clearedBrokenLock && m_lock.tryLock(0))
-            return becomePrimary() ? Role::Primary : Role::Failed;
+    if (!m_lock.getLockInfo(&pid, &host, &app) && m_lock.removeStaleLockFile() &&
+        m_lock.tryLock(0)) {
+        becomePrimary();
+        return Role::Primary;
     }
     return Role::Failed;
 }
 
-bool SingleInstance::becomePrimary() {
+void SingleInstance::becomePrimary() {
     // A socket left behind by a crashed instance would block listen(); the lock
     // proves nobody uses it.
     QLocalServer::removeServer(socketPath());
     m_server = std::make_unique<QLocalServer>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(socketPath()))
-        return false;
     connect(m_server.get(), &QLocalServer::newConnection, this, &SingleInstance::serveConnection);
-    return true;
+    // Without the socket a later start cannot reach this one, but the lock still
+    // keeps it from opening the store: better than refusing to start at all.
+    m_server->listen(socketPath());
 }
 
 void SingleInstance::serveConnection() {

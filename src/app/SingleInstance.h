@@ -42,7 +42,7 @@ Q_SIGNALS:
 
 private:
     bool prepareDir() const;
-    bool becomePrimary();
+    void becomePrimary();
     bool askRunning(int timeoutMs);
     void serveConnection();
 

@@ -10,7 +10,10 @@ int main(int argc, char* argv[]) {
     case tavlen::SingleInstance::Role::Forwarded:
         return 0; // the running Tavlen shows its main window
     case tavlen::SingleInstance::Role::Failed:
-        std::fputs("tavlen: another Tavlen holds the lock but does not answer\n", stderr);
+        std::fputs(
+            "tavlen: another Tavlen is running but does not answer, or the lock folder is not "
+            "usable\n",
+            stderr);
         return 1;
     }
     app.createServices();

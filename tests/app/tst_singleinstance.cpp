@@ -113,6 +113,19 @@ private Q_SLOTS:
         QCOMPARE(instance.start(500), SingleInstance::Role::Primary);
     }
 
+    void unusableSocketPathStillStarts() {
+        // Something that is not a socket in the way: this start runs (the lock keeps
+        // a second store away), only later starts cannot reach it.
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.path() + "/tavlen.socket/inside"));
+        SingleInstance instance(dir.path());
+        QCOMPARE(instance.start(500), SingleInstance::Role::Primary);
+        SingleInstance::Role role = SingleInstance::Role::Primary;
+        std::thread other([&] { role = SingleInstance(dir.path()).start(300); });
+        other.join();
+        QCOMPARE(role, SingleInstance::Role::Failed);
+    }
+
     void liveSilentHolderIsReportedAsFailure() {
         // Another live process holds the lock but never answers: no false success.
         QTemporaryDir dir;
