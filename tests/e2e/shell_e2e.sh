@@ -133,6 +133,17 @@ if [ -n "$icon" ]; then
         fi
         sleep 0.5
         shot 2-panel-open
+
+        # Focus elsewhere hides it; the icon toggles it.
+        panel_hidden() { [ -z "$(x11_viewable_toplevels tavlen)" ]; }
+        xdotool windowfocus "$(x11_tray_panel)"
+        check "the panel hides when it loses the focus" x11_wait_for 5 panel_hidden
+        sleep 0.5
+        xdotool click 1
+        check "a click on the icon opens it again" x11_wait_for 5 panel_visible
+        sleep 0.5
+        xdotool click 1
+        check "and another click closes it" x11_wait_for 5 panel_hidden
     else
         fail "the panel did not open"
     fi
