@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "LektieNotificationManager.h"
 #include "RecordJson.h"
+#include "platform/DurableFile.h"
 #include "platform/PreferencesFile.h"
 #include "platform/WidgetReloader.h"
 
@@ -10,8 +11,6 @@
 #include <QFile>
 
 #include <algorithm>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace tavlen {
 
@@ -29,29 +28,6 @@ bool decodes(const QString& key, const QByteArray& bytes) {
     if (key == Keys::fag)
         return json::decodeFag(bytes).has_value();
     return true;
-}
-
-bool syncFolder(const QString& folder) {
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
-// Creates a new file (never replacing one) and makes it durable.
-bool writeNewFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return false;
-    bool ok = file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
-    file.close();
-    ok = ok && file.error() == QFileDevice::NoError;
-    if (!ok)
-        file.remove();
-    return ok;
 }
 
 } // namespace
@@ -280,9 +256,7 @@ bool LektieStore::writeRecoveryFile(const QString& key, const QByteArray& bytes)
         const QString path = QDir(folder).filePath(name);
         if (QFile::exists(path))
             continue;
-        if (!writeNewFile(path, bytes))
-            return false;
-        return syncFolder(folder);
+        return durable::writeNewFile(path, bytes);
     }
     return false;
 }

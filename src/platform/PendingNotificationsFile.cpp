@@ -1,14 +1,12 @@
 #include "PendingNotificationsFile.h"
 
+#include "DurableFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace tavlen {
 
@@ -52,15 +50,6 @@ QString text(const QJsonObject& object, const char* key, bool& ok) {
     const QJsonValue value = object.value(QLatin1String(key));
     ok = ok && value.isString();
     return value.toString();
-}
-
-void syncDirectory(const QString& directory) {
-    // The rename is only durable once the directory entry is on disk too.
-    const int fd = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 } // namespace
@@ -160,17 +149,7 @@ SchedulerState PendingNotificationsFile::load() const {
 bool PendingNotificationsFile::save(const SchedulerState& state) const {
     if (!QDir().mkpath(m_directory))
         return false;
-    QSaveFile file(path());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = encode(state);
-    if (file.write(bytes) != bytes.size())
-        return false;
-    // The new content must be on disk before the rename makes it the file.
-    if (!file.flush() || ::fsync(file.handle()) != 0 || !file.commit())
-        return false;
-    syncDirectory(m_directory);
-    return true;
+    return durable::writeAtomically(path(), encode(state));
 }
 
 } // namespace tavlen

@@ -1,5 +1,7 @@
 #include "PreferencesFile.h"
 
+#include "DurableFile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -298,55 +300,13 @@ std::shared_ptr<PreferencesSnapshot> load(const QString& path) {
     return snapshot;
 }
 
-bool writeAll(int fd, const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
-}
-
-bool syncFolder(const QByteArray& folder) {
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
-// Temp file in the same folder, flushed to disk, renamed over the target, folder
-// flushed: a crash leaves either the old or the new file.
-bool writeAtomically(const QString& path, const QByteArray& bytes) {
-    const QFileInfo info(path);
-    const QByteArray folder = QFile::encodeName(info.absolutePath());
-    QByteArray temp = QFile::encodeName(info.absolutePath() + QLatin1String("/.") +
-                                        info.fileName() + QLatin1String(".tmp-XXXXXX"));
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    bool ok = writeAll(fd, bytes) && ::fdatasync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temp.constData(), QFile::encodeName(path).constData()) == 0;
-    if (!ok) {
-        ::unlink(temp.constData());
-        return false;
-    }
-    return syncFolder(folder);
-}
-
 bool setAside(const QString& path, const QByteArray& bytes) {
     const QString stamp =
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside = path + QLatin1String(".damaged-") + stamp;
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = path + QLatin1String(".damaged-") + stamp + QLatin1Char('-') + QString::number(n);
-    return writeAtomically(aside, bytes);
+    return durable::writeAtomically(aside, bytes);
 }
 
 const PreferencesMember* find(const QList<PreferencesMember>& members, const QString& key) {
@@ -492,7 +452,7 @@ bool PreferencesFile::update(const std::function<void(QList<PreferencesMember>&)
     auto next = std::make_shared<PreferencesSnapshot>();
     next->members = fresh->members;
     change(next->members);
-    if (!writeAtomically(m_path, compose(next->members)))
+    if (!durable::writeAtomically(m_path, compose(next->members)))
         return false;
     next->pin = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC);
     struct stat st {};
