@@ -400,20 +400,14 @@ QStringList PreferencesFile::keys() const {
 }
 
 bool PreferencesFile::setData(const QString& key, const QByteArray& bytes) {
-    const QByteArray raw = storedForm(bytes);
-    return update([&](QList<PreferencesMember>& members) {
-        for (PreferencesMember& m : members) {
-            if (m.key == key) {
-                m.raw = raw;
-                return;
-            }
-        }
-        members.append({key, raw});
-    });
+    return setRaw(key, storedForm(bytes));
 }
 
 bool PreferencesFile::setBoolean(const QString& key, bool value) {
-    const QByteArray raw = value ? "true" : "false";
+    return setRaw(key, value ? "true" : "false");
+}
+
+bool PreferencesFile::setRaw(const QString& key, const QByteArray& raw) {
     return update([&](QList<PreferencesMember>& members) {
         for (PreferencesMember& m : members) {
             if (m.key == key) {

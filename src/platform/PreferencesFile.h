@@ -48,6 +48,7 @@ private:
     const detail::PreferencesSnapshot& current() const;
     // Applies the change to the members as they are on disk now, under the lock, and
     // replaces the file atomically.
+    bool setRaw(const QString& key, const QByteArray& raw); // raw: the member's JSON text
     bool update(const std::function<void(QList<detail::PreferencesMember>&)>& change);
 
     QString m_path;
