@@ -18,25 +18,17 @@ private Q_SLOTS:
         QVERIFY(logind.registerService("org.freedesktop.login1"));
         SleepWatcher watcher(bus.connect("watcher"));
         QSignalSpy resumed(&watcher, &SleepWatcher::resumed);
-
-        const auto send = [&](bool goingToSleep) {
+        for (const bool goingToSleep : {true, false, true, false}) {
             QDBusMessage signal = QDBusMessage::createSignal(
                 "/org/freedesktop/login1", "org.freedesktop.login1.Manager", "PrepareForSleep");
-            signal << goingToSleep;
-            QVERIFY(logind.send(signal));
-        };
-        send(true);
-        send(false);
-        QTRY_COMPARE(resumed.count(), 1);
-        send(true);
-        send(false);
+            QVERIFY(logind.send(signal << goingToSleep));
+        }
         QTRY_COMPARE(resumed.count(), 2);
-    }
+        QTest::qWait(50); // let any stray signal arrive
+        QCOMPARE(resumed.count(), 2);
 
-    void noSystemBusIsHarmless() {
-        SleepWatcher watcher(QDBusConnection::connectToBus("unix:path=/nonexistent", "dead"));
-        QSignalSpy resumed(&watcher, &SleepWatcher::resumed);
-        QCOMPARE(resumed.count(), 0);
+        // Without a system bus the watcher is simply quiet.
+        SleepWatcher dead(QDBusConnection::connectToBus("unix:path=/nonexistent", "dead"));
         QDBusConnection::disconnectFromBus("dead");
     }
 };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QObject>
@@ -10,23 +9,23 @@
 
 namespace tavlen::test {
 
-// Stands in for a desktop notification server on a test bus and records every
-// Notify it is sent.
+// Stands in for a desktop notification server on a test bus and records every Notify.
 class FakeNotificationServer : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+    const QString m_name = QStringLiteral("org.freedesktop.Notifications");
+    const QString m_path = QStringLiteral("/org/freedesktop/Notifications");
+    QDBusConnection m_bus;
+
 public:
     struct Received {
         QString appName;
         uint replacesId;
-        QString appIcon;
-        QString summary;
-        QString body;
+        QString appIcon, summary, body;
         QStringList actions;
         QVariantMap hints;
         int expireTimeout;
     };
-
     QStringList capabilities{QStringLiteral("body"), QStringLiteral("actions")};
     bool failNotify = false;
     QList<Received> received;
@@ -35,21 +34,17 @@ public:
     explicit FakeNotificationServer(QDBusConnection bus) : m_bus(std::move(bus)) {}
 
     bool start() {
-        return m_bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), this,
-                                    QDBusConnection::ExportAllSlots) &&
-               m_bus.registerService(QStringLiteral("org.freedesktop.Notifications"));
+        return m_bus.registerObject(m_path, this, QDBusConnection::ExportAllSlots) &&
+               m_bus.registerService(m_name);
     }
     void stop() {
-        m_bus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
-        m_bus.unregisterObject(QStringLiteral("/org/freedesktop/Notifications"));
+        m_bus.unregisterService(m_name);
+        m_bus.unregisterObject(m_path);
     }
-
     void invokeAction(uint id, const QString& key) {
-        QDBusMessage signal = QDBusMessage::createSignal(
-            QStringLiteral("/org/freedesktop/Notifications"),
-            QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"));
-        signal << id << key;
-        m_bus.send(signal);
+        QDBusMessage signal =
+            QDBusMessage::createSignal(m_path, m_name, QStringLiteral("ActionInvoked"));
+        m_bus.send(signal << id << key);
     }
 
 public Q_SLOTS:
@@ -57,7 +52,6 @@ public Q_SLOTS:
         ++capabilityQueries;
         return capabilities;
     }
-
     uint Notify(const QString& appName, uint replacesId, const QString& appIcon,
                 const QString& summary, const QString& body, const QStringList& actions,
                 const QVariantMap& hints, int expireTimeout) {
@@ -69,9 +63,6 @@ public Q_SLOTS:
             {appName, replacesId, appIcon, summary, body, actions, hints, expireTimeout});
         return uint(received.size()) + 100;
     }
-
-private:
-    QDBusConnection m_bus;
 };
 
 } // namespace tavlen::test
