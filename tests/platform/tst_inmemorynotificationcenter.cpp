@@ -20,19 +20,12 @@ private Q_SLOTS:
         InMemoryNotificationCenter center;
         QString error = "not yet";
         center.add(request("a"), [&](const QString& e) { error = e; });
-        center.add(request("a", "ny"), [](const QString&) {});
         center.add(request("b"), [](const QString&) {});
+        center.add(request("a", "ny"), [](const QString&) {});
         QVERIFY(center.pending().isEmpty() && error == "not yet");
-        QTRY_COMPARE(error, QString());
         QTRY_COMPARE(center.pending().size(), 2);
-        QCOMPARE(center.pendingRequest("a")->title, QStringLiteral("ny")); // replaced in place
-        QCOMPARE(center.pending().first().identifier, QStringLiteral("a"));
-
-        center.setMode(InMemoryNotificationCenter::Mode::Immediate);
-        center.setAddError("fejl");
-        center.add(request("d"), [&](const QString& e) { error = e; });
-        QCOMPARE(error, QStringLiteral("fejl"));
-        QVERIFY(!center.pendingRequest("d"));
+        QCOMPARE(error, QString());
+        QCOMPARE(center.pending().first().title, QStringLiteral("ny")); // replaced in place
     }
 
     void manualReleaseAppliesEffectsInTheChosenOrder() {
