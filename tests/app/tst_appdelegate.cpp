@@ -4,7 +4,7 @@
 #include "model/RecordJson.h"
 #include "platform/InMemoryNotificationCenter.h"
 #include "platform/PreferencesFile.h"
-#include "platform/WidgetReloader.h"
+#include "support/CountingWidgetReloader.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -17,38 +17,24 @@ namespace {
 
 class FakeWindow : public ManagedWindow {
 public:
-    FakeWindow(bool visible, bool mainCapable = true) : m_visible(visible), m_main(mainCapable) {}
-
-    bool canBecomeMain() const override { return m_main; }
-    bool isVisible() const override { return m_visible; }
+    explicit FakeWindow(bool shown, bool mainCapable = true) : visible(shown), main(mainCapable) {}
+    bool canBecomeMain() const override { return main; }
+    bool isVisible() const override { return visible; }
     void orderOut() override {
-        m_visible = false;
-        m_key = false;
+        visible = false;
         ++orderOuts;
     }
-    void makeKeyAndOrderFront() override {
-        m_visible = true;
-        m_key = true;
-    }
-    bool isKey() const { return m_key; }
-    void setVisible(bool visible) { m_visible = visible; }
+    void makeKeyAndOrderFront() override { visible = true; }
 
-    QString content; // stands in for the window's view state
+    bool visible, main;
     int orderOuts = 0;
-
-private:
-    bool m_visible;
-    bool m_main;
-    bool m_key = false;
+    QString content; // stands in for the window's view state
 };
 
 class FakeApplication : public ApplicationHost {
 public:
     ActivationPolicy activationPolicy() const override { return policy; }
-    void setActivationPolicy(ActivationPolicy p) override {
-        policy = p;
-        policyChanges.append(p);
-    }
+    void setActivationPolicy(ActivationPolicy p) override { policyChanges.append(policy = p); }
     QList<ManagedWindow*> windows() const override {
         ++windowWalks;
         return list;
@@ -62,165 +48,104 @@ public:
     int activations = 0;
 };
 
-class NullReloader : public WidgetReloader {
-public:
-    void reloadAllTimelines() override {}
-};
-
-// The delegate with real store and planner over temporary preferences and the
-// in-memory notification center.
+// The delegate with the real store and planner over temporary preferences.
 struct Fixture {
     QTemporaryDir dir;
     ManualClock clock{QDateTime(QDate(2026, 3, 28), QTime(12, 0), Qt::UTC)};
     InMemoryNotificationCenter center;
     LektieNotificationManager planner{center, clock};
     PreferencesSuites suites{dir.path() + QStringLiteral("/config")};
-    NullReloader reloader;
+    test::CountingWidgetReloader reloader;
     FakeApplication app;
 
-    // One open homework item in the stored list, so the first schedule has a summary.
-    void storeOneHomework() {
-        const Lektie lektie = Lektie::ny(QUuid::createUuid(), QStringLiteral("Læs kapitel 4"), {},
-                                         {}, clock.now().addDays(5), clock);
-        QVERIFY(suites.shared().setData(Keys::lektier, *json::encode(QList<Lektie>{lektie})));
-    }
-
-    std::unique_ptr<AppDelegate> makeDelegate() {
-        return std::make_unique<AppDelegate>(
+    std::unique_ptr<AppDelegate> launch(QList<ManagedWindow*> windows = {}, bool noTray = false) {
+        app.list = windows;
+        auto delegate = std::make_unique<AppDelegate>(
             LektieStore::Services{suites, reloader, planner, clock, dir.path() + "/recovered"},
             app);
+        delegate->setKeepsMainWindowShown(noTray);
+        delegate->applicationDidFinishLaunching();
+        return delegate;
     }
 };
+
+constexpr auto Regular = ActivationPolicy::Regular;
+constexpr auto Accessory = ActivationPolicy::Accessory;
 
 } // namespace
 
 class TestAppDelegate : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void hidesExistingWindowOnFirstAttempt() {
+    void hidesTheInitialWindowOnce_data() {
+        QTest::addColumn<int>("appearsAfterMs"); // -1: never
+        QTest::addColumn<int>("walks");
+        QTest::newRow("there at launch: first attempt") << 0 << 1;
+        QTest::newRow("after 0.35 s: fifth attempt, at 0.4 s") << 350 << 5;
+        QTest::newRow("never: gives up after eleven attempts") << -1 << 11;
+    }
+    void hidesTheInitialWindowOnce() {
+        QFETCH(int, appearsAfterMs);
+        QFETCH(int, walks);
+        const bool hidden = appearsAfterMs >= 0;
         Fixture f;
-        FakeWindow panel(false, false);
-        FakeWindow window(true);
-        f.app.list = {&panel, &window};
-        auto delegate = f.makeDelegate();
+        FakeWindow panel(false, false), window(true);
+        const auto appear = [&] { f.app.list = {&panel, &window}; };
+        if (appearsAfterMs == 0)
+            appear();
+        else if (hidden)
+            QTimer::singleShot(appearsAfterMs, appear);
+        auto delegate = f.launch(f.app.list);
         QCOMPARE(AppDelegate::shared(), delegate.get());
+        QCOMPARE(f.app.policy, Accessory);
 
-        delegate->applicationDidFinishLaunching();
-
-        QVERIFY(!window.isVisible());
-        QVERIFY(delegate->hasHiddenInitialWindow());
-        QCOMPARE(delegate->mainWindow(), &window); // the panel is passed over
-        QCOMPARE(window.delegate(), delegate.get());
-        QCOMPARE(f.app.policy, ActivationPolicy::Accessory);
-        QCOMPARE(f.app.windowWalks, 1);
-        QTest::qWait(300); // no retries were scheduled
-        QCOMPARE(f.app.windowWalks, 1);
-        QCOMPARE(window.orderOuts, 1);
-    }
-
-    void hidesLateWindowOnFifthAttempt() {
-        Fixture f;
-        FakeWindow window(true);
-        auto delegate = f.makeDelegate();
-        QTimer::singleShot(350, [&] { f.app.list = {&window}; });
-
-        delegate->applicationDidFinishLaunching();
-        QCOMPARE(f.app.policy, ActivationPolicy::Accessory);
-        QVERIFY(!delegate->hasHiddenInitialWindow());
-
-        QTRY_VERIFY_WITH_TIMEOUT(delegate->hasHiddenInitialWindow(), 3000);
-        QVERIFY(!window.isVisible());
-        QCOMPARE(f.app.windowWalks, 5); // attempts at 0, 0.1, 0.2, 0.3 and 0.4 s
-    }
-
-    void givesUpAfterElevenAttempts() {
-        Fixture f;
-        auto delegate = f.makeDelegate();
-        delegate->applicationDidFinishLaunching();
-        QTest::qWait(1600);
-        QCOMPARE(f.app.windowWalks, 11);
-        QVERIFY(!delegate->hasHiddenInitialWindow());
-        QCOMPARE(delegate->mainWindow(), nullptr);
-
-        // A window that turns up later stays as it is.
-        FakeWindow window(true);
-        f.app.list = {&window};
-        QTest::qWait(300);
-        QVERIFY(window.isVisible());
-    }
-
-    void doesNothingOnceHidden() {
-        Fixture f;
-        FakeWindow window(true);
-        f.app.list = {&window};
-        auto delegate = f.makeDelegate();
-        delegate->applicationDidFinishLaunching();
-        QVERIFY(delegate->hasHiddenInitialWindow());
-
-        window.setVisible(true);
-        const int walks = f.app.windowWalks;
-        delegate->hideInitialWindowIfNeeded(10);
-        delegate->hideInitialWindowIfNeeded(0);
+        QTRY_COMPARE_WITH_TIMEOUT(f.app.windowWalks, walks, 3000);
+        QCOMPARE(delegate->hasHiddenInitialWindow(), hidden);
+        QCOMPARE(window.visible, !hidden);
+        QCOMPARE(delegate->mainWindow(), hidden ? &window : nullptr); // the panel is passed over
+        // Once hidden nothing is done again, and no attempts follow the last.
+        window.visible = true;
+        if (hidden)
+            delegate->hideInitialWindowIfNeeded(10);
         QTest::qWait(250);
-        QVERIFY(window.isVisible());
+        QVERIFY(window.visible);
         QCOMPARE(f.app.windowWalks, walks);
-        QCOMPARE(window.orderOuts, 1);
+        QCOMPARE(window.orderOuts, int(hidden));
     }
 
     void closeHidesAndShowBringsBackTheSameWindow() {
         Fixture f;
         FakeWindow window(true);
-        f.app.list = {&window};
-        auto delegate = f.makeDelegate();
-        delegate->applicationDidFinishLaunching();
-
+        auto delegate = f.launch({&window});
         delegate->showMainWindow();
-        QCOMPARE(f.app.policy, ActivationPolicy::Regular);
-        QVERIFY(window.isVisible());
-        QVERIFY(window.isKey());
+        QVERIFY(window.visible);
         QCOMPARE(f.app.activations, 1);
         window.content = QStringLiteral("Matematik, side 2");
 
-        // The window system asks to close: the window is kept, only hidden.
+        // The window system's close keeps the window, hidden and off the taskbar.
         QVERIFY(!window.shouldClose());
-        QVERIFY(!window.isVisible());
-        QCOMPARE(f.app.policy, ActivationPolicy::Accessory);
+        QVERIFY(!window.visible);
+        QCOMPARE(f.app.policy, Accessory);
         QVERIFY(!AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
 
         delegate->showMainWindow();
         QCOMPARE(delegate->mainWindow(), &window);
-        QVERIFY(window.isVisible());
+        QVERIFY(window.visible);
         QCOMPARE(window.content, QStringLiteral("Matematik, side 2"));
-        QCOMPARE(f.app.policy, ActivationPolicy::Regular);
-
         // Policies are only switched when they differ.
+        delegate->showMainWindow();
         QCOMPARE(f.app.policyChanges,
-                 (QList<ActivationPolicy>{ActivationPolicy::Accessory, ActivationPolicy::Regular,
-                                          ActivationPolicy::Accessory, ActivationPolicy::Regular}));
-        delegate->showMainWindow();
-        QCOMPARE(f.app.policyChanges.size(), 4);
+                 (QList<ActivationPolicy>{Accessory, Regular, Accessory, Regular}));
     }
 
-    void showFindsWindowCreatedAfterLaunch() {
+    void showCopesWithMissingAndDestroyedWindows() {
         Fixture f;
-        auto delegate = f.makeDelegate();
-        delegate->showMainWindow(); // nothing to show yet: no crash, policy regular
-        QCOMPARE(f.app.policy, ActivationPolicy::Regular);
-
-        FakeWindow window(false);
-        f.app.list = {&window};
-        delegate->showMainWindow();
-        QVERIFY(window.isVisible());
-        QCOMPARE(window.delegate(), delegate.get());
-    }
-
-    void destroyedWindowIsForgotten() {
-        Fixture f;
-        auto window = std::make_unique<FakeWindow>(true);
+        auto delegate = f.launch();
+        delegate->showMainWindow(); // nothing to show yet
+        auto window = std::make_unique<FakeWindow>(false);
         f.app.list = {window.get()};
-        auto delegate = f.makeDelegate();
-        delegate->attachMainWindowDelegateIfNeeded();
-        QCOMPARE(delegate->mainWindow(), window.get());
+        delegate->showMainWindow();
+        QVERIFY(window->visible);
         f.app.list.clear();
         window.reset();
         QCOMPARE(delegate->mainWindow(), nullptr); // held weakly
@@ -230,18 +155,12 @@ private Q_SLOTS:
     void keepsWindowShownWithoutTray() {
         Fixture f;
         FakeWindow window(false);
-        f.app.list = {&window};
-        auto delegate = f.makeDelegate();
-        delegate->setKeepsMainWindowShown(true);
-        delegate->applicationDidFinishLaunching();
-        QVERIFY(window.isVisible());
-        QCOMPARE(f.app.policy, ActivationPolicy::Regular);
+        auto delegate = f.launch({&window}, true);
         QTest::qWait(250);
-        QVERIFY(window.isVisible());
-
-        // Closing still only hides; the program keeps running.
-        QVERIFY(!window.shouldClose());
-        QVERIFY(!window.isVisible());
+        QVERIFY(window.visible);
+        QCOMPARE(f.app.policy, Regular);
+        QVERIFY(!window.shouldClose()); // closing still only hides
+        QVERIFY(!window.visible);
     }
 
     void asksPermissionOnlyWhenNotDetermined_data() {
@@ -265,20 +184,20 @@ private Q_SLOTS:
         Fixture f;
         f.center.setStatus(status);
         f.center.setGrantOnRequest(grant);
-        f.storeOneHomework();
-        auto delegate = f.makeDelegate();
-        QSignalSpy finished(delegate.get(), &AppDelegate::launchTaskFinished);
+        const Lektie lektie = Lektie::ny(QUuid::createUuid(), QStringLiteral("Læs kapitel 4"), {},
+                                         {}, f.clock.now().addDays(5), f.clock);
+        QVERIFY(f.suites.shared().setData(Keys::lektier, *json::encode(QList<Lektie>{lektie})));
 
-        delegate->applicationDidFinishLaunching();
+        auto delegate = f.launch();
+        QSignalSpy finished(delegate.get(), &AppDelegate::launchTaskFinished);
         QCOMPARE(f.center.authorizationRequests(), 0); // the task runs after launch returns
         QVERIFY(finished.wait(3000));
         QCOMPARE(f.center.authorizationRequests(), requests);
-        // The first schedule follows the answer: the daily summary is pending only
-        // with permission.
+        // The refresh follows the answer, made from the store's loaded list.
         const auto summary =
             f.center.pendingRequest(LektieNotificationManager::dailySummaryIdentifier);
         QCOMPARE(bool(summary), scheduled);
-        if (summary) // made from the store's loaded list
+        if (summary)
             QVERIFY(summary->body.contains(QStringLiteral("Læs kapitel 4")));
     }
 };

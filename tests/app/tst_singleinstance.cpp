@@ -11,11 +11,11 @@
 
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
-#include <thread>
+#include <future>
 #include <unistd.h>
 
 using namespace tavlen;
+using Role = SingleInstance::Role;
 
 namespace {
 
@@ -28,8 +28,8 @@ int runChild() {
     const QString dir = qEnvironmentVariable(childDirVariable);
     const QByteArray mode = qgetenv(childModeVariable);
     SingleInstance instance(dir);
-    const SingleInstance::Role role = instance.start(2000);
-    if (mode == "crash" && role == SingleInstance::Role::Primary) {
+    const Role role = instance.start(2000);
+    if (mode == "crash" && role == Role::Primary) {
         std::puts("holding");
         std::fflush(stdout);
         std::raise(SIGKILL); // dies with lock file and socket left behind
@@ -47,38 +47,26 @@ QProcess* startChild(const QString& dir, const QByteArray& mode, QObject* parent
     return process;
 }
 
+// A start from another thread, so this one's event loop can answer it.
+std::future<Role> startElsewhere(const QString& dir, int timeoutMs) {
+    return std::async(std::launch::async,
+                      [dir, timeoutMs] { return SingleInstance(dir).start(timeoutMs); });
+}
+
 } // namespace
 
 class TestSingleInstance : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void secondStartActivatesFirst() {
-        QTemporaryDir dir;
-        SingleInstance first(dir.path() + "/run");
-        QCOMPARE(first.start(), SingleInstance::Role::Primary);
-        QSignalSpy activated(&first, &SingleInstance::activateRequested);
-
-        // The second start blocks while it asks; the first answers from its event loop.
-        SingleInstance::Role secondRole = SingleInstance::Role::Primary;
-        std::thread second([&] {
-            SingleInstance other(dir.path() + "/run");
-            secondRole = other.start(2000);
-        });
-        QTRY_COMPARE(activated.size(), 1);
-        second.join();
-        QCOMPARE(secondRole, SingleInstance::Role::Forwarded);
-    }
-
     void secondProcessActivatesFirstAndExits() {
         QTemporaryDir dir;
         SingleInstance first(dir.path());
-        QCOMPARE(first.start(), SingleInstance::Role::Primary);
+        QCOMPARE(first.start(), Role::Primary);
         QSignalSpy activated(&first, &SingleInstance::activateRequested);
-
         QProcess* child = startChild(dir.path(), "plain", this);
         QTRY_VERIFY_WITH_TIMEOUT(child->state() == QProcess::NotRunning, 10000);
         QCOMPARE(child->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(child->exitCode(), int(SingleInstance::Role::Forwarded));
+        QCOMPARE(child->exitCode(), int(Role::Forwarded));
         QCOMPARE(activated.size(), 1);
     }
 
@@ -92,61 +80,45 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(dir.path() + "/tavlen.socket"));
 
         SingleInstance next(dir.path());
-        QCOMPARE(next.start(1000), SingleInstance::Role::Primary);
-
+        QCOMPARE(next.start(1000), Role::Primary);
         // The new instance really listens on the socket the dead one left.
-        SingleInstance::Role thirdRole = SingleInstance::Role::Primary;
-        std::thread third([&] { thirdRole = SingleInstance(dir.path()).start(2000); });
         QSignalSpy activated(&next, &SingleInstance::activateRequested);
+        auto third = startElsewhere(dir.path(), 2000);
         QTRY_COMPARE(activated.size(), 1);
-        third.join();
-        QCOMPARE(thirdRole, SingleInstance::Role::Forwarded);
+        QCOMPARE(third.get(), Role::Forwarded);
     }
 
-    void unreadableLockFileDoesNotBlock() {
+    void obstacles_data() {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<int>("role");
         // A crash while the lock file was being written leaves it empty.
-        QTemporaryDir dir;
-        QFile lock(dir.path() + "/tavlen.lock");
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.close();
-        SingleInstance instance(dir.path());
-        QCOMPARE(instance.start(500), SingleInstance::Role::Primary);
+        QTest::newRow("empty lock file") << "empty lock" << int(Role::Primary);
+        // This start runs (the lock keeps a second store away); later ones cannot reach it.
+        QTest::newRow("no socket can be made") << "folder as socket" << int(Role::Primary);
+        // A live process holding the lock but never answering: no false success.
+        QTest::newRow("live silent holder") << "silent holder" << int(Role::Failed);
+        // /tmp/tavlen-<uid> planted by someone else must not be used.
+        QTest::newRow("folder of another user") << "foreign folder" << int(Role::Failed);
     }
-
-    void unusableSocketPathStillStarts() {
-        // Something that is not a socket in the way: this start runs (the lock keeps
-        // a second store away), only later starts cannot reach it.
-        QTemporaryDir dir;
-        QVERIFY(QDir().mkpath(dir.path() + "/tavlen.socket/inside"));
-        SingleInstance instance(dir.path());
-        QCOMPARE(instance.start(500), SingleInstance::Role::Primary);
-        SingleInstance::Role role = SingleInstance::Role::Primary;
-        std::thread other([&] { role = SingleInstance(dir.path()).start(300); });
-        other.join();
-        QCOMPARE(role, SingleInstance::Role::Failed);
-    }
-
-    void liveSilentHolderIsReportedAsFailure() {
-        // Another live process holds the lock but never answers: no false success.
+    void obstacles() {
+        QFETCH(QString, obstacle);
+        QFETCH(int, role);
         QTemporaryDir dir;
         QLockFile holder(dir.path() + "/tavlen.lock");
-        holder.setStaleLockTime(0);
-        QVERIFY(holder.tryLock(0));
-        SingleInstance::Role role = SingleInstance::Role::Primary;
-        std::thread other([&] { role = SingleInstance(dir.path()).start(500); });
-        other.join();
-        QCOMPARE(role, SingleInstance::Role::Failed);
-    }
-
-    void foreignFolderIsRefused() {
-        // /tmp/tavlen-<uid> planted by someone else must not be used.
-        if (::getuid() != 0)
+        if (obstacle == "empty lock") {
+            QFile lock(dir.path() + "/tavlen.lock");
+            QVERIFY(lock.open(QIODevice::WriteOnly));
+        } else if (obstacle == "folder as socket") {
+            QVERIFY(QDir().mkpath(dir.path() + "/tavlen.socket/inside"));
+        } else if (obstacle == "silent holder") {
+            holder.setStaleLockTime(0);
+            QVERIFY(holder.tryLock(0));
+        } else if (::getuid() != 0) {
             QSKIP("needs root to hand the folder to another user");
-        QTemporaryDir dir;
-        const QString planted = dir.path() + "/planted";
-        QVERIFY(QDir().mkpath(planted));
-        QVERIFY(::chown(QFile::encodeName(planted).constData(), 65534, 65534) == 0);
-        QCOMPARE(SingleInstance(planted).start(200), SingleInstance::Role::Failed);
+        } else {
+            QVERIFY(::chown(QFile::encodeName(dir.path()).constData(), 65534, 65534) == 0);
+        }
+        QCOMPARE(int(startElsewhere(dir.path(), 500).get()), role);
     }
 
     void defaultFolder() {

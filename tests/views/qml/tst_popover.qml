@@ -24,39 +24,29 @@ Item {
         name: "Popover"
         when: windowShown
 
-        function open() {
+        function init() {
             root.aktiv = true
             tryCompare(popover, "visible", true)
         }
 
         function test_attachedBelowItsOwner() {
-            open()
             const anchor = knap.mapToGlobal(knap.width / 2, knap.height)
             compare(popover.x, Math.round(anchor.x - popover.width / 2))
-            verify(popover.y > anchor.y)
-            verify(popover.y - anchor.y < 20)
+            verify(popover.y > anchor.y && popover.y - anchor.y < 20)
             root.aktiv = false
             tryCompare(popover, "visible", false)
         }
 
-        function test_clickInsideKeepsItOpen() {
-            open()
+        function test_clickInsideKeepsItOutsideClosesIt() {
             mouseClick(findChild(popover.contentItem, "inside"))
             wait(20)
             verify(popover.visible)
-            compare(root.aktiv, true)
-            root.aktiv = false
-        }
-
-        function test_clickOutsideClearsTheValue() {
-            open()
             mouseClick(root, 500, 350)
             tryCompare(root, "aktiv", false)
             verify(!popover.visible)
         }
 
         function test_escapeCloses() {
-            open()
             tryCompare(popover, "active", true)
             keyClick(Qt.Key_Escape)
             tryCompare(root, "aktiv", false)

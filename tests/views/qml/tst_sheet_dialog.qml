@@ -43,65 +43,48 @@ Item {
         }
 
         function test_sheetShowsWhileFlagAndAnyCloseClearsIt() {
-            root.visSheet = true
-            tryCompare(sheet, "visible", true)
-            compare(sheet.modality, Qt.WindowModal)
-            compare(sheet.transientParent, root.Window.window)
-            mouseClick(findChild(sheet.contentItem, "close"))
-            tryCompare(root, "visSheet", false)
-            verify(!sheet.visible)
-
-            root.visSheet = true
-            tryCompare(sheet, "visible", true)
-            sheet.close() // the window manager's close button
-            tryCompare(root, "visSheet", false)
-
-            root.visSheet = true
-            tryCompare(sheet, "visible", true)
-            root.visSheet = false // the owner clears its flag
-            tryCompare(sheet, "visible", false)
+            const closers = [() => mouseClick(findChild(sheet.contentItem, "close")),
+                             () => sheet.close(), // the window manager's close button
+                             () => root.visSheet = false] // the owner clears its flag
+            for (const close of closers) {
+                root.visSheet = true
+                tryCompare(sheet, "visible", true)
+                compare(sheet.modality, Qt.WindowModal)
+                compare(sheet.transientParent, root.Window.window)
+                close()
+                tryCompare(root, "visSheet", false)
+                tryCompare(sheet, "visible", false)
+            }
         }
 
-        function test_destructiveConfirms() {
+        function test_dialogOutcome_data() {
+            return [
+                { tag: "destructive button", button: "destructiveButton", confirmed: 1 },
+                { tag: "cancel button", button: "cancelButton", confirmed: 0 },
+                { tag: "Escape cancels", key: Qt.Key_Escape, confirmed: 0 },
+                // Return must not confirm a destructive action; the dialog stays.
+                { tag: "Return", key: Qt.Key_Return, confirmed: 0, stays: true }
+            ]
+        }
+        function test_dialogOutcome(data) {
             root.visDialog = true
-            tryCompare(dialog, "visible", true)
+            tryCompare(dialog, "active", true)
             compare(findChild(dialog.contentItem, "title").text, "Slet fag?")
             compare(findChild(dialog.contentItem, "message").text,
                     "Alle lektier i faget slettes også.")
-            mouseClick(findChild(dialog.contentItem, "destructiveButton"))
-            compare(confirmed.count, 1)
-            compare(cancelled.count, 0)
+            if (data.button)
+                mouseClick(findChild(dialog.contentItem, data.button))
+            else
+                keyClick(data.key)
+            if (data.stays) {
+                wait(20)
+                verify(dialog.visible)
+                dialog.close()
+            }
             tryCompare(root, "visDialog", false)
             verify(!dialog.visible)
-        }
-
-        function test_cancelButtonCancels() {
-            root.visDialog = true
-            tryCompare(dialog, "visible", true)
-            mouseClick(findChild(dialog.contentItem, "cancelButton"))
-            compare(cancelled.count, 1)
-            compare(confirmed.count, 0)
-            tryCompare(root, "visDialog", false)
-        }
-
-        function test_escapeCancels() {
-            root.visDialog = true
-            tryCompare(dialog, "active", true)
-            keyClick(Qt.Key_Escape)
-            tryCompare(root, "visDialog", false)
-            compare(cancelled.count, 1)
-            compare(confirmed.count, 0)
-        }
-
-        function test_returnDoesNotConfirmADestructiveAction() {
-            root.visDialog = true
-            tryCompare(dialog, "active", true)
-            keyClick(Qt.Key_Return)
-            wait(20)
-            compare(confirmed.count, 0)
-            dialog.close()
-            tryCompare(root, "visDialog", false)
-            compare(cancelled.count, 1)
+            compare(confirmed.count, data.confirmed)
+            compare(cancelled.count, 1 - data.confirmed)
         }
     }
 }

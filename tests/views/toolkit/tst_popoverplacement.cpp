@@ -4,6 +4,15 @@
 
 using tavlen::PopoverPlacement;
 
+namespace {
+
+void row(const char* name, QPointF anchor, QPointF expected, QSizeF size = {400, 300},
+         QRectF available = {0, 0, 1920, 1080}) {
+    QTest::newRow(name) << anchor << size << available << expected;
+}
+
+} // namespace
+
 class TestPopoverPlacement : public QObject {
     Q_OBJECT
 
@@ -13,28 +22,17 @@ private Q_SLOTS:
         QTest::addColumn<QSizeF>("size");
         QTest::addColumn<QRectF>("available");
         QTest::addColumn<QPointF>("expected");
-        const QRectF screen(0, 0, 1920, 1080);
         const qreal gap = PopoverPlacement::kGap;
-        QTest::newRow("below, centred")
-            << QPointF(800, 100) << QSizeF(400, 300) << screen << QPointF(600, 100 + gap);
-        QTest::newRow("no room below: above")
-            << QPointF(800, 1000) << QSizeF(400, 300) << screen << QPointF(600, 1000 - gap - 300);
-        QTest::newRow("left edge")
-            << QPointF(50, 100) << QSizeF(400, 300) << screen << QPointF(0, 100 + gap);
-        QTest::newRow("right edge")
-            << QPointF(1900, 100) << QSizeF(400, 300) << screen << QPointF(1520, 100 + gap);
-        QTest::newRow("room neither below nor above: pushed up inside")
-            << QPointF(800, 500) << QSizeF(400, 700) << screen << QPointF(600, 380);
-        QTest::newRow("larger than the screen: top-left visible")
-            << QPointF(800, 500) << QSizeF(2500, 1500) << screen << QPointF(0, 0);
-        QTest::newRow("second screen to the right")
-            << QPointF(1930, 20) << QSizeF(400, 300) << QRectF(1920, 0, 1280, 1024)
-            << QPointF(1920, 20 + gap);
-        QTest::newRow("panel at the bottom of the screen (available area ends above it)")
-            << QPointF(800, 1030) << QSizeF(400, 300) << QRectF(0, 0, 1920, 1040)
-            << QPointF(600, 1030 - gap - 300);
-        QTest::newRow("no screen known")
-            << QPointF(-50, 100) << QSizeF(400, 300) << QRectF() << QPointF(-250, 100 + gap);
+        row("below, centred", {800, 100}, {600, 100 + gap});
+        row("no room below: above", {800, 1000}, {600, 1000 - gap - 300});
+        row("left edge", {50, 100}, {0, 100 + gap});
+        row("right edge", {1900, 100}, {1520, 100 + gap});
+        row("room neither below nor above: pushed up inside", {800, 500}, {600, 380}, {400, 700});
+        row("larger than the screen: top-left visible", {800, 500}, {0, 0}, {2500, 1500});
+        row("second screen", {1930, 20}, {1920, 20 + gap}, {400, 300}, {1920, 0, 1280, 1024});
+        // A desktop panel at the bottom: the available area ends above it.
+        row("bottom panel", {800, 1030}, {600, 1030 - gap - 300}, {400, 300}, {0, 0, 1920, 1040});
+        row("no screen known", {-50, 100}, {-250, 100 + gap}, {400, 300}, QRectF());
     }
     void placement() {
         QFETCH(QPointF, anchor);
