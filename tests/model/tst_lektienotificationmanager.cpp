@@ -15,162 +15,173 @@ QDateTime cph(int y, int m, int d, int h, int min) {
     return QDateTime(QDate(y, m, d), QTime(h, min), copenhagen);
 }
 
-CalendarTrigger onceAt(int y, int m, int d, int h, int min) {
-    CalendarTrigger t;
-    t.year = y;
-    t.month = m;
-    t.day = d;
-    t.hour = h;
-    t.minute = min;
-    return t;
-}
+const Fag dansk = Fag::ny("Dansk", "book.fill", "E8704A");
+const Fag matematik = Fag::ny("Matematik", "function", "3B82F6");
+const Fag skygge = Fag::ny("Skygge", "book.fill", "E8704A", dansk.id); // the first match names
+const Fag ukendt = Fag::ny("Ukendt", "x", "000000");                   // not in the list
 
-NotificationRequest foreign(const QString& id) {
-    NotificationRequest r;
-    r.identifier = id;
-    r.title = QStringLiteral("Fremmed");
-    r.trigger.hour = 7;
-    r.trigger.repeats = true;
-    return r;
-}
+// One homework item of a row: title, deadline, subject, done.
+struct Item {
+    QString titel;
+    QDateTime deadline;
+    Fag fag;
+    bool faerdig = false;
+};
 
-QStringList identifiers(const QList<NotificationRequest>& requests) {
-    QStringList ids;
-    for (const auto& r : requests)
-        ids.append(r.identifier);
-    ids.sort();
-    return ids;
-}
+// A clock, a notification centre and the planner on top.
+struct Planner {
+    explicit Planner(const QDateTime& now) : clock(now) {}
+    ManualClock clock;
+    InMemoryNotificationCenter center;
+    LektieNotificationManager manager{center, clock};
+    QHash<QString, QString> names; // upper-case id -> title, to show identifiers readably
+
+    Lektie lektie(const Item& item) {
+        Lektie l = Lektie::ny(item.fag.id, item.titel, QString(), {}, item.deadline, clock);
+        l.erFaerdig = item.faerdig;
+        names.insert(l.id.toString(QUuid::WithoutBraces).toUpper(), item.titel);
+        return l;
+    }
+    void refresh(const QList<Lektie>& lektier) {
+        bool done = false;
+        manager.refreshNotifications(lektier, {dansk, skygge, matematik}, [&] { done = true; });
+        QTRY_VERIFY(done);
+        QVERIFY(manager.isIdle());
+    }
+    void addForeign(const QString& identifier) {
+        NotificationRequest r;
+        r.identifier = identifier;
+        r.trigger.hour = 7;
+        r.trigger.minute = 0;
+        r.trigger.repeats = true;
+        r.body = "Fremmed";
+        bool added = false;
+        center.add(r, [&](const QString&) { added = true; });
+        QTRY_VERIFY(added);
+    }
+    // Every pending request in the order it was added, one line each; the texts of
+    // reminders only when asked for.
+    QStringList schedule(bool texts = false) const {
+        QStringList out;
+        for (const NotificationRequest& r : center.pending()) {
+            QString line = r.identifier;
+            const QString uuid = line.mid(16, 36);
+            if (line.startsWith("lektie-reminder-") && names.contains(uuid) && line.at(52) == '-')
+                line = names.value(uuid) + line.mid(52);
+            const CalendarTrigger& t = r.trigger;
+            line += ' ' + (t.repeats ? QStringLiteral("daily")
+                                     : QDate(*t.year, *t.month, *t.day).toString(Qt::ISODate));
+            line += ' ' + QTime(*t.hour, *t.minute).toString("HH:mm");
+            if (texts)
+                line += ' ' + r.title + ':';
+            if (texts || t.repeats)
+                line += ' ' + r.body;
+            if (!r.defaultSound)
+                line += " (silent)";
+            out << line;
+        }
+        return out;
+    }
+};
 
 } // namespace
 
 class TestLektieNotificationManager : public QObject {
     Q_OBJECT
 
-    Fag matematik =
-        Fag::ny(QStringLiteral("Matematik"), QStringLiteral("function"), QStringLiteral("3B82F6"));
-    Fag dansk =
-        Fag::ny(QStringLiteral("Dansk"), QStringLiteral("book.fill"), QStringLiteral("E8704A"));
-
-    Lektie lektie(const QString& titel, const QDateTime& deadline, const Fag& fag,
-                  const ManualClock& clock, bool faerdig = false) {
-        Lektie l = Lektie::ny(fag.id, titel, QString(), {}, deadline, clock);
-        l.erFaerdig = faerdig;
-        return l;
-    }
-
-    void refreshAndWait(LektieNotificationManager& manager, const QList<Lektie>& lektier,
-                        const QList<Fag>& fag) {
-        bool done = false;
-        manager.refreshNotifications(lektier, fag, [&] { done = true; });
-        QTRY_VERIFY(done);
-        QVERIFY(manager.isIdle());
-    }
-
-    void addDirectly(InMemoryNotificationCenter& center, const NotificationRequest& r) {
-        bool added = false;
-        center.add(r, [&](const QString&) { added = true; });
-        QTRY_VERIFY(added);
-    }
-
 private Q_SLOTS:
-    void fiveDaysAheadGetsThreeRemindersAndSummary() {
-        ManualClock clock(cph(2026, 12, 6, 10, 0));
-        InMemoryNotificationCenter center;
-        LektieNotificationManager manager(center, clock);
-        const Lektie l =
-            lektie(QStringLiteral("Brøker"), cph(2026, 12, 11, 10, 0), matematik, clock);
-        refreshAndWait(manager, {l}, {dansk, matematik});
-
-        const QString base =
-            QStringLiteral("lektie-reminder-") + l.id.toString(QUuid::WithoutBraces).toUpper();
-        QCOMPARE(
-            identifiers(center.pending()),
-            QStringList({QStringLiteral("daily-summary"), base + "-0", base + "-1", base + "-3"}));
-        QVERIFY(base.size() == 16 + 36);
-        QVERIFY(base.mid(16) == base.mid(16).toUpper());
-
-        const auto summary = center.pendingRequest(QStringLiteral("daily-summary"));
-        QVERIFY(summary);
-        QCOMPARE(summary->title, QStringLiteral("Husk dine lektier"));
-        QCOMPARE(summary->body,
-                 QStringLiteral("Du har 1 aktive lektier. Næste er Brøker i Matematik."));
-        CalendarTrigger daily;
-        daily.hour = 18;
-        daily.minute = 0;
-        daily.repeats = true;
-        QCOMPARE(summary->trigger, daily);
-        QVERIFY(summary->defaultSound);
-
-        const auto r3 = center.pendingRequest(base + "-3");
-        QCOMPARE(r3->title, QStringLiteral("Lektie snart"));
-        QCOMPARE(r3->body, QStringLiteral("Brøker i Matematik nærmer sig deadline."));
-        QCOMPARE(r3->trigger, onceAt(2026, 12, 8, 16, 0));
-        const auto r1 = center.pendingRequest(base + "-1");
-        QCOMPARE(r1->title, QStringLiteral("Lektie i morgen"));
-        QCOMPARE(r1->body, QStringLiteral("Brøker i Matematik har deadline i morgen."));
-        QCOMPARE(r1->trigger, onceAt(2026, 12, 10, 16, 0));
-        const auto r0 = center.pendingRequest(base + "-0");
-        QCOMPARE(r0->title, QStringLiteral("Lektie i dag"));
-        QCOMPARE(r0->body, QStringLiteral("Brøker i Matematik skal laves i dag."));
-        QCOMPARE(r0->trigger, onceAt(2026, 12, 11, 8, 0));
-        QVERIFY(r0->defaultSound);
+    void schedule_data() {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QList<Item>>("items");
+        QTest::addColumn<QStringList>("expected");
+        const QString summary = "daily-summary daily 18:00 Du har %1 aktive lektier. Næste er %2.";
+        QTest::newRow("five days ahead at 10:00")
+            << cph(2026, 12, 6, 10, 0) << QList<Item>{{"B", cph(2026, 12, 11, 10, 0), matematik}}
+            << QStringList{summary.arg(1).arg("B i Matematik"), "B-3 2026-12-08 16:00",
+                           "B-1 2026-12-10 16:00", "B-0 2026-12-11 08:00"};
+        QTest::newRow("tomorrow 09:00 refreshed 17:00")
+            << cph(2026, 12, 6, 17, 0) << QList<Item>{{"L", cph(2026, 12, 7, 9, 0), dansk}}
+            << QStringList{summary.arg(1).arg("L i Dansk"), "L-0 2026-12-07 08:00"};
+        // A reminder due at this very moment is no longer ahead.
+        QTest::newRow("tomorrow 09:00 refreshed 16:00")
+            << cph(2026, 12, 6, 16, 0) << QList<Item>{{"L", cph(2026, 12, 7, 9, 0), dansk}}
+            << QStringList{summary.arg(1).arg("L i Dansk"), "L-0 2026-12-07 08:00"};
+        QTest::newRow("tomorrow 09:00 refreshed 15:59")
+            << cph(2026, 12, 6, 15, 59) << QList<Item>{{"L", cph(2026, 12, 7, 9, 0), dansk}}
+            << QStringList{summary.arg(1).arg("L i Dansk"), "L-1 2026-12-06 16:00",
+                           "L-0 2026-12-07 08:00"};
+        QTest::newRow("today 07:30 refreshed 06:00")
+            << cph(2026, 12, 6, 6, 0) << QList<Item>{{"M", cph(2026, 12, 6, 7, 30), dansk}}
+            << QStringList{summary.arg(1).arg("M i Dansk"), "M-0 2026-12-06 08:00"};
+        QTest::newRow("overdue named in summary")
+            << cph(2026, 12, 6, 10, 0)
+            << QList<Item>{{"Senere", cph(2026, 12, 20, 10, 0), dansk},
+                           {"Gammel stil", cph(2026, 12, 1, 10, 0), dansk},
+                           {"Færdig", cph(2026, 11, 1, 10, 0), matematik, true},
+                           {"Endnu ældre", cph(2026, 11, 20, 10, 0), matematik}}
+            << QStringList{summary.arg(3).arg("Endnu ældre i Matematik"),
+                           "Senere-3 2026-12-17 16:00", "Senere-1 2026-12-19 16:00",
+                           "Senere-0 2026-12-20 08:00"};
+        // Equal deadlines keep the list order; requests go out in deadline order.
+        QTest::newRow("three-item body")
+            << cph(2026, 12, 6, 10, 0)
+            << QList<Item>{{"Senere", cph(2026, 12, 8, 10, 0), dansk},
+                           {"Først", cph(2026, 12, 7, 10, 0), ukendt},
+                           {"Sidst", cph(2026, 12, 7, 10, 0), matematik}}
+            << QStringList{summary.arg(3).arg("Først i Ukendt fag"),
+                           "Først-1 2026-12-06 16:00",
+                           "Først-0 2026-12-07 08:00",
+                           "Sidst-1 2026-12-06 16:00",
+                           "Sidst-0 2026-12-07 08:00",
+                           "Senere-1 2026-12-07 16:00",
+                           "Senere-0 2026-12-08 08:00"};
+        // Reminders fall on calendar days: 2026-03-29 has 23 hours, 2026-10-25 has 25.
+        QTest::newRow("spring change")
+            << cph(2026, 3, 20, 12, 0) << QList<Item>{{"P", cph(2026, 3, 30, 0, 30), dansk}}
+            << QStringList{summary.arg(1).arg("P i Dansk"), "P-3 2026-03-27 16:00",
+                           "P-1 2026-03-29 16:00", "P-0 2026-03-30 08:00"};
+        QTest::newRow("autumn change")
+            << cph(2026, 10, 20, 12, 0) << QList<Item>{{"P", cph(2026, 10, 26, 23, 30), dansk}}
+            << QStringList{summary.arg(1).arg("P i Dansk"), "P-3 2026-10-23 16:00",
+                           "P-1 2026-10-25 16:00", "P-0 2026-10-26 08:00"};
+        QTest::newRow("spring change day, after the gap")
+            << cph(2026, 3, 29, 7, 30) << QList<Item>{{"P", cph(2026, 3, 29, 20, 0), dansk}}
+            << QStringList{summary.arg(1).arg("P i Dansk"), "P-0 2026-03-29 08:00"};
+        QTest::newRow("only done homework")
+            << cph(2026, 12, 6, 10, 0) << QList<Item>{{"F", cph(2026, 12, 11, 10, 0), dansk, true}}
+            << QStringList();
+    }
+    void schedule() {
+        QFETCH(QDateTime, now);
+        QFETCH(QList<Item>, items);
+        QFETCH(QStringList, expected);
+        Planner p(now);
+        QList<Lektie> lektier;
+        for (const Item& item : items)
+            lektier << p.lektie(item);
+        p.refresh(lektier);
+        QCOMPARE(p.schedule(), expected);
     }
 
-    void textRules() {
-        QCOMPARE(LektieNotificationManager::reminderTitle(2), QStringLiteral("Lektie snart"));
-        QCOMPARE(LektieNotificationManager::reminderTitle(-1), QStringLiteral("Lektie snart"));
-        ManualClock clock(cph(2026, 12, 6, 10, 0));
-        const Lektie l = lektie(QStringLiteral("Stil"), cph(2026, 12, 9, 10, 0), dansk, clock);
-        QCOMPARE(LektieNotificationManager::reminderBody(l, {matematik}, 1),
-                 QStringLiteral("Stil i Ukendt fag har deadline i morgen."));
-        QCOMPARE(LektieNotificationManager::reminderBody(l, {dansk}, 7),
-                 QStringLiteral("Stil i Dansk nærmer sig deadline."));
-        // The first subject with the id gives the name.
-        Fag skygge = dansk;
-        skygge.navn = QStringLiteral("Skygge");
-        QCOMPARE(LektieNotificationManager::subjectName(dansk.id, {dansk, skygge}),
-                 QStringLiteral("Dansk"));
+    void textsOfEveryRequest() {
+        Planner p(cph(2026, 12, 6, 10, 0));
+        p.refresh({p.lektie({"Brøker", cph(2026, 12, 11, 10, 0), ukendt}),
+                   p.lektie({"Stil", cph(2026, 12, 12, 10, 0), dansk})});
+        QCOMPARE(p.schedule(true).mid(0, 4),
+                 QStringList({"daily-summary daily 18:00 Husk dine lektier: Du har 2 aktive "
+                              "lektier. Næste er Brøker i Ukendt fag.",
+                              "Brøker-3 2026-12-08 16:00 Lektie snart: Brøker i Ukendt fag nærmer "
+                              "sig deadline.",
+                              "Brøker-1 2026-12-10 16:00 Lektie i morgen: Brøker i Ukendt fag har "
+                              "deadline i morgen.",
+                              "Brøker-0 2026-12-11 08:00 Lektie i dag: Brøker i Ukendt fag skal "
+                              "laves i dag."}));
+        QCOMPARE(p.schedule(true).at(4),
+                 "Stil-3 2026-12-09 16:00 Lektie snart: Stil i Dansk nærmer sig deadline.");
     }
 
-    void unknownSubjectIsNamedInSummaryAndReminders() {
-        ManualClock clock(cph(2026, 12, 6, 10, 0));
-        InMemoryNotificationCenter center;
-        LektieNotificationManager manager(center, clock);
-        const Lektie l =
-            lektie(QStringLiteral("Ordklasser"), cph(2026, 12, 7, 12, 0), dansk, clock);
-        refreshAndWait(manager, {l}, {matematik});
-        QCOMPARE(center.pendingRequest(QStringLiteral("daily-summary"))->body,
-                 QStringLiteral("Du har 1 aktive lektier. Næste er Ordklasser i Ukendt fag."));
-        QCOMPARE(center.pendingRequest(LektieNotificationManager::reminderIdentifier(l, 1))->body,
-                 QStringLiteral("Ordklasser i Ukendt fag har deadline i morgen."));
-    }
-
-    void onlyDoneHomeworkRemovesManagedAndKeepsForeign() {
-        ManualClock clock(cph(2026, 12, 6, 10, 0));
-        InMemoryNotificationCenter center;
-        LektieNotificationManager manager(center, clock);
-        const Lektie l =
-            lektie(QStringLiteral("Brøker"), cph(2026, 12, 11, 10, 0), matematik, clock);
-        refreshAndWait(manager, {l}, {matematik});
-        addDirectly(center, foreign(QStringLiteral("andet-program")));
-        addDirectly(center, foreign(QStringLiteral("daily-summary-x")));
-        QCOMPARE(center.pending().size(), 6);
-
-        Lektie faerdig = l;
-        faerdig.erFaerdig = true;
-        refreshAndWait(manager, {faerdig}, {matematik});
-        // "daily-summary-x" only starts like the summary id: it is not ours.
-        QCOMPARE(identifiers(center.pending()),
-                 QStringList({QStringLiteral("andet-program"), QStringLiteral("daily-summary-x")}));
-        QCOMPARE(center.lastRemoved().size(), 4);
-
-        refreshAndWait(manager, {}, {});
-        QCOMPARE(center.pending().size(), 2);
-        QCOMPARE(center.lastRemoved(), QStringList()); // removal is still asked for
-    }
-
-    void withoutPermissionOnlyRemoves_data() {
+    // Only the planner's own requests are replaced; without permission it only removes.
+    void refreshReplacesOnlyItsOwnRequests_data() {
         QTest::addColumn<AuthorizationStatus>("status");
         QTest::addColumn<bool>("adds");
         QTest::newRow("not determined") << AuthorizationStatus::NotDetermined << false;
@@ -179,247 +190,89 @@ private Q_SLOTS:
         QTest::newRow("provisional") << AuthorizationStatus::Provisional << true;
         QTest::newRow("authorized") << AuthorizationStatus::Authorized << true;
     }
-    void withoutPermissionOnlyRemoves() {
+    void refreshReplacesOnlyItsOwnRequests() {
         QFETCH(AuthorizationStatus, status);
         QFETCH(bool, adds);
-        ManualClock clock(cph(2026, 12, 6, 10, 0));
-        InMemoryNotificationCenter center;
-        LektieNotificationManager manager(center, clock);
-        const Lektie l =
-            lektie(QStringLiteral("Brøker"), cph(2026, 12, 11, 10, 0), matematik, clock);
-        refreshAndWait(manager, {l}, {matematik});
-        addDirectly(center, foreign(QStringLiteral("andet-program")));
-
-        center.setStatus(status);
-        Lektie ny = lektie(QStringLiteral("Ny"), cph(2026, 12, 20, 10, 0), matematik, clock);
-        refreshAndWait(manager, {l, ny}, {matematik});
-        QCOMPARE(center.pending().size(), adds ? 8 : 1);
-        QVERIFY(center.pendingRequest(QStringLiteral("andet-program")));
-        QCOMPARE(center.authorizationRequests(), 0); // asking is not the planner's job
+        Planner p(cph(2026, 12, 6, 10, 0));
+        const Lektie a = p.lektie({"A", cph(2026, 12, 11, 10, 0), dansk});
+        p.refresh({a});
+        p.addForeign("andet-program");
+        p.addForeign("daily-summary-x"); // only starts like the summary's identifier
+        p.center.setStatus(status);
+        p.refresh({p.lektie({"B", cph(2026, 12, 20, 10, 0), dansk}), a});
+        QCOMPARE(p.center.pending().size(), adds ? 2 + 7 : 2);
+        QCOMPARE(p.center.authorizationRequests(), 0); // asking is not the planner's job
+        Lektie done = a;
+        done.erFaerdig = true;
+        p.refresh({done});
+        QCOMPARE(p.schedule(), QStringList({"andet-program daily 07:00 Fremmed",
+                                            "daily-summary-x daily 07:00 Fremmed"}));
     }
 
-    void tomorrowMorningRefreshedThisEvening() {
-        ManualClock clock(cph(2026, 12, 6, 17, 0));
-        InMemoryNotificationCenter center;
-        LektieNotificationManager manager(center, clock);
-        const Lektie l = lektie(QStringLiteral("Læsning"), cph(2026, 12, 7, 9, 0), dansk, clock);
-        refreshAndWait(manager, {l}, {dansk});
-        QCOMPARE(identifiers(center.pending()),
-                 QStringList({QStringLiteral("daily-summary"),
-                              LektieNotificationManager::reminderIdentifier(l, 0)}));
-        QCOMPARE(
-            center.pendingRequest(LektieNotificationManager::reminderIdentifier(l, 0))->trigger,
-            onceAt(2026, 12, 7, 8, 0));
+    void failedAddsAreDroppedOneByOne() {
+        Planner p(cph(2026, 12, 6, 10, 0));
+        const Lektie a = p.lektie({"A", cph(2026, 12, 11, 10, 0), dansk});
+        p.center.setAddError("fuld");
+        p.refresh({a});
+        QVERIFY(p.center.pending().isEmpty());
+        p.center.setAddError(QString());
+        p.refresh({a});
+        QCOMPARE(p.center.pending().size(), 4);
     }
 
-    void reminderAtExactlyNowIsSkipped() {
-        ManualClock clock(cph(2026, 12, 6, 16, 0));
-        InMemoryNotificationCenter center;
-        LektieNotificationManager manager(center, clock);
-        const Lektie l = lektie(QStringLiteral("Læsning"), cph(2026, 12, 7, 9, 0), dansk, clock);
-        refreshAndWait(manager, {l}, {dansk});
-        QVERIFY(!center.pendingRequest(LektieNotificationManager::reminderIdentifier(l, 1)));
-        clock.advance(-1);
-        refreshAndWait(manager, {l}, {dansk});
-        QVERIFY(center.pendingRequest(LektieNotificationManager::reminderIdentifier(l, 1)));
-    }
-
-    void sameDayReminderAfterEarlyDeadline() {
-        ManualClock clock(cph(2026, 12, 6, 6, 0));
-        InMemoryNotificationCenter center;
-        LektieNotificationManager manager(center, clock);
-        const Lektie l =
-            lektie(QStringLiteral("Morgenlektie"), cph(2026, 12, 6, 7, 30), dansk, clock);
-        refreshAndWait(manager, {l}, {dansk});
-        QCOMPARE(center.pending().size(), 2);
-        QCOMPARE(
-            center.pendingRequest(LektieNotificationManager::reminderIdentifier(l, 0))->trigger,
-            onceAt(2026, 12, 6, 8, 0));
-    }
-
-    void overdueIsCountedAndNamedButNotReminded() {
-        ManualClock clock(cph(2026, 12, 6, 10, 0));
-        InMemoryNotificationCenter center;
-        LektieNotificationManager manager(center, clock);
-        const Lektie senere =
-            lektie(QStringLiteral("Senere"), cph(2026, 12, 20, 10, 0), dansk, clock);
-        const Lektie forfalden =
-            lektie(QStringLiteral("Gammel stil"), cph(2026, 12, 1, 10, 0), dansk, clock);
-        const Lektie ogsaaForfalden =
-            lektie(QStringLiteral("Endnu ældre"), cph(2026, 11, 20, 10, 0), matematik, clock);
-        const Lektie faerdig =
-            lektie(QStringLiteral("Færdig"), cph(2026, 11, 1, 10, 0), matematik, clock, true);
-        refreshAndWait(manager, {senere, forfalden, faerdig, ogsaaForfalden}, {dansk, matematik});
-        QCOMPARE(center.pendingRequest(QStringLiteral("daily-summary"))->body,
-                 QStringLiteral("Du har 3 aktive lektier. Næste er Endnu ældre i Matematik."));
-        QCOMPARE(center.pending().size(), 4); // summary + three for "Senere"
-        for (const Lektie& l : {forfalden, ogsaaForfalden, faerdig})
-            for (int days : {0, 1, 3})
-                QVERIFY(
-                    !center.pendingRequest(LektieNotificationManager::reminderIdentifier(l, days)));
-    }
-
-    void equalDeadlinesKeepListOrderInSummary() {
-        ManualClock clock(cph(2026, 12, 6, 10, 0));
-        InMemoryNotificationCenter center;
-        LektieNotificationManager manager(center, clock);
-        const QDateTime same = cph(2026, 12, 9, 10, 0);
-        const Lektie sidst =
-            lektie(QStringLiteral("Senere"), cph(2026, 12, 12, 10, 0), dansk, clock);
-        const Lektie a = lektie(QStringLiteral("Først tilføjet"), same, dansk, clock);
-        const Lektie b = lektie(QStringLiteral("Sidst tilføjet"), same, matematik, clock);
-        refreshAndWait(manager, {sidst, a, b}, {dansk, matematik});
-        QCOMPARE(center.pendingRequest(QStringLiteral("daily-summary"))->body,
-                 QStringLiteral("Du har 3 aktive lektier. Næste er Først tilføjet i Dansk."));
-        // The requests are added in deadline order, the summary first.
-        const auto pending = center.pending();
-        QCOMPARE(pending.first().identifier, QStringLiteral("daily-summary"));
-        QCOMPARE(pending.at(1).identifier, LektieNotificationManager::reminderIdentifier(a, 3));
-        QCOMPARE(pending.last().identifier,
-                 LektieNotificationManager::reminderIdentifier(sidst, 0));
-    }
-
-    void remindersFollowCalendarDaysAcrossDaylightSaving_data() {
-        QTest::addColumn<QDateTime>("now");
-        QTest::addColumn<QDateTime>("deadline");
-        QTest::addColumn<QDate>("threeBefore");
-        QTest::addColumn<QDate>("oneBefore");
-        // 2026-03-29 has 23 hours; a deadline just after midnight on the next day.
-        QTest::newRow("spring") << cph(2026, 3, 20, 12, 0) << cph(2026, 3, 30, 0, 30)
-                                << QDate(2026, 3, 27) << QDate(2026, 3, 29);
-        // 2026-10-25 has 25 hours; a deadline late the next evening.
-        QTest::newRow("autumn") << cph(2026, 10, 20, 12, 0) << cph(2026, 10, 26, 23, 30)
-                                << QDate(2026, 10, 23) << QDate(2026, 10, 25);
-    }
-    void remindersFollowCalendarDaysAcrossDaylightSaving() {
-        QFETCH(QDateTime, now);
-        QFETCH(QDateTime, deadline);
-        QFETCH(QDate, threeBefore);
-        QFETCH(QDate, oneBefore);
-        ManualClock clock(now);
-        InMemoryNotificationCenter center;
-        LektieNotificationManager manager(center, clock);
-        const Lektie l = lektie(QStringLiteral("Projekt"), deadline, dansk, clock);
-        refreshAndWait(manager, {l}, {dansk});
-        const auto components = [&](int days) {
-            return center.pendingRequest(LektieNotificationManager::reminderIdentifier(l, days))
-                ->trigger;
-        };
-        QCOMPARE(components(3),
-                 onceAt(threeBefore.year(), threeBefore.month(), threeBefore.day(), 16, 0));
-        QCOMPARE(components(1),
-                 onceAt(oneBefore.year(), oneBefore.month(), oneBefore.day(), 16, 0));
-        const QDate day = deadline.toTimeZone(copenhagen).date();
-        QCOMPARE(components(0), onceAt(day.year(), day.month(), day.day(), 8, 0));
-    }
-
-    void dayOfChangeStillGetsItsReminderAfterTheGap() {
-        // Now is 07:30 summer time on the spring change day; 08:00 lies ahead.
-        ManualClock clock(cph(2026, 3, 29, 7, 30));
-        InMemoryNotificationCenter center;
-        LektieNotificationManager manager(center, clock);
-        const Lektie l = lektie(QStringLiteral("Projekt"), cph(2026, 3, 29, 20, 0), dansk, clock);
-        refreshAndWait(manager, {l}, {dansk});
-        QCOMPARE(
-            center.pendingRequest(LektieNotificationManager::reminderIdentifier(l, 0))->trigger,
-            onceAt(2026, 3, 29, 8, 0));
-    }
-
-    void addErrorsAreDroppedOneByOne() {
-        ManualClock clock(cph(2026, 12, 6, 10, 0));
-        InMemoryNotificationCenter center;
-        LektieNotificationManager manager(center, clock);
-        center.setAddError(QStringLiteral("fuld"));
-        const Lektie l =
-            lektie(QStringLiteral("Brøker"), cph(2026, 12, 11, 10, 0), matematik, clock);
-        refreshAndWait(manager, {l}, {matematik});
-        QVERIFY(center.pending().isEmpty());
-        center.setAddError(QString());
-        refreshAndWait(manager, {l}, {matematik});
-        QCOMPARE(center.pending().size(), 4);
-    }
-
-    void overlappingRefreshesLeaveTheLastSchedule() {
-        ManualClock clock(cph(2026, 12, 6, 10, 0));
-        InMemoryNotificationCenter center;
-        LektieNotificationManager manager(center, clock);
-        QSignalSpy finished(&manager, &LektieNotificationManager::refreshFinished);
-        const Lektie a = lektie(QStringLiteral("A"), cph(2026, 12, 11, 10, 0), dansk, clock);
-        const Lektie b = lektie(QStringLiteral("B"), cph(2026, 12, 12, 10, 0), dansk, clock);
-        const Lektie c = lektie(QStringLiteral("C"), cph(2026, 12, 13, 10, 0), dansk, clock);
-        refreshAndWait(manager, {a}, {dansk});
+    void overlappingRefreshesCompletingOutOfOrderLeaveTheLastSchedule() {
+        Planner p(cph(2026, 12, 6, 10, 0));
+        QSignalSpy finished(&p.manager, &LektieNotificationManager::refreshFinished);
+        const Lektie a = p.lektie({"A", cph(2026, 12, 11, 10, 0), dansk});
+        const Lektie b = p.lektie({"B", cph(2026, 12, 12, 10, 0), dansk});
+        const Lektie c = p.lektie({"C", cph(2026, 12, 13, 10, 0), dansk});
+        p.refresh({a});
         finished.clear();
 
-        center.setMode(InMemoryNotificationCenter::Mode::Manual);
+        p.center.setMode(InMemoryNotificationCenter::Mode::Manual);
         QStringList order;
-        manager.refreshNotifications({b}, {dansk}, [&] { order << "b"; });
-        // Let the first run get as far as its adds before newer lists arrive.
-        center.releaseNewest(); // status
-        center.releaseNewest(); // pending list
-        center.releaseNewest(); // removal
-        QVERIFY(center.heldCompletions() == 4);
-        manager.refreshNotifications({a, b}, {dansk}, [&] { order << "ab"; });
-        manager.refreshNotifications({c}, {dansk}, [&] { order << "c"; });
-        QVERIFY(!manager.isIdle());
-        while (center.heldCompletions() > 0)
-            center.releaseNewest();
-        QVERIFY(manager.isIdle());
-        QCOMPARE(order, QStringList({"b", "ab", "c"}));
-        QCOMPARE(finished.size(), 2); // the waiting {a, b} was replaced by {c}
-        QCOMPARE(identifiers(center.pending()),
-                 QStringList({QStringLiteral("daily-summary"),
-                              LektieNotificationManager::reminderIdentifier(c, 0),
-                              LektieNotificationManager::reminderIdentifier(c, 1),
-                              LektieNotificationManager::reminderIdentifier(c, 3)}));
-        QCOMPARE(center.pendingRequest(QStringLiteral("daily-summary"))->body,
-                 QStringLiteral("Du har 1 aktive lektier. Næste er C i Dansk."));
+        const auto note = [&](const char* what) {
+            return [&order, &finished, what] {
+                order << QString("%1@%2").arg(what).arg(finished.size());
+            };
+        };
+        p.manager.refreshNotifications({b}, {dansk}, note("b"));
+        // The first run gets as far as its adds before newer lists arrive.
+        for (int i = 0; i < 3; ++i) // status, pending list, removal
+            p.center.releaseNewest();
+        QCOMPARE(p.center.heldCompletions(), 4);
+        p.manager.refreshNotifications({a, b}, {dansk}, note("ab"));
+        p.manager.refreshNotifications({c}, {dansk}, note("c"));
+        while (p.center.heldCompletions() > 0)
+            p.center.releaseNewest();
+        QVERIFY(p.manager.isIdle());
+        // {a, b} was replaced by {c} while waiting; its caller hears when {c} is done.
+        QCOMPARE(order, QStringList({"b@0", "ab@1", "c@1"}));
+        QCOMPARE(finished.size(), 2);
+        QStringList left = p.schedule();
+        left.sort();
+        QCOMPARE(left.size(), 4);
+        QVERIFY(left[0].startsWith("C-0 ") && left[1].startsWith("C-1 ") &&
+                left[2].startsWith("C-3 ") && left[3].endsWith("Næste er C i Dansk."));
     }
 
-    void doneWaitsForTheRunThatCoveredTheCall() {
-        ManualClock clock(cph(2026, 12, 6, 10, 0));
-        InMemoryNotificationCenter center;
-        center.setMode(InMemoryNotificationCenter::Mode::Manual);
-        LektieNotificationManager manager(center, clock);
-        const Lektie a = lektie(QStringLiteral("A"), cph(2026, 12, 11, 10, 0), dansk, clock);
-        bool firstDone = false;
-        bool secondDone = false;
-        manager.refreshNotifications({a}, {dansk}, [&] { firstDone = true; });
-        center.releaseOldest();
-        manager.refreshNotifications({}, {dansk}, [&] { secondDone = true; });
-        while (!firstDone && center.heldCompletions() > 0)
-            center.releaseOldest();
-        QVERIFY(firstDone);
-        QVERIFY(!secondDone);
-        QCOMPARE(center.pending().size(), 4);
-        center.releaseAll();
-        QVERIFY(secondDone);
-        QVERIFY(center.pending().isEmpty());
-    }
-
-    void synchronousCompletionsFinishInsideTheCall() {
-        ManualClock clock(cph(2026, 12, 6, 10, 0));
-        InMemoryNotificationCenter center;
-        center.setMode(InMemoryNotificationCenter::Mode::Immediate);
-        LektieNotificationManager manager(center, clock);
-        const Lektie a = lektie(QStringLiteral("A"), cph(2026, 12, 11, 10, 0), dansk, clock);
+    void completionsInsideTheCallAndAfterDestruction() {
+        Planner p(cph(2026, 12, 6, 10, 0));
+        p.center.setMode(InMemoryNotificationCenter::Mode::Immediate);
         int done = 0;
-        manager.refreshNotifications({a}, {dansk}, [&] { ++done; });
+        p.manager.refreshNotifications({p.lektie({"A", cph(2026, 12, 11, 10, 0), dansk})}, {dansk},
+                                       [&] { ++done; });
         QCOMPARE(done, 1);
-        QVERIFY(manager.isIdle());
-        QCOMPARE(center.pending().size(), 4);
-    }
+        QVERIFY(p.manager.isIdle());
+        QCOMPARE(p.center.pending().size(), 4);
 
-    void destroyedManagerIgnoresLateCompletions() {
-        ManualClock clock(cph(2026, 12, 6, 10, 0));
-        InMemoryNotificationCenter center;
-        center.setMode(InMemoryNotificationCenter::Mode::Manual);
-        bool done = false;
+        p.center.setMode(InMemoryNotificationCenter::Mode::Manual);
         {
-            LektieNotificationManager manager(center, clock);
-            manager.refreshNotifications({}, {}, [&] { done = true; });
+            LektieNotificationManager gone(p.center, p.clock);
+            gone.refreshNotifications({}, {}, [&] { ++done; });
         }
-        center.releaseAll();
-        QVERIFY(!done);
+        p.center.releaseAll();
+        QCOMPARE(done, 1);
     }
 };
 
