@@ -9,7 +9,7 @@
 namespace tavlen {
 
 // A wall-clock reading (date and time as a clock on the wall shows them), kept as a
-// QDateTime with the UTC time spec only, so readings compare and step without any zone.
+// QDateTime pinned to UTC, so readings compare and step without any zone rules.
 using WallTime = QDateTime;
 
 WallTime wallTime(const QDate& date, const QTime& time);
