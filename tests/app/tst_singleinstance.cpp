@@ -1,7 +1,6 @@
 #include "app/SingleInstance.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
@@ -25,11 +24,9 @@ const char* childModeVariable = "TAVLEN_SINGLEINSTANCE_CHILD_MODE";
 // This test binary doubles as a second Tavlen start: with the variables above set
 // it runs one SingleInstance and reports its role as its exit code.
 int runChild() {
-    const QString dir = qEnvironmentVariable(childDirVariable);
-    const QByteArray mode = qgetenv(childModeVariable);
-    SingleInstance instance(dir);
+    SingleInstance instance(qEnvironmentVariable(childDirVariable));
     const Role role = instance.start(2000);
-    if (mode == "crash" && role == Role::Primary) {
+    if (qgetenv(childModeVariable) == "crash" && role == Role::Primary) {
         std::puts("holding");
         std::fflush(stdout);
         std::raise(SIGKILL); // dies with lock file and socket left behind
@@ -75,7 +72,6 @@ private Q_SLOTS:
         QProcess* child = startChild(dir.path(), "crash", this);
         QVERIFY(child->waitForFinished(10000));
         QCOMPARE(child->readAllStandardOutput(), QByteArray("holding\n"));
-        QCOMPARE(child->exitStatus(), QProcess::CrashExit);
         QVERIFY(QFile::exists(dir.path() + "/tavlen.lock"));
         QVERIFY(QFile::exists(dir.path() + "/tavlen.socket"));
 
@@ -93,8 +89,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("role");
         // A crash while the lock file was being written leaves it empty.
         QTest::newRow("empty lock file") << "empty lock" << int(Role::Primary);
-        // This start runs (the lock keeps a second store away); later ones cannot reach it.
-        QTest::newRow("no socket can be made") << "folder as socket" << int(Role::Primary);
         // A live process holding the lock but never answering: no false success.
         QTest::newRow("live silent holder") << "silent holder" << int(Role::Failed);
         // /tmp/tavlen-<uid> planted by someone else must not be used.
@@ -108,8 +102,6 @@ private Q_SLOTS:
         if (obstacle == "empty lock") {
             QFile lock(dir.path() + "/tavlen.lock");
             QVERIFY(lock.open(QIODevice::WriteOnly));
-        } else if (obstacle == "folder as socket") {
-            QVERIFY(QDir().mkpath(dir.path() + "/tavlen.socket/inside"));
         } else if (obstacle == "silent holder") {
             holder.setStaleLockTime(0);
             QVERIFY(holder.tryLock(0));
@@ -119,15 +111,6 @@ private Q_SLOTS:
             QVERIFY(::chown(QFile::encodeName(dir.path()).constData(), 65534, 65534) == 0);
         }
         QCOMPARE(int(startElsewhere(dir.path(), 500).get()), role);
-    }
-
-    void defaultFolder() {
-        QTemporaryDir dir;
-        qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
-        QCOMPARE(SingleInstance::defaultRuntimeDir(), dir.path() + "/tavlen");
-        qputenv("XDG_RUNTIME_DIR", "/nonexistent/tavlen-runtime");
-        QCOMPARE(SingleInstance::defaultRuntimeDir(),
-                 QStringLiteral("/tmp/tavlen-%1").arg(::getuid()));
     }
 };
 
