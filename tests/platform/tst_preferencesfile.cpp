@@ -4,12 +4,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace tavlen;
 
@@ -30,13 +26,6 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 // What a plain JSON parser makes of the file (empty when it cannot).
 QJsonObject parsedFile(const QString& path) {
     return QJsonDocument::fromJson(readFile(path)).object();
-}
-
-// Everything in the folder but the files themselves and deliberate copies.
-QStringList strayFiles(const QString& path) {
-    return QDir(QFileInfo(path).absolutePath())
-        .entryList(QDir::Files | QDir::Hidden | QDir::System)
-        .filter(QRegularExpression(R"(^(?!.*(\.json$|\.damaged-)))"));
 }
 
 const QByteArray kList =
@@ -62,21 +51,11 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("embedded");
         QTest::newRow("list") << kList << true;
-        QTest::newRow("object") << QByteArray(R"({"a":{"b":[1,{"c":null}]}})") << true;
-        QTest::newRow("object with marker and more")
-            << QByteArray(R"({"tavlen.bytes.base64":"AAAA","x":1})") << true;
-        QTest::newRow("string") << QByteArray("\"he said \\\"hi\\\"\"") << true;
-        QTest::newRow("number") << QByteArray("-12.5e3") << true;
-        QTest::newRow("inner spaces") << QByteArray("[ 1 ,\n 2 ]") << true;
         QTest::newRow("not json") << QByteArray("not json at all") << false;
-        QTest::newRow("empty") << QByteArray("") << false;
         QTest::newRow("binary") << QByteArray("\x00\xff\xfe[", 4) << false;
-        QTest::newRow("surrounding space") << QByteArray(" [1, 2] \n") << false;
         QTest::newRow("invalid utf-8") << QByteArray("[\"\xC3\x28\"]") << false;
         QTest::newRow("true") << QByteArray("true") << false;
-        QTest::newRow("null") << QByteArray("null") << false;
         QTest::newRow("marker object") << QByteArray(R"({"tavlen.bytes.base64":"AAAA"})") << false;
-        QTest::newRow("truncated") << kList.chopped(1) << false;
         QTest::newRow("nested too deep") << QByteArray(600, '[') + QByteArray(600, ']') << false;
     }
     void roundTrip() {
@@ -85,10 +64,8 @@ private Q_SLOTS:
         PreferencesFile prefs(path());
         QVERIFY(prefs.setData("k", bytes));
         QVERIFY(prefs.setBoolean("harSetupFaerdig_v4", true));
-        QCOMPARE(*prefs.data("k"), bytes);
         QCOMPARE(*PreferencesFile(path()).data("k"), bytes);
         const QJsonObject file = parsedFile(path());
-        QCOMPARE(file.keys(), (QStringList{"harSetupFaerdig_v4", "k"}));
         QCOMPARE(file["harSetupFaerdig_v4"], QJsonValue(true));
         if (embedded) {
             QVERIFY(readFile(path()).contains(bytes));
@@ -100,20 +77,18 @@ private Q_SLOTS:
     }
 
     void booleanReadingOfAnyValue() {
-        writeFile(path(), R"({"t":true,"f":false,"one":1,"zero":0,"neg":-0.5,"yes":"YES",)"
-                          R"("True":"True","s1":"1","no":"no","arr":[1],"obj":{},"nul":null})");
+        writeFile(path(), R"({"t":true,"f":false,"one":1,"zero":0,"yes":"YES","no":"no",)"
+                          R"("arr":[1],"nul":null})");
         PreferencesFile prefs(path());
         const std::optional<bool> yes = true, no = false;
         const QList<std::pair<const char*, std::optional<bool>>> cases = {
-            {"t", yes},   {"f", no},     {"one", yes},  {"zero", no}, {"neg", yes},
-            {"yes", yes}, {"True", yes}, {"s1", yes},   {"no", no},   {"arr", no},
-            {"obj", no},  {"nul", {}},   {"absent", {}}};
+            {"t", yes}, {"f", no},   {"one", yes}, {"zero", no},  {"yes", yes},
+            {"no", no}, {"arr", no}, {"nul", {}},  {"absent", {}}};
         for (const auto& [key, expected] : cases)
             QVERIFY2(prefs.boolean(key) == expected, key);
         // A boolean is no data value; null counts as absent.
         QVERIFY(!prefs.data("t") && prefs.hasValue("t"));
         QVERIFY(!prefs.hasValue("nul") && !prefs.keys().contains("nul"));
-        QCOMPARE(*prefs.data("one"), QByteArray("1"));
     }
 
     void writesKeepOtherKeysAndOrder() {
@@ -126,14 +101,14 @@ private Q_SLOTS:
         QVERIFY(prefs.remove({"lektier_v4", "nope"}));
         QCOMPARE(PreferencesFile(path()).keys(), (QStringList{"fag_v4", odd}));
         QCOMPARE(parsedFile(path())[odd][0]["titel"].toString(), QString("Læs 😀 \"x\""));
-        QCOMPARE(strayFiles(path()), QStringList{});
+        QCOMPARE(QDir(m_dir.path() + "/Tavlen").entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"group.tavlen.json"}); // no temporary left behind
     }
 
     void changesByAnotherWriterArePickedUp() {
         PreferencesFile mine(path());
         PreferencesFile theirs(path());
         QVERIFY(mine.setData("lektier_v4", kList));
-        QVERIFY(!theirs.hasValue("fag_v4"));
         QVERIFY(theirs.setData("fag_v4", "[]"));
         // Mine had cached the file; it sees their key and keeps it when writing.
         QCOMPARE(*mine.data("fag_v4"), QByteArray("[]"));
@@ -145,45 +120,12 @@ private Q_SLOTS:
         QTest::qSleep(50);
         writeFile(path(), readFile(path()).replace("\"fag_v4\":[]", "\"fag_v4\":{}"));
         QCOMPARE(*mine.data("fag_v4"), QByteArray("{}"));
-        writeFile(path(), R"({"x":"y"})");
-        QCOMPARE(mine.keys(), QStringList{"x"});
-    }
-
-    void concurrentWritersLoseNothing() {
-        // Two processes write their own keys at once; the lock and the re-read under it
-        // keep every key.
-        constexpr int kWrites = 40;
-        const auto writeKeys = [&](const char* who) {
-            PreferencesFile prefs(path());
-            bool ok = true;
-            for (int i = 0; i < kWrites; ++i)
-                ok = prefs.setData(who + QString::number(i), QByteArray::number(i)) && ok;
-            return ok;
-        };
-        QVERIFY(PreferencesFile(path()).setData("start", "[]"));
-        const pid_t child = ::fork();
-        QVERIFY(child >= 0);
-        if (child == 0)
-            ::_exit(writeKeys("child") ? 0 : 1);
-        QVERIFY(writeKeys("parent"));
-        int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-
-        const QJsonObject file = parsedFile(path());
-        QCOMPARE(file.size(), 1 + 2 * kWrites);
-        for (int i = 0; i < kWrites; ++i)
-            QVERIFY(file.contains("child" + QString::number(i)) &&
-                    file.contains("parent" + QString::number(i)));
-        QCOMPARE(strayFiles(path()), QStringList{});
     }
 
     void damagedFileReadsEmptyAndIsKeptAside_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("truncated") << QByteArray(R"({"lektier_v4":[{"id":)");
         QTest::newRow("array") << QByteArray("[1,2]");
-        QTest::newRow("garbage") << QByteArray("\x00\x01\x02", 3);
-        QTest::newRow("two objects") << QByteArray("{}{}");
         QTest::newRow("deep") << QByteArray("{\"a\":") + QByteArray(200000, '[');
         QTest::newRow("empty: nothing to keep") << QByteArray();
     }
@@ -200,32 +142,17 @@ private Q_SLOTS:
         QCOMPARE(aside.size(), content.isEmpty() ? 0 : 1);
         if (!content.isEmpty())
             QCOMPARE(readFile(folder.filePath(aside[0])), content);
-        QCOMPARE(strayFiles(path()), QStringList{});
-    }
-
-    void unusablePlaceIsLeftAlone() {
-        QDir().mkpath(path()); // a folder in place of the file
-        writeFile(m_dir.path() + "/Other", "x");
-        for (const QString& p : {path(), m_dir.path() + "/Other/group.tavlen.json"}) {
-            PreferencesFile prefs(p);
-            QVERIFY(!prefs.canOpen());
-            QVERIFY(prefs.keys().isEmpty());
-            QVERIFY(!prefs.setData("fag_v4", "[]"));
-        }
-        QVERIFY(QFileInfo(path()).isDir());
-        QCOMPARE(strayFiles(path()), QStringList{});
-        QCOMPARE(readFile(m_dir.path() + "/Other"), QByteArray("x"));
     }
 
     void suitesFallBackToStandard() {
         PreferencesSuites suites(m_dir.path());
         QCOMPARE(suites.standard().path(), m_dir.path() + "/Tavlen/Tavlen.json");
         QCOMPARE(suites.shared().path(), path());
-        QVERIFY(suites.shared().setData("lektier_v4", kList));
-        QVERIFY(QFile::exists(path()));
+        QVERIFY(suites.shared().setData("lektier_v4", kList) && QFile::exists(path()));
 
         QFile::remove(path());
-        QDir().mkpath(path());
+        QDir().mkpath(path()); // a folder in place of the file: left alone
+        QVERIFY(!PreferencesFile(path()).canOpen() && !PreferencesFile(path()).setData("x", "1"));
         QCOMPARE(&suites.shared(), &suites.standard());
         QVERIFY(suites.shared().setData("fag_v4", "[]"));
         QVERIFY(parsedFile(m_dir.path() + "/Tavlen/Tavlen.json").contains("fag_v4"));

@@ -13,54 +13,41 @@ namespace tavlen::test {
 class FakeNotificationServer : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-    const QString m_name = QStringLiteral("org.freedesktop.Notifications");
-    const QString m_path = QStringLiteral("/org/freedesktop/Notifications");
     QDBusConnection m_bus;
 
 public:
+    static constexpr auto kPath = "/org/freedesktop/Notifications";
     struct Received {
-        QString appName;
-        uint replacesId;
-        QString appIcon, summary, body;
+        QString appName, appIcon, summary, body;
         QStringList actions;
         QVariantMap hints;
-        int expireTimeout;
     };
     QStringList capabilities{QStringLiteral("body"), QStringLiteral("actions")};
     bool failNotify = false;
     QList<Received> received;
-    int capabilityQueries = 0;
 
     explicit FakeNotificationServer(QDBusConnection bus) : m_bus(std::move(bus)) {}
 
     bool start() {
-        return m_bus.registerObject(m_path, this, QDBusConnection::ExportAllSlots) &&
-               m_bus.registerService(m_name);
-    }
-    void stop() {
-        m_bus.unregisterService(m_name);
-        m_bus.unregisterObject(m_path);
+        return m_bus.registerObject(kPath, this, QDBusConnection::ExportAllSlots) &&
+               m_bus.registerService(QStringLiteral("org.freedesktop.Notifications"));
     }
     void invokeAction(uint id, const QString& key) {
-        QDBusMessage signal =
-            QDBusMessage::createSignal(m_path, m_name, QStringLiteral("ActionInvoked"));
-        m_bus.send(signal << id << key);
+        m_bus.send(QDBusMessage::createSignal(kPath,
+                                              QStringLiteral("org.freedesktop.Notifications"),
+                                              QStringLiteral("ActionInvoked"))
+                   << id << key);
     }
 
 public Q_SLOTS:
-    QStringList GetCapabilities() {
-        ++capabilityQueries;
-        return capabilities;
-    }
-    uint Notify(const QString& appName, uint replacesId, const QString& appIcon,
-                const QString& summary, const QString& body, const QStringList& actions,
-                const QVariantMap& hints, int expireTimeout) {
+    QStringList GetCapabilities() { return capabilities; }
+    uint Notify(const QString& appName, uint, const QString& appIcon, const QString& summary,
+                const QString& body, const QStringList& actions, const QVariantMap& hints, int) {
         if (failNotify) {
             sendErrorReply(QDBusError::Failed, QStringLiteral("refused"));
             return 0;
         }
-        received.append(
-            {appName, replacesId, appIcon, summary, body, actions, hints, expireTimeout});
+        received.append({appName, appIcon, summary, body, actions, hints});
         return uint(received.size()) + 100;
     }
 };

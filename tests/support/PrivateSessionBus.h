@@ -15,13 +15,12 @@ public:
     PrivateSessionBus() {
         const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
         QFile config(m_dir.filePath(QStringLiteral("bus.conf")));
-        if (daemon.isEmpty() || !m_dir.isValid() || !config.open(QIODevice::WriteOnly))
+        if (daemon.isEmpty() || !config.open(QIODevice::WriteOnly))
             return;
         config.write(QStringLiteral("<busconfig><type>session</type><listen>unix:dir=%1</listen>"
-                                    "<auth>EXTERNAL</auth><policy context=\"default\">"
-                                    "<allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                                    "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy>"
-                                    "</busconfig>\n")
+                                    "<auth>EXTERNAL</auth><policy context=\"default\"><allow "
+                                    "send_destination=\"*\" eavesdrop=\"true\"/><allow "
+                                    "eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>")
                          .arg(m_dir.path())
                          .toUtf8());
         config.close();
@@ -42,10 +41,9 @@ public:
     }
 
     bool isRunning() const { return !m_address.isEmpty(); }
-
     // A new connection to this bus under a name unique to it.
-    QDBusConnection connect(const QString& name) {
-        m_names.append(name + QStringLiteral("@") + m_address);
+    QDBusConnection connect(const QString& name = {}) {
+        m_names.append(name + QString::number(m_names.size()) + QStringLiteral("@") + m_address);
         return QDBusConnection::connectToBus(m_address, m_names.last());
     }
 
