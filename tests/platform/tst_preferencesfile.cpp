@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace tavlen;
 
 namespace {
@@ -120,6 +123,27 @@ private Q_SLOTS:
         QTest::qSleep(50);
         writeFile(path(), readFile(path()).replace("\"fag_v4\":[]", "\"fag_v4\":{}"));
         QCOMPARE(*mine.data("fag_v4"), QByteArray("{}"));
+    }
+
+    void concurrentWritersLoseNothing() {
+        // Two processes write their own keys at once; the lock and the re-read under
+        // it keep every key.
+        const auto writeKeys = [&](const QString& who) {
+            PreferencesFile prefs(path());
+            bool ok = true;
+            for (int i = 0; i < 40; ++i)
+                ok = prefs.setData(who + QString::number(i), QByteArray::number(i)) && ok;
+            return ok;
+        };
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0)
+            ::_exit(writeKeys("child") ? 0 : 1);
+        QVERIFY(writeKeys("parent"));
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        QCOMPARE(parsedFile(path()).size(), 80);
     }
 
     void damagedFileReadsEmptyAndIsKeptAside_data() {
