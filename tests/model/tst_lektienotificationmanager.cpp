@@ -39,8 +39,7 @@ struct Planner {
     void refresh(const QList<Lektie>& lektier) {
         bool done = false;
         manager.refreshNotifications(lektier, {dansk, skygge, matematik}, [&] { done = true; });
-        QTRY_VERIFY(done);
-        QVERIFY(manager.isIdle());
+        QTRY_VERIFY(done && manager.isIdle());
     }
     // Every pending request in the order it was added: the daily summary as its body,
     // reminders as title-days date time.
@@ -123,14 +122,13 @@ private Q_SLOTS:
 
     void textsOfEveryRequest() {
         Planner p(cph(2026, 12, 6, 10, 0));
-        p.refresh({lektie("Brøker", cph(2026, 12, 11, 10, 0), ukendt),
-                   lektie("Stil", cph(2026, 12, 12, 10, 0), dansk)});
-        QStringList texts;
+        p.refresh({lektie("Brøker", cph(2026, 12, 11, 10, 0), ukendt)});
+        QStringList texts; // title: body
         for (const NotificationRequest& r : p.center.pending())
             texts << r.title + ": " + r.body;
-        QCOMPARE(texts.mid(0, 4),
+        QCOMPARE(texts,
                  QStringList(
-                     {"Husk dine lektier: Du har 2 aktive lektier. Næste er Brøker i Ukendt fag.",
+                     {"Husk dine lektier: Du har 1 aktive lektier. Næste er Brøker i Ukendt fag.",
                       "Lektie snart: Brøker i Ukendt fag nærmer sig deadline.",
                       "Lektie i morgen: Brøker i Ukendt fag har deadline i morgen.",
                       "Lektie i dag: Brøker i Ukendt fag skal laves i dag."}));
@@ -149,11 +147,10 @@ private Q_SLOTS:
         Planner p(cph(2026, 12, 6, 10, 0));
         const Lektie a = lektie("A", cph(2026, 12, 11, 10, 0), dansk);
         p.refresh({a});
-        for (const char* foreign :
-             {"andet-program", "daily-summary-x"}) { // the second only looks like ours
-            NotificationRequest r;
-            r.identifier = foreign;
-            p.center.add(r, [](const QString&) {});
+        NotificationRequest foreign;
+        for (const char* id : {"andet-program", "daily-summary-x"}) { // the second looks like ours
+            foreign.identifier = id;
+            p.center.add(foreign, [](const QString&) {});
         }
         p.center.setStatus(status);
         p.refresh({lektie("B", cph(2026, 12, 20, 10, 0), dansk), a});

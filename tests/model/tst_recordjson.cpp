@@ -59,7 +59,6 @@ private Q_SLOTS:
         empty.links.clear();
         const auto bytes = json::encode(QList<Lektie>{sample(), empty});
         QVERIFY(bytes);
-        const QJsonArray array = QJsonDocument::fromJson(*bytes).array();
         const QJsonObject expected =
             parse(R"({"id":"6F1C2A9E-3B4D-4C8E-9A1F-0123456789AB",)"
                   R"("fagId":"A0B1C2D3-E4F5-4677-8899-AABBCCDDEEFF","titel":"Læs side 12–14",)"
@@ -69,10 +68,14 @@ private Q_SLOTS:
         expectedEmpty["titel"] = "\"q\"\\\n\t\u0001😀\uFFFD";
         expectedEmpty["beskrivelse"] = "";
         expectedEmpty["links"] = QJsonArray();
-        QCOMPARE(array, QJsonArray({expected, expectedEmpty}));
+        QCOMPARE(QJsonDocument::fromJson(*bytes).array(), QJsonArray({expected, expectedEmpty}));
         QVERIFY(bytes->contains("😀")); // written as it is, not escaped
 
         QCOMPARE(*json::encode(*json::decodeLektier(*bytes)), *bytes);
+        // A lower-case id is read and written upper-case.
+        const auto lower = json::decodeLektier(compact({lektieObject()}));
+        QVERIFY(
+            json::encode(*lower)->contains(R"("fagId":"A0B1C2D3-E4F5-4677-8899-AABBCCDDEEFF")"));
         // A record that cannot be encoded (an invalid date) fails the whole list.
         empty.oprettetDato = QDateTime();
         QVERIFY(!json::encode(QList<Lektie>{sample(), empty}));
@@ -86,7 +89,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("same");        // written back as the same text
         const QDateTime epoch = utc(2001, 1, 1);
         QTest::newRow("2001 is zero") << QByteArray("0") << epoch << true;
-        QTest::newRow("a second before") << QByteArray("-1") << epoch.addSecs(-1) << true;
         for (const auto& [ms, text] : {std::pair(12300, "12.3"), std::pair(12045, "12.045"),
                                        std::pair(5, "0.005"), std::pair(-1250, "-1.25")})
             QTest::addRow("%s", text) << QByteArray(text) << epoch.addMSecs(ms) << true;
@@ -101,16 +103,8 @@ private Q_SLOTS:
         QFETCH(bool, same);
         const auto l = json::decodeLektier(lektieText("\"deadline\":0", "\"deadline\":" + text));
         QCOMPARE(l ? l->at(0).deadline : QDateTime(), moment);
-        if (same) {
+        if (same)
             QVERIFY(json::encode(*l)->contains("\"deadline\":" + text + ","));
-            QCOMPARE(json::sekunderSiden2001(moment), text.toDouble());
-        }
-    }
-
-    void lowerCaseUuidIsReadAndWrittenUpper() {
-        const auto l = json::decodeLektier(compact({lektieObject()})); // its fagId is lower case
-        QCOMPARE(l->at(0).fagId, kFagId);
-        QVERIFY(json::encode(*l)->contains(R"("fagId":"A0B1C2D3-E4F5-4677-8899-AABBCCDDEEFF")"));
     }
 
     // One bad object fails the whole array.
@@ -132,9 +126,8 @@ private Q_SLOTS:
         const QJsonArray wrong =
             QJsonDocument::fromJson(
                 R"([["id",1],["titel",1],["beskrivelse",false],["links","https://a.dk"],)"
-                R"(["links",[1]],["links",["a",null]],)"
-                R"(["deadline","2026-12-06T12:00:00Z"],["erFaerdig","true"],)"
-                R"(["oprettetDato",true],["fagId",""],)"
+                R"(["links",[1]],["links",["a",null]],["erFaerdig","true"],["oprettetDato",true],)"
+                R"(["deadline","2026-12-06T12:00:00Z"],["fagId",""],)"
                 R"(["fagId","{6f1c2a9e-3b4d-4c8e-9a1f-0123456789ab}"],)"
                 R"(["fagId","6f1c2a9e-3b4d-4c8e-9a1f-0123456789ag"],)"
                 R"(["fagId","6f1c2a9e3-b4d-4c8e-9a1f-0123456789ab"]])")
@@ -158,50 +151,40 @@ private Q_SLOTS:
                     : json::decodeLektier(ok) && !json::decodeLektier(broken));
     }
 
-    void brokenTextFails_data() {
-        QTest::addColumn<QByteArray>("text");
-        const QByteArray good = compact({lektieObject()});
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("array of null") << QByteArray("[null]");
-        QTest::newRow("truncated") << good.chopped(2);
-        QTest::newRow("trailing garbage") << good + "x";
-        QTest::newRow("embedded nul") << QByteArray("[]\0[]", 5);
-        QTest::newRow("invalid utf-8") << QByteArray("[{\"titel\":\"\xC3\x28\"}]");
-        QTest::newRow("deep nesting") << QByteArray(100000, '[');
-        QTest::newRow("deep nesting under an unknown key")
-            << lektieText("{\"", "{\"x\":" + QByteArray(1000, '[') + QByteArray(1000, ']') + ",\"");
-    }
-    void brokenTextFails() {
-        QFETCH(QByteArray, text);
-        QVERIFY(!json::decodeLektier(text));
-        QVERIFY(!json::decodeFag(text));
-        QVERIFY(!json::decodeOldLektier(text));
-    }
-
-    void tolerantReading_data() {
+    // The title a reader finds in a text, or null when the text is rejected.
+    void reading_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("titel");
-        QTest::addColumn<QStringList>("links");
+        const QByteArray good = compact({lektieObject()});
+        const QString rejected;
+        QTest::newRow("empty") << QByteArray() << rejected;
+        QTest::newRow("array of null") << QByteArray("[null]") << rejected;
+        QTest::newRow("truncated") << good.chopped(2) << rejected;
+        QTest::newRow("trailing garbage") << good + "x" << rejected;
+        QTest::newRow("embedded nul") << QByteArray("[]\0[]", 5) << rejected;
+        QTest::newRow("invalid utf-8") << QByteArray("[{\"titel\":\"\xC3\x28\"}]") << rejected;
+        QTest::newRow("deep nesting") << QByteArray(100000, '[') << rejected;
+        QTest::newRow("deep nesting under an unknown key")
+            << lektieText("{\"", "{\"x\":" + QByteArray(1000, '[') + QByteArray(1000, ']') + ",\"")
+            << rejected;
         QTest::newRow("known names nested in unknown keys")
             << lektieText("{\"", R"({"x":{"links":5,"id":[{"a":1}]},"y":[[],null,"x"],"z":null,)"
                                  "\"")
-            << "T" << QStringList();
+            << "T";
         QTest::newRow("repeated key, the last holds")
-            << lektieText("\"links\":[]", R"("links":["a","b"],"links":["c"])") << "T"
-            << QStringList{"c"};
+            << lektieText("\"titel\":\"T\"", R"("titel":"a","titel":"c")") << "c";
         QTest::newRow("escapes") << lektieText(
                                         "\"titel\":\"T\"",
                                         "\"titel\":\"\\u00e6\\u00f8\\u00e5 \\ud83d\\ude00 \\/\"")
-                                 << "æøå 😀 /" << QStringList();
+                                 << "æøå 😀 /";
     }
-    void tolerantReading() {
+    void reading() {
         QFETCH(QByteArray, text);
         QFETCH(QString, titel);
-        QFETCH(QStringList, links);
         const auto l = json::decodeLektier(text);
-        QVERIFY(l);
-        QCOMPARE(l->at(0).titel, titel);
-        QCOMPARE(l->at(0).links, links);
+        QCOMPARE(l ? l->at(0).titel : QString(), titel);
+        if (titel.isNull())
+            QVERIFY(!json::decodeFag(text) && !json::decodeOldLektier(text));
     }
 
     void legacyForm() {
