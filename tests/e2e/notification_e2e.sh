@@ -10,42 +10,23 @@ for tool in Xvfb dbus-daemon dunst dunstctl jq; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 work="$(mktemp -d /tmp/tavlen-notify-e2e.XXXXXX)"
-pids=()
+x11_work="$work"
+source "$here/x11_session.sh"
 cleanup() {
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2>/dev/null || true
-    done
+    x11_session_stop
     rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 exec </dev/null
 
-wait_for() { # seconds, command...
-    local end=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ $SECONDS -ge $end ] && return 1
-        sleep 0.1
-    done
-}
-
 # Everything private: home, XDG folders, display and bus.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_STATE_HOME="$work/home/.state"
 export XDG_DATA_HOME="$work/home/.local/share" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_STATE_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-
-# -displayfd lets the server pick a free display itself.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-wait_for 10 test -s "$work/display" || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
 
 # A bus without service files, so nothing but our own dunst can serve notifications.
 cat >"$work/bus.conf" <<CONF
@@ -62,9 +43,8 @@ cat >"$work/bus.conf" <<CONF
   </policy>
 </busconfig>
 CONF
-bus="$(dbus-daemon --config-file="$work/bus.conf" --fork --print-address=1 --print-pid=1 --nosyslog)"
-export DBUS_SESSION_BUS_ADDRESS="$(sed -n 1p <<<"$bus")"
-pids+=("$(sed -n 2p <<<"$bus")")
+x11_bus_config="$work/bus.conf"
+x11_session_start 1024 768 notray || { echo "FAIL: no X server or bus"; exit 1; }
 
 # Notifications expire at once into the history, which is what dunstctl can list.
 cat >"$work/dunstrc" <<'CONF'
@@ -82,8 +62,8 @@ cat >"$work/dunstrc" <<'CONF'
     timeout = 1
 CONF
 dunst -config "$work/dunstrc" >"$work/dunst.log" 2>&1 &
-pids+=($!)
-wait_for 10 dunstctl is-paused >/dev/null 2>&1 || {
+x11_pids+=($!)
+x11_wait_for 10 dunstctl is-paused >/dev/null 2>&1 || {
     echo "FAIL: dunst did not start"
     cat "$work/dunst.log"
     exit 1
@@ -94,7 +74,7 @@ body="Stil om efterår & <vinter> i Dansk skal laves i dag."
 start=$SECONDS
 "$probe" "$XDG_STATE_HOME/Tavlen" "$title" "$body" 5 >"$work/probe.log" 2>&1 &
 probe_pid=$!
-pids+=("$probe_pid")
+x11_pids+=("$probe_pid")
 probe_status=0
 wait "$probe_pid" || probe_status=$?
 cat "$work/probe.log"
@@ -106,7 +86,7 @@ has_arrived() {
     dunstctl close-all >/dev/null 2>&1 || true
     history | grep -qF "\"summary\":\"$title\""
 }
-if ! wait_for 10 has_arrived; then
+if ! x11_wait_for 10 has_arrived; then
     echo "FAIL: dunst has no notification titled \"$title\""
     history || true
     cat "$work/dunst.log"

@@ -1,6 +1,7 @@
 # Shared by the shell end-to-end test and the shell benchmark (sourced, not run):
 # a private X server, session bus and tray host, and helpers to look at windows.
-# The caller sets x11_work (a temporary folder) and traps x11_session_stop.
+# The caller sets x11_work (a temporary folder) and traps x11_session_stop; it may
+# set x11_bus_config to a bus configuration file to use instead of the session's.
 
 x11_pids=()
 
@@ -20,7 +21,9 @@ x11_session_start() {
     export DISPLAY=":$(cat "$x11_work/display")"
 
     local bus
-    bus="$(dbus-daemon --session --fork --print-address=1 --print-pid=1 --nosyslog)"
+    local config=(--session)
+    [ -n "${x11_bus_config:-}" ] && config=(--config-file="$x11_bus_config")
+    bus="$(dbus-daemon "${config[@]}" --fork --print-address=1 --print-pid=1 --nosyslog)"
     export DBUS_SESSION_BUS_ADDRESS="$(sed -n 1p <<<"$bus")"
     x11_pids+=("$(sed -n 2p <<<"$bus")")
 
