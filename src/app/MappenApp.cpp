@@ -10,9 +10,9 @@
 #include "platform/DesktopNotificationCenter.h"
 #include "platform/PreferencesFile.h"
 
+#include "platform/XdgDirs.h"
 #include <QQmlEngine>
 #include <QQuickWindow>
-#include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
@@ -35,9 +35,7 @@ void chooseSceneGraphBackend() {
 }
 
 QString recoveryDirFromEnvironment() {
-    // $XDG_DATA_HOME, or ~/.local/share without it.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/Tavlen/recovered");
+    return xdgHome("XDG_DATA_HOME", ".local/share") + QStringLiteral("/Tavlen/recovered");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "NotificationScheduler.h"
 #include "PendingNotificationsFile.h"
 #include "SleepWatcher.h"
+#include "XdgDirs.h"
 
 #include <QDir>
 
@@ -51,10 +52,7 @@ DesktopNotificationCenter::~DesktopNotificationCenter() {
 }
 
 QString DesktopNotificationCenter::stateDirFromEnvironment() {
-    QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base))
-        base = QDir::homePath() + QStringLiteral("/.local/state");
-    return QDir(base).filePath(QStringLiteral("Tavlen"));
+    return xdgHome("XDG_STATE_HOME", ".local/state") + QStringLiteral("/Tavlen");
 }
 
 void DesktopNotificationCenter::later(std::function<void()> job) {

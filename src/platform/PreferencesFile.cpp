@@ -1,6 +1,7 @@
 #include "PreferencesFile.h"
 
 #include "DurableFile.h"
+#include "XdgDirs.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -461,10 +462,7 @@ PreferencesSuites::PreferencesSuites(const QString& configHome)
       m_shared(configHome + QLatin1String("/Tavlen/group.tavlen.json")) {}
 
 QString PreferencesSuites::configHomeFromEnvironment() {
-    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg))
-        return QDir::cleanPath(xdg);
-    return QDir::homePath() + QLatin1String("/.config");
+    return xdgHome("XDG_CONFIG_HOME", ".config");
 }
 
 PreferencesFile& PreferencesSuites::shared() {
