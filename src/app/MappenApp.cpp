@@ -9,8 +9,8 @@
 #include "platform/DBusWidgetReloader.h"
 #include "platform/DesktopNotificationCenter.h"
 #include "platform/PreferencesFile.h"
-
 #include "platform/XdgDirs.h"
+
 #include <QQmlEngine>
 #include <QQuickWindow>
 #include <QSystemTrayIcon>
