@@ -1,7 +1,7 @@
 // The desktop notification center's scheduling work for 100, 1,000 and 10,000
 // homework items (three reminders each plus the daily summary): a full refresh of the
 // pending list, the regular wall-clock check, and writing the kept list.
-#include "model/Clock.h"
+#include "platform/Clock.h"
 #include "platform/NotificationScheduler.h"
 #include "platform/PendingNotificationsFile.h"
 

@@ -1,5 +1,5 @@
 // The store and the reminder planner at 100, 1,000 and 10,000 homework items.
-#include "model/Clock.h"
+#include "platform/Clock.h"
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
 #include "model/RecordJson.h"

@@ -4,7 +4,7 @@
 #include "MainWindowScene.h"
 #include "MenuBarExtra.h"
 #include "StartupTrace.h"
-#include "model/Clock.h"
+#include "platform/Clock.h"
 #include "model/LektieNotificationManager.h"
 #include "platform/DBusWidgetReloader.h"
 #include "platform/DesktopNotificationCenter.h"

@@ -1,6 +1,6 @@
 #include "LektieNotificationManager.h"
 
-#include "Clock.h"
+#include "platform/Clock.h"
 
 #include <QPointer>
 #include <algorithm>

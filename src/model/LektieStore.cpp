@@ -1,6 +1,6 @@
 #include "LektieStore.h"
 
-#include "Clock.h"
+#include "platform/Clock.h"
 #include "LektieNotificationManager.h"
 #include "RecordJson.h"
 #include "platform/DurableFile.h"
@@ -9,17 +9,35 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
 
 #include <algorithm>
 
 namespace tavlen {
 
+Q_LOGGING_CATEGORY(lcStore, "tavlen.store")
+
 namespace {
+
+const QString resetKey = QStringLiteral("reset"); // a reset whose erasing still has to be written
 
 QList<Lektie> sortedByDeadline(QList<Lektie> lektier) {
     std::stable_sort(lektier.begin(), lektier.end(),
                      [](const Lektie& a, const Lektie& b) { return a.deadline < b.deadline; });
     return lektier;
+}
+
+bool allSavable(const QList<Lektie>& lektier) {
+    return std::all_of(lektier.cbegin(), lektier.cend(),
+                       [](const Lektie& l) { return l.harGyldigeDatoer(); });
+}
+
+QString homeRelative(const QString& folder) {
+    const QString home = QDir::homePath();
+    if (folder == home || folder.startsWith(home + QLatin1Char('/')))
+        return QLatin1Char('~') + folder.mid(home.size());
+    return folder;
 }
 
 bool decodes(const QString& key, const QByteArray& bytes) {
@@ -82,10 +100,13 @@ void LektieStore::fagAssigned() {
     Q_EMIT fagChanged();
 }
 
-void LektieStore::setLektier(const QList<Lektie>& lektier) {
+bool LektieStore::setLektier(const QList<Lektie>& lektier) {
+    if (!allSavable(lektier))
+        return false;
     Q_EMIT willChange();
     m_lektier = lektier;
     lektierAssigned();
+    return true;
 }
 
 void LektieStore::setFag(const QList<Fag>& fag) {
@@ -98,14 +119,17 @@ void LektieStore::setHarSetupFaerdig(bool faerdig) {
     Q_EMIT willChange();
     m_harSetupFaerdig = faerdig;
     if (!m_erVedAtNulstille)
-        m_services.suites.shared().setBoolean(Keys::harSetupFaerdig, faerdig);
+        writeSetupFlag();
     Q_EMIT harSetupFaerdigChanged();
 }
 
-void LektieStore::tilfoej(const Lektie& lektie) {
+bool LektieStore::tilfoej(const Lektie& lektie) {
+    if (!lektie.harGyldigeDatoer())
+        return false;
     Q_EMIT willChange();
     m_lektier.append(lektie);
     lektierAssigned();
+    return true;
 }
 
 void LektieStore::slet(const QUuid& id) {
@@ -145,13 +169,32 @@ void LektieStore::nulstilApp() {
     setLektier({});
     setFag({});
     setHarSetupFaerdig(false);
-    m_services.suites.shared().remove({Keys::lektier, Keys::fag, Keys::harSetupFaerdig});
-    m_services.suites.standard().remove(
-        {Keys::lektier, Keys::fag, Keys::harSetupFaerdig, Keys::legacyLektier, Keys::legacyFag});
+    m_unsaved.clear(); // nothing of before is to be written any more
+    const bool erased = eraseStoredKeys();
     m_erVedAtNulstille = false;
     m_checkedBeforeOverwrite.clear();
-    m_services.widgets.reloadAllTimelines();
+    if (erased)
+        m_services.widgets.reloadAllTimelines();
     opdaterNotifikationer();
+}
+
+bool LektieStore::eraseStoredKeys() {
+    PreferencesFile& suite = m_services.suites.shared();
+    PreferencesFile& standard = m_services.suites.standard();
+    if (!suite.remove({Keys::lektier, Keys::fag, Keys::harSetupFaerdig})) {
+        noteWrite(resetKey, false, suite);
+        return false;
+    }
+    const bool ok = standard.remove(
+        {Keys::lektier, Keys::fag, Keys::harSetupFaerdig, Keys::legacyLektier, Keys::legacyFag});
+    noteWrite(resetKey, ok, standard);
+    return ok;
+}
+
+void LektieStore::writeSetupFlag() {
+    PreferencesFile& suite = m_services.suites.shared();
+    noteWrite(Keys::harSetupFaerdig, suite.setBoolean(Keys::harSetupFaerdig, m_harSetupFaerdig),
+              suite);
 }
 
 void LektieStore::gemLektier() {
@@ -166,10 +209,62 @@ void LektieStore::gemFag() {
 
 void LektieStore::save(const QString& key, const QByteArray& bytes) {
     PreferencesFile& suite = m_services.suites.shared();
-    if (!keepUnreadableCopy(suite, key))
+    QList<std::pair<QString, QByteArray>> values{{key, bytes}};
+    const auto unreadable = unreadableBytesToKeep(suite, key);
+    if (unreadable) {
+        // Kept beside the list in the same write, so it is stored exactly when the list is.
+        QString aside = key + QStringLiteral(".ulaeselig-") + timeStamp();
+        for (int n = 2; suite.hasValue(aside); ++n)
+            aside = key + QStringLiteral(".ulaeselig-") + timeStamp() + QLatin1Char('-') +
+                    QString::number(n);
+        values.append({aside, *unreadable});
+    }
+    const bool ok = suite.setData(values);
+    if (ok) {
+        if (unreadable)
+            m_checkedBeforeOverwrite.insert(checkKey(suite, key));
+        m_services.widgets.reloadAllTimelines();
+    }
+    noteWrite(key, ok, suite);
+}
+
+// A write that succeeds again also writes what earlier failures left in memory only.
+void LektieStore::noteWrite(const QString& key, bool ok, const PreferencesFile& file) {
+    if (!ok) {
+        qCWarning(lcStore).noquote() << "Could not write" << file.path() << "-" << file.lastError();
+        m_unsaved.insert(key);
+        setGemFejlMappe(QFileInfo(file.path()).absolutePath());
         return;
-    suite.setData(key, bytes);
-    m_services.widgets.reloadAllTimelines();
+    }
+    m_unsaved.remove(key);
+    if (!m_unsaved.isEmpty() && !m_retrying) {
+        m_retrying = true;
+        const QSet<QString> retry = std::exchange(m_unsaved, {});
+        if (retry.contains(resetKey))
+            eraseStoredKeys();
+        if (retry.contains(Keys::harSetupFaerdig))
+            writeSetupFlag();
+        if (retry.contains(Keys::fag))
+            gemFag();
+        if (retry.contains(Keys::lektier))
+            gemLektier();
+        m_retrying = false;
+    }
+    if (m_unsaved.isEmpty())
+        setGemFejlMappe(QString());
+}
+
+void LektieStore::setGemFejlMappe(const QString& folder) {
+    if (folder == m_gemFejlMappe)
+        return;
+    m_gemFejlMappe = folder;
+    Q_EMIT gemmeStatusChanged();
+}
+
+QString LektieStore::gemFejlLinje() const {
+    if (m_gemFejlMappe.isEmpty())
+        return {};
+    return QStringLiteral("Dine ændringer kunne ikke gemmes. (%1)").arg(homeRelative(m_gemFejlMappe));
 }
 
 void LektieStore::opdaterNotifikationer() {
@@ -229,26 +324,33 @@ QString LektieStore::checkKey(const PreferencesFile& suite, const QString& key) 
 }
 
 // A list that cannot be read is still the pupil's only copy: before the first save
-// of this run replaces it, it is copied to a file of its own. Without that copy
-// the save does not happen.
-bool LektieStore::keepUnreadableCopy(PreferencesFile& suite, const QString& key) {
+// of this run replaces it, it is copied to a file of its own. Where that file cannot
+// be written, the bytes are returned to be kept in the suite itself.
+std::optional<QByteArray> LektieStore::unreadableBytesToKeep(PreferencesFile& suite,
+                                                             const QString& key) {
     const QString check = checkKey(suite, key);
     if (m_checkedBeforeOverwrite.contains(check))
-        return true;
+        return std::nullopt;
     const auto stored = suite.data(key);
-    if (stored && !decodes(key, *stored) && !writeRecoveryFile(key, *stored))
-        return false;
+    if (stored && !decodes(key, *stored) && !writeRecoveryFile(key, *stored)) {
+        qCWarning(lcStore).noquote() << "Could not copy the unreadable" << key << "to"
+                                     << m_services.recoveryDir << "- keeping it in"
+                                     << suite.path();
+        return stored;
+    }
     m_checkedBeforeOverwrite.insert(check);
-    return true;
+    return std::nullopt;
+}
+
+QString LektieStore::timeStamp() const {
+    return m_services.clock.now().toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
 }
 
 bool LektieStore::writeRecoveryFile(const QString& key, const QByteArray& bytes) const {
     const QString folder = m_services.recoveryDir;
     if (folder.isEmpty() || !QDir().mkpath(folder))
         return false;
-    const QString stem =
-        key + QLatin1Char('-') +
-        m_services.clock.now().toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    const QString stem = key + QLatin1Char('-') + timeStamp();
     for (int n = 1; n < 1000; ++n) {
         const QString name =
             n == 1 ? stem + QStringLiteral(".json")

@@ -36,6 +36,8 @@ class LektieStore : public QObject {
     Q_PROPERTY(QList<tavlen::Fag> fag READ fag WRITE setFag NOTIFY fagChanged)
     Q_PROPERTY(bool harSetupFaerdig READ harSetupFaerdig WRITE setHarSetupFaerdig NOTIFY
                    harSetupFaerdigChanged)
+    Q_PROPERTY(bool sidsteGemningFejlede READ sidsteGemningFejlede NOTIFY gemmeStatusChanged)
+    Q_PROPERTY(QString gemFejlLinje READ gemFejlLinje NOTIFY gemmeStatusChanged)
 public:
     struct Services {
         PreferencesSuites& suites;
@@ -53,12 +55,19 @@ public:
     const QList<Fag>& fag() const { return m_fag; }
     bool harSetupFaerdig() const { return m_harSetupFaerdig; }
 
+    // Whether the last write of the pupil's data was refused; the change itself is
+    // kept in memory and written with the next save that succeeds.
+    bool sidsteGemningFejlede() const { return !m_gemFejlMappe.isEmpty(); }
+    QString gemFejlLinje() const; // the one line the screens show, empty while all is saved
+
     // Direct assignments (the onboarding uses the last two); the change rules apply.
-    void setLektier(const QList<Lektie>& lektier);
+    // A homework list with an item that has no valid dates is refused (false): it
+    // could never be saved, nor anything added after it.
+    bool setLektier(const QList<Lektie>& lektier);
     void setFag(const QList<Fag>& fag);
     void setHarSetupFaerdig(bool faerdig);
 
-    Q_INVOKABLE void tilfoej(const tavlen::Lektie& lektie);
+    Q_INVOKABLE bool tilfoej(const tavlen::Lektie& lektie); // false: refused, see setLektier
     Q_INVOKABLE void slet(const QUuid& id);
     Q_INVOKABLE void toggleFaerdig(const QUuid& id);
     Q_INVOKABLE void tilfoejFag(const tavlen::Fag& fag);
@@ -79,6 +88,7 @@ Q_SIGNALS:
     void lektierChanged();
     void fagChanged();
     void harSetupFaerdigChanged();
+    void gemmeStatusChanged();
 
 private:
     void indlaesLektier();
@@ -87,8 +97,13 @@ private:
     void lektierAssigned();
     void fagAssigned();
     void save(const QString& key, const QByteArray& bytes);
-    bool keepUnreadableCopy(PreferencesFile& suite, const QString& key);
+    void noteWrite(const QString& key, bool ok, const PreferencesFile& file);
+    void setGemFejlMappe(const QString& folder);
+    void writeSetupFlag();
+    bool eraseStoredKeys();
+    std::optional<QByteArray> unreadableBytesToKeep(PreferencesFile& suite, const QString& key);
     bool writeRecoveryFile(const QString& key, const QByteArray& bytes) const;
+    QString timeStamp() const;
     static QString checkKey(const PreferencesFile& suite, const QString& key);
 
     Services m_services;
@@ -98,6 +113,9 @@ private:
     bool m_erVedAtNulstille = false;
     // Suite file and key pairs whose stored list was readable (or secured) this run.
     QSet<QString> m_checkedBeforeOverwrite;
+    QString m_gemFejlMappe; // folder of the file whose last write failed; empty when saved
+    QSet<QString> m_unsaved; // keys whose last write failed
+    bool m_retrying = false;
 };
 
 } // namespace tavlen

@@ -1,6 +1,6 @@
 #include "Records.h"
 
-#include "Clock.h"
+#include "platform/Clock.h"
 
 #include <QHashFunctions>
 

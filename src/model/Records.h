@@ -59,6 +59,9 @@ public:
     // A new, open homework item with a fresh id, created now.
     static Lektie ny(QUuid fagId, const QString& titel, const QString& beskrivelse,
                      const QStringList& links, const QDateTime& deadline, const Clock& clock);
+
+    // Both dates are real moments; without them the item has no stored form.
+    bool harGyldigeDatoer() const { return deadline.isValid() && oprettetDato.isValid(); }
 };
 
 // Homework as an older version stored it (no links). Only read while loading.

@@ -1,6 +1,6 @@
 #include "ValueHelpers.h"
 
-#include "Clock.h"
+#include "platform/Clock.h"
 
 #include <QLocale>
 

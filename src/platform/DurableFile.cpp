@@ -47,7 +47,9 @@ bool writeAtomically(const QString& path, const QByteArray& bytes) {
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temp.constData(), QFile::encodeName(path).constData()) == 0;
     if (!ok) {
+        const int reason = errno; // for the caller's message
         ::unlink(temp.constData());
+        errno = reason;
         return false;
     }
     return syncFolder(info.absolutePath());
@@ -61,7 +63,9 @@ bool writeNewFile(const QString& path, const QByteArray& bytes) {
     bool ok = writeAll(fd, bytes) && ::fdatasync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     if (!ok) {
+        const int reason = errno;
         ::unlink(name.constData());
+        errno = reason;
         return false;
     }
     return syncFolder(QFileInfo(path).absolutePath());

@@ -5,6 +5,7 @@
 
 // Writing files so that they survive a crash or a power cut: the data is on disk
 // before the call returns, and a reader sees the old or the new file, never half.
+// A failed call leaves errno telling why.
 namespace tavlen::durable {
 
 // Replaces `path` through a temporary file in the same folder (flushed, renamed over,

@@ -1,6 +1,6 @@
 #include "NotificationScheduler.h"
 
-#include "model/Clock.h"
+#include "Clock.h"
 
 #include <QSet>
 

@@ -19,6 +19,7 @@
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -401,22 +402,31 @@ QStringList PreferencesFile::keys() const {
 }
 
 bool PreferencesFile::setData(const QString& key, const QByteArray& bytes) {
-    return setRaw(key, storedForm(bytes));
+    return setRaw({{key, storedForm(bytes)}});
+}
+
+bool PreferencesFile::setData(const QList<std::pair<QString, QByteArray>>& values) {
+    QList<std::pair<QString, QByteArray>> raw;
+    raw.reserve(values.size());
+    for (const auto& [key, bytes] : values)
+        raw.append({key, storedForm(bytes)});
+    return setRaw(raw);
 }
 
 bool PreferencesFile::setBoolean(const QString& key, bool value) {
-    return setRaw(key, value ? "true" : "false");
+    return setRaw({{key, value ? "true" : "false"}});
 }
 
-bool PreferencesFile::setRaw(const QString& key, const QByteArray& raw) {
+bool PreferencesFile::setRaw(const QList<std::pair<QString, QByteArray>>& raw) {
     return update([&](QList<PreferencesMember>& members) {
-        for (PreferencesMember& m : members) {
-            if (m.key == key) {
-                m.raw = raw;
-                return;
-            }
+        for (const auto& [key, value] : raw) {
+            const auto it = std::find_if(members.begin(), members.end(),
+                                         [&](const PreferencesMember& m) { return m.key == key; });
+            if (it != members.end())
+                it->raw = value;
+            else
+                members.append({key, value});
         }
-        members.append({key, raw});
     });
 }
 
@@ -427,11 +437,22 @@ bool PreferencesFile::remove(const QStringList& keys) {
 }
 
 bool PreferencesFile::update(const std::function<void(QList<PreferencesMember>&)>& change) {
+    const auto fail = [this](const QString& reason) {
+        m_lastError = reason;
+        return false;
+    };
+    const auto failWithErrno = [&](const char* what) {
+        return fail(QLatin1String(what) + QStringLiteral(": ") +
+                    QString::fromLocal8Bit(std::strerror(errno)));
+    };
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
-        return false;
+        return fail(QStringLiteral("the folder cannot be created"));
     QLockFile lock(m_path + QLatin1String(".lock"));
-    if (!lock.tryLock(kLockTimeoutMs))
-        return false;
+    if (!lock.tryLock(kLockTimeoutMs)) {
+        return fail(lock.error() == QLockFile::LockFailedError
+                        ? QStringLiteral("another program holds the lock")
+                        : QStringLiteral("the lock file cannot be made"));
+    }
 
     // Look again under the lock, so another process's changes to other keys survive;
     // the file is read afresh only when it is no longer the one we have.
@@ -440,20 +461,21 @@ bool PreferencesFile::update(const std::function<void(QList<PreferencesMember>&)
         fresh = load(m_path);
     // Never replace a file we could not read, nor a damaged one before a copy is kept.
     if (fresh->damaged && fresh->damagedRaw.isEmpty() && fresh->identity.size > 0)
-        return false;
+        return fail(QStringLiteral("the file cannot be read"));
     if (fresh->damaged && !fresh->damagedRaw.isEmpty() && !setAside(m_path, fresh->damagedRaw))
-        return false;
+        return failWithErrno("the damaged file cannot be copied aside");
 
     auto next = std::make_shared<PreferencesSnapshot>();
     next->members = fresh->members;
     change(next->members);
     if (!durable::writeAtomically(m_path, compose(next->members)))
-        return false;
+        return failWithErrno("write failed");
     next->pin = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC);
     struct stat st {};
     next->identity =
         next->pin >= 0 && ::fstat(next->pin, &st) == 0 ? identityOf(st) : identityOf(m_path);
     m_snapshot = std::move(next);
+    m_lastError.clear();
     return true;
 }
 

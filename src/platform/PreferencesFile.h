@@ -39,20 +39,26 @@ public:
     std::optional<bool> boolean(const QString& key) const;
     QStringList keys() const;
 
-    // Each returns false when the file could not be written; the file is then unchanged.
+    // Each returns false when the file could not be written; the file is then unchanged
+    // and lastError() says why.
     bool setData(const QString& key, const QByteArray& bytes);
+    // Several keys in one atomic write: all of them are stored, or none.
+    bool setData(const QList<std::pair<QString, QByteArray>>& values);
     bool setBoolean(const QString& key, bool value);
     bool remove(const QStringList& keys);
+    const QString& lastError() const { return m_lastError; }
 
 private:
     const detail::PreferencesSnapshot& current() const;
     // Applies the change to the members as they are on disk now, under the lock, and
     // replaces the file atomically.
-    bool setRaw(const QString& key, const QByteArray& raw); // raw: the member's JSON text
+    // raw: the member's JSON text
+    bool setRaw(const QList<std::pair<QString, QByteArray>>& raw);
     bool update(const std::function<void(QList<detail::PreferencesMember>&)>& change);
 
     QString m_path;
     mutable std::shared_ptr<const detail::PreferencesSnapshot> m_snapshot;
+    QString m_lastError;
 };
 
 // The standard preferences and the suite shared with the desktop widget, both

@@ -1,5 +1,5 @@
 #include "app/AppDelegate.h"
-#include "model/Clock.h"
+#include "platform/Clock.h"
 #include "model/LektieNotificationManager.h"
 #include "model/RecordJson.h"
 #include "platform/InMemoryNotificationCenter.h"

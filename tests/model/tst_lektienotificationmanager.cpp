@@ -1,4 +1,4 @@
-#include "model/Clock.h"
+#include "platform/Clock.h"
 #include "model/LektieNotificationManager.h"
 #include "platform/InMemoryNotificationCenter.h"
 

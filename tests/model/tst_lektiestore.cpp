@@ -1,9 +1,10 @@
-#include "model/Clock.h"
+#include "platform/Clock.h"
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
 #include "platform/InMemoryNotificationCenter.h"
 #include "platform/PreferencesFile.h"
 #include "support/CountingWidgetReloader.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -263,10 +264,38 @@ private Q_SLOTS:
         QCOMPARE(ids(store.lektier()), QStringList({"B"}));
         QCOMPARE(will.size(), 3);
 
-        // A list that cannot be encoded (an invalid date) is not saved.
-        store.tilfoej(m.lektie("C", QDateTime(), dansk));
-        QVERIFY(store.lektier().size() == 2 && m.widgets.reloads == reloads + 3);
-        QCOMPARE(m.suite().value("lektier_v4").toArray().size(), 1);
+    }
+
+    // An item without valid dates has no stored form; taking it would make every later
+    // save of the list fail.
+    void homeworkWithoutValidDatesIsRefused_data() {
+        QTest::addColumn<bool>("deadline");
+        QTest::addColumn<bool>("oprettet");
+        QTest::newRow("no deadline") << false << true;
+        QTest::newRow("no creation date") << true << false;
+    }
+    void homeworkWithoutValidDatesIsRefused() {
+        QFETCH(bool, deadline);
+        QFETCH(bool, oprettet);
+        Machine m;
+        LektieStore& store = m.start();
+        QVERIFY(store.tilfoej(m.lektie("A", cph(2026, 12, 9, 12, 0), dansk)));
+        Lektie bad = m.lektie("B", cph(2026, 12, 9, 12, 0), dansk);
+        if (!deadline)
+            bad.deadline = QDateTime();
+        if (!oprettet)
+            bad.oprettetDato = QDateTime();
+        QSignalSpy will(&store, &LektieStore::willChange);
+        const int reloads = m.widgets.reloads;
+
+        QCOMPARE(store.tilfoej(bad), false);
+        QCOMPARE(store.setLektier({store.lektier().at(0), bad}), false);
+        QCOMPARE(will.size(), 0);
+        QCOMPARE(ids(store.lektier()), QStringList({"A"}));
+        QCOMPARE(m.widgets.reloads, reloads);
+        // The list stays savable.
+        QVERIFY(store.tilfoej(m.lektie("C", cph(2026, 12, 9, 12, 0), dansk)));
+        QCOMPARE(m.suite().value("lektier_v4").toArray().size(), 2);
     }
 
     void deletingASubjectTakesItsHomework() {
@@ -369,11 +398,56 @@ private Q_SLOTS:
         QCOMPARE(m.suite().value("fag_v4").toArray(), QJsonArray({fagJson(dansk)}));
         QCOMPARE(m.suite().value("lektier_v4").toArray().size(), 2);
 
-        // Without a place for the copy the list is not replaced.
+        // Without a place for the copy, the unreadable bytes stay in the suite beside the
+        // saved list, written in the same step.
         Machine::write(blocked.recoveryDir, QByteArray("en fil, ingen mappe"));
-        blocked.start().tilfoej(blocked.lektie("Ny", cph(2026, 12, 9, 12, 0), dansk));
-        QVERIFY(blocked.store->lektier().size() == 1 && blocked.widgets.reloads == 0);
-        QCOMPARE(blocked.suites.shared().data("lektier_v4"), std::optional<QByteArray>(damaged));
+        LektieStore& saved = blocked.start();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Could not copy the unreadable"));
+        saved.tilfoej(blocked.lektie("Ny", cph(2026, 12, 9, 12, 0), dansk));
+        saved.tilfoej(blocked.lektie("Ny 2", cph(2026, 12, 9, 12, 0), dansk));
+        QCOMPARE(blocked.suite().value("lektier_v4").toArray().size(), 2);
+        QCOMPARE(blocked.suites.shared().data("lektier_v4.ulaeselig-20261206T090000Z"),
+                 std::optional<QByteArray>(damaged));
+        QCOMPARE(blocked.widgets.reloads, 2);
+        QCOMPARE(saved.sidsteGemningFejlede(), false);
+        // The next run reads the saved list and leaves the kept bytes alone.
+        QCOMPARE(blocked.start().lektier().size(), 2);
+        QCOMPARE(blocked.suites.shared().data("lektier_v4.ulaeselig-20261206T090000Z"),
+                 std::optional<QByteArray>(damaged));
+    }
+
+    // When the file refuses a write, the change stays in memory, the store says so, and
+    // the next write that succeeds saves it too and clears the note.
+    void failedSaveIsReportedUntilASaveSucceeds() {
+        Machine m;
+        LektieStore& store = m.start();
+        store.setHarSetupFaerdig(true);
+        store.tilfoejFag(dansk);
+        QSignalSpy status(&store, &LektieStore::gemmeStatusChanged);
+        const int reloads = m.widgets.reloads;
+        {
+            test::FileSizeLimit full(100); // as on a full disk
+            QVERIFY(full.isActive());
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression("Could not write .*group.tavlen.json"));
+            store.tilfoej(m.lektie("Tabt?", cph(2026, 12, 9, 12, 0), dansk));
+        }
+
+        QCOMPARE(store.lektier().size(), 1);
+        QCOMPARE(store.sidsteGemningFejlede(), true);
+        QCOMPARE(status.size(), 1);
+        QCOMPARE(store.gemFejlLinje(), QStringLiteral("Dine ændringer kunne ikke gemmes. (%1)")
+                                           .arg(QFileInfo(m.suitePath).absolutePath()));
+        QCOMPARE(m.widgets.reloads, reloads);
+
+        QCOMPARE(m.suite().value("lektier_v4").toArray().size(), 0);
+
+        store.tilfoejFag(matematik); // a later save also writes the homework left unsaved
+        QCOMPARE(store.sidsteGemningFejlede(), false);
+        QCOMPARE(store.gemFejlLinje(), QString());
+        QCOMPARE(status.size(), 2);
+        QCOMPARE(m.suite().value("lektier_v4").toArray().size(), 1);
+        QCOMPARE(m.suite().value("fag_v4").toArray().size(), 2);
     }
 };
 

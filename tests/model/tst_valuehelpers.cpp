@@ -1,4 +1,4 @@
-#include "model/Clock.h"
+#include "platform/Clock.h"
 #include "model/Records.h"
 #include "model/ValueHelpers.h"
 

@@ -1,4 +1,4 @@
-#include "model/Clock.h"
+#include "platform/Clock.h"
 #include "platform/DesktopNotificationCenter.h"
 #include "support/FakeNotificationServer.h"
 #include "support/PrivateSessionBus.h"

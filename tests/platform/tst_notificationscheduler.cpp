@@ -1,4 +1,4 @@
-#include "model/Clock.h"
+#include "platform/Clock.h"
 #include "platform/NotificationScheduler.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Clock.h"
+#include "platform/Clock.h"
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
 #include "platform/InMemoryNotificationCenter.h"
