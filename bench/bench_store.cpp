@@ -1,8 +1,8 @@
 // The store and the reminder planner at 100, 1,000 and 10,000 homework items.
-#include "platform/Clock.h"
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
 #include "model/RecordJson.h"
+#include "platform/Clock.h"
 #include "platform/InMemoryNotificationCenter.h"
 #include "platform/PreferencesFile.h"
 #include "platform/WidgetReloader.h"

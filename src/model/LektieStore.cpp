@@ -1,8 +1,8 @@
 #include "LektieStore.h"
 
-#include "platform/Clock.h"
 #include "LektieNotificationManager.h"
 #include "RecordJson.h"
+#include "platform/Clock.h"
 #include "platform/DurableFile.h"
 #include "platform/PreferencesFile.h"
 #include "platform/WidgetReloader.h"
@@ -264,7 +264,8 @@ void LektieStore::setGemFejlMappe(const QString& folder) {
 QString LektieStore::gemFejlLinje() const {
     if (m_gemFejlMappe.isEmpty())
         return {};
-    return QStringLiteral("Dine ændringer kunne ikke gemmes. (%1)").arg(homeRelative(m_gemFejlMappe));
+    return QStringLiteral("Dine ændringer kunne ikke gemmes. (%1)")
+        .arg(homeRelative(m_gemFejlMappe));
 }
 
 void LektieStore::opdaterNotifikationer() {
@@ -334,8 +335,7 @@ std::optional<QByteArray> LektieStore::unreadableBytesToKeep(PreferencesFile& su
     const auto stored = suite.data(key);
     if (stored && !decodes(key, *stored) && !writeRecoveryFile(key, *stored)) {
         qCWarning(lcStore).noquote() << "Could not copy the unreadable" << key << "to"
-                                     << m_services.recoveryDir << "- keeping it in"
-                                     << suite.path();
+                                     << m_services.recoveryDir << "- keeping it in" << suite.path();
         return stored;
     }
     m_checkedBeforeOverwrite.insert(check);

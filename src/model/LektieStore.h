@@ -113,7 +113,7 @@ private:
     bool m_erVedAtNulstille = false;
     // Suite file and key pairs whose stored list was readable (or secured) this run.
     QSet<QString> m_checkedBeforeOverwrite;
-    QString m_gemFejlMappe; // folder of the file whose last write failed; empty when saved
+    QString m_gemFejlMappe;  // folder of the file whose last write failed; empty when saved
     QSet<QString> m_unsaved; // keys whose last write failed
     bool m_retrying = false;
 };

@@ -17,4 +17,13 @@ Rectangle {
         weight: "bold"
         rounded: true
     }
+
+    GemFejlLinje {
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.margins: 12
+        horizontalAlignment: Text.AlignHCenter
+        linje: root.store ? root.store.gemFejlLinje : ""
+    }
 }

@@ -8,16 +8,26 @@ Rectangle {
 
     width: 360
     implicitWidth: 360
-    implicitHeight: titel.implicitHeight + 28
+    implicitHeight: indhold.implicitHeight + 28
     color: Theme.windowBackground
 
-    StyledText {
-        id: titel
+    Column {
+        id: indhold
         anchors.left: parent.left
-        anchors.leftMargin: 14
+        anchors.right: parent.right
+        anchors.margins: 14
         anchors.verticalCenter: parent.verticalCenter
-        text: "Tavlen"
-        size: 13
-        weight: "bold"
+        spacing: 6
+
+        StyledText {
+            text: "Tavlen"
+            size: 13
+            weight: "bold"
+        }
+
+        GemFejlLinje {
+            width: parent.width
+            linje: root.store ? root.store.gemFejlLinje : ""
+        }
     }
 }

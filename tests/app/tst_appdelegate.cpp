@@ -1,7 +1,7 @@
 #include "app/AppDelegate.h"
-#include "platform/Clock.h"
 #include "model/LektieNotificationManager.h"
 #include "model/RecordJson.h"
+#include "platform/Clock.h"
 #include "platform/InMemoryNotificationCenter.h"
 #include "platform/PreferencesFile.h"
 #include "support/CountingWidgetReloader.h"

@@ -1,5 +1,5 @@
-#include "platform/Clock.h"
 #include "model/LektieNotificationManager.h"
+#include "platform/Clock.h"
 #include "platform/InMemoryNotificationCenter.h"
 
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
-#include "platform/Clock.h"
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
+#include "platform/Clock.h"
 #include "platform/InMemoryNotificationCenter.h"
 #include "platform/PreferencesFile.h"
 #include "support/CountingWidgetReloader.h"
@@ -263,7 +263,6 @@ private Q_SLOTS:
         store.slet(a.id); // every match
         QCOMPARE(ids(store.lektier()), QStringList({"B"}));
         QCOMPARE(will.size(), 3);
-
     }
 
     // An item without valid dates has no stored form; taking it would make every later

@@ -1,6 +1,6 @@
-#include "platform/Clock.h"
 #include "model/Records.h"
 #include "model/ValueHelpers.h"
+#include "platform/Clock.h"
 
 #include <QSet>
 #include <QTest>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Clock.h"
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
+#include "platform/Clock.h"
 #include "platform/InMemoryNotificationCenter.h"
 #include "platform/PreferencesFile.h"
 #include "platform/WidgetReloader.h"

@@ -1,5 +1,4 @@
 import QtQuick
-import Tavlen.Toolkit
 
 // A circle of `diameter`; its border is drawn inside the edge.
 //   Circle { diameter: 40; color: Theme.hex(fag.farveHex, 0.15)

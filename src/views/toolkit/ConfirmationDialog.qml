@@ -33,8 +33,8 @@ Window {
     }
 
     transientParent: owner
-    modality: owner ? Qt.WindowModal : Qt.ApplicationModal
-    flags: Qt.Dialog
+    modality: owner ? Qt.WindowModal : Qt.ApplicationModal // qmllint disable type
+    flags: Qt.Dialog // qmllint disable type
     color: Theme.windowBackground
     visible: false
     width: 340

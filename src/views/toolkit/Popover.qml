@@ -27,7 +27,7 @@ Window {
     }
 
     transientParent: owner ? owner.Window.window : null
-    flags: Qt.Tool | Qt.FramelessWindowHint
+    flags: Qt.Tool | Qt.FramelessWindowHint // qmllint disable type
     color: Theme.windowBackground
     visible: false
 

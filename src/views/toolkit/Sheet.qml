@@ -27,8 +27,8 @@ Window {
     }
 
     transientParent: owner
-    modality: Qt.WindowModal
-    flags: Qt.Dialog
+    modality: Qt.WindowModal // qmllint disable type
+    flags: Qt.Dialog // qmllint disable type
     color: Theme.windowBackground
     visible: false
 

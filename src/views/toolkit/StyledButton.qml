@@ -30,7 +30,7 @@ C.AbstractButton {
     readonly property bool chrome: buttonStyle !== "plain"
 
     hoverEnabled: true
-    focusPolicy: Qt.StrongFocus
+    focusPolicy: Qt.StrongFocus // qmllint disable type
     horizontalPadding: chrome ? 12 : 0
     verticalPadding: chrome ? 5 : 0
     opacity: enabled ? 1 : 0.4
