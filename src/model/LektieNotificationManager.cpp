@@ -161,6 +161,9 @@ void LektieNotificationManager::scheduleDeadlineReminders(const std::shared_ptr<
         request.trigger.hour = row.hour;
         request.trigger.minute = row.minute;
         request.trigger.repeats = false;
+        // "nærmer sig deadline" names no day: it stays true until the deadline.
+        if (row.daysBefore == 3)
+            request.showUntil = lektie.deadline;
         addRequest(run, request);
     }
 }

@@ -1,5 +1,6 @@
 #include "DesktopNotificationCenter.h"
 
+#include "Logging.h"
 #include "NotificationDelivery.h"
 #include "NotificationScheduler.h"
 #include "PendingNotificationsFile.h"
@@ -36,14 +37,28 @@ DesktopNotificationCenter::DesktopNotificationCenter(const Clock& clock, const Q
     connect(m_scheduler, &NotificationScheduler::due, this, &DesktopNotificationCenter::deliver);
     connect(m_delivery, &NotificationDelivery::activated, this,
             &DesktopNotificationCenter::activated);
+    connect(m_delivery, &NotificationDelivery::delivered, this,
+            [this](quint64 ticket) { m_inFlight.remove(ticket); });
+    connect(m_delivery, &NotificationDelivery::dropped, this, [this](quint64 ticket) {
+        const auto it = m_inFlight.constFind(ticket);
+        if (it == m_inFlight.constEnd())
+            return;
+        qCInfo(lcNotify).noquote()
+            << "Keeping" << it->request.identifier << "until a notification server appears";
+        m_scheduler->keepUndelivered({it->request, it->dueAt});
+        m_inFlight.erase(it);
+        saveNow();
+    });
+    connect(m_delivery, &NotificationDelivery::serverAppeared, this,
+            &DesktopNotificationCenter::deliverUndelivered);
     auto* sleep = new SleepWatcher(QDBusConnection::systemBus(), this);
     connect(sleep, &SleepWatcher::resumed, m_scheduler, &NotificationScheduler::check);
 
-    const QList<NotificationRequest> missed = m_scheduler->restore(m_file->load());
+    const QList<ScheduledRequest> missed = m_scheduler->restore(m_file->load());
     m_dirty = true;
     saveNow(); // before delivering, so a crash now cannot deliver them twice
-    for (const NotificationRequest& request : missed)
-        m_delivery->deliver(request.title, request.body, request.defaultSound);
+    for (const ScheduledRequest& entry : missed)
+        deliver(entry.request, *entry.next);
     m_scheduler->start();
 }
 
@@ -105,9 +120,17 @@ void DesktopNotificationCenter::checkNow() {
     m_scheduler->check();
 }
 
-void DesktopNotificationCenter::deliver(const NotificationRequest& request) {
+void DesktopNotificationCenter::deliver(const NotificationRequest& request, const WallTime& dueAt) {
     saveNow(); // the list without it is on disk before it is shown
-    m_delivery->deliver(request.title, request.body, request.defaultSound);
+    const quint64 ticket = ++m_lastTicket;
+    m_inFlight.insert(ticket, {request, dueAt});
+    m_delivery->deliver(ticket, request.title, request.body, request.defaultSound);
+}
+
+void DesktopNotificationCenter::deliverUndelivered() {
+    const QList<ScheduledRequest> kept = m_scheduler->takeUndelivered();
+    for (const ScheduledRequest& entry : kept)
+        deliver(entry.request, *entry.next);
 }
 
 void DesktopNotificationCenter::saveNow() {
@@ -116,6 +139,9 @@ void DesktopNotificationCenter::saveNow() {
         return;
     // A failed write is retried with the next change; reminders keep working meanwhile.
     m_dirty = !m_file->save(m_scheduler->state());
+    if (m_dirty)
+        qCWarning(lcNotify).noquote()
+            << "Could not keep the pending reminders in" << m_file->path();
 }
 
 } // namespace tavlen

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "CalendarTriggerRule.h"
 #include "NotificationCenter.h"
 
 #include <QDBusConnection>
+#include <QHash>
 #include <QTimer>
 #include <memory>
 
@@ -16,7 +18,8 @@ class PendingNotificationsFile;
 // The Linux notification center: keeps the pending requests (also on disk, so a
 // reminder that fell due while Tavlen was not running is delivered at the next
 // start), checks the wall clock regularly and delivers due requests through the
-// freedesktop notification service on the session bus.
+// freedesktop notification service on the session bus. A reminder that no server
+// took is kept and sent once when one appears, while what it says is still true.
 // (Public surface agreed with the application shell; internals are free.)
 class DesktopNotificationCenter : public NotificationCenter {
     Q_OBJECT
@@ -48,7 +51,8 @@ Q_SIGNALS:
 
 private:
     void later(std::function<void()> job);
-    void deliver(const NotificationRequest& request);
+    void deliver(const NotificationRequest& request, const WallTime& dueAt);
+    void deliverUndelivered();
     void saveNow();
 
     std::unique_ptr<PendingNotificationsFile> m_file;
@@ -56,6 +60,12 @@ private:
     NotificationDelivery* m_delivery;
     QTimer m_saveTimer;
     bool m_dirty = false;
+    struct InFlight {
+        NotificationRequest request;
+        WallTime dueAt;
+    };
+    QHash<quint64, InFlight> m_inFlight; // handed to the server, no answer yet
+    quint64 m_lastTicket = 0;
 };
 
 } // namespace tavlen

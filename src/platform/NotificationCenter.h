@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -29,6 +30,10 @@ struct NotificationRequest {
     QString body;
     bool defaultSound = true;
     CalendarTrigger trigger;
+    // A one-time request speaks of its own day ("i dag", "i morgen"), so one found due
+    // on a later day (after a suspend or a restart) is dropped unshown; one with this
+    // moment set still says something true until then, and is shown once until then.
+    std::optional<QDateTime> showUntil;
     friend bool operator==(const NotificationRequest&, const NotificationRequest&) = default;
 };
 

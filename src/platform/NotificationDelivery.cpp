@@ -1,5 +1,7 @@
 #include "NotificationDelivery.h"
 
+#include "Logging.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -24,10 +26,13 @@ NotificationDelivery::NotificationDelivery(const QDBusConnection& bus, QObject* 
     // Another server may bring other capabilities.
     auto* watcher =
         new QDBusServiceWatcher(service, m_bus, QDBusServiceWatcher::WatchForOwnerChange, this);
-    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this, [this] {
-        m_bodyMarkup.reset();
-        m_shown.clear();
-    });
+    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString&, const QString&, const QString& newOwner) {
+                m_bodyMarkup.reset();
+                m_shown.clear();
+                if (!newOwner.isEmpty())
+                    Q_EMIT serverAppeared();
+            });
 }
 
 QString NotificationDelivery::escapeMarkup(const QString& text) {
@@ -46,12 +51,14 @@ QString NotificationDelivery::escapeMarkup(const QString& text) {
     return escaped;
 }
 
-void NotificationDelivery::deliver(const QString& title, const QString& body, bool defaultSound) {
+void NotificationDelivery::deliver(quint64 ticket, const QString& title, const QString& body,
+                                   bool defaultSound) {
     if (!m_bus.isConnected()) {
-        Q_EMIT dropped();
+        qCWarning(lcNotify) << "No session bus: a notification cannot be shown";
+        Q_EMIT dropped(ticket);
         return;
     }
-    const Pending notification{title, body, defaultSound};
+    const Pending notification{ticket, title, body, defaultSound};
     if (m_bodyMarkup) {
         send(notification);
         return;
@@ -78,8 +85,10 @@ void NotificationDelivery::onCapabilities(QDBusPendingCallWatcher* watcher) {
     const QList<Pending> waiting = std::exchange(m_waiting, {});
     if (reply.isError()) {
         // No server to ask: nothing can be shown now; ask again next time.
-        for (qsizetype i = 0; i < waiting.size(); ++i)
-            Q_EMIT dropped();
+        qCWarning(lcNotify).noquote()
+            << "No notification server answers:" << reply.error().message();
+        for (const Pending& notification : waiting)
+            Q_EMIT dropped(notification.ticket);
         return;
     }
     m_bodyMarkup = reply.value().contains(QStringLiteral("body-markup"));
@@ -100,16 +109,21 @@ void NotificationDelivery::send(const Pending& notification) {
          << QStringList{QStringLiteral("default"), QStringLiteral("Åbn Tavlen")} << hints
          << int(-1);
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, callTimeoutMs), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
-        w->deleteLater();
-        const QDBusPendingReply<uint> reply = *w;
-        if (reply.isError()) {
-            Q_EMIT dropped();
-            return;
-        }
-        m_shown.insert(reply.value());
-        Q_EMIT delivered(reply.value());
-    });
+    const quint64 ticket = notification.ticket;
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, ticket](QDBusPendingCallWatcher* w) {
+                w->deleteLater();
+                const QDBusPendingReply<uint> reply = *w;
+                if (reply.isError()) {
+                    qCWarning(lcNotify).noquote()
+                        << "The notification server refused a notification:"
+                        << reply.error().message();
+                    Q_EMIT dropped(ticket);
+                    return;
+                }
+                m_shown.insert(reply.value());
+                Q_EMIT delivered(ticket, reply.value());
+            });
 }
 
 void NotificationDelivery::onActionInvoked(uint id, const QString& actionKey) {

@@ -11,8 +11,10 @@ class QDBusPendingCallWatcher;
 namespace tavlen {
 
 // Shows notifications through the freedesktop notification service
-// (org.freedesktop.Notifications) on the given bus. Every call is asynchronous;
-// without a server, or when it answers with an error, the notification is dropped.
+// (org.freedesktop.Notifications) on the given bus. Every call is asynchronous and
+// ends in delivered() or dropped() with the caller's ticket; without a server, or
+// when it answers with an error, the notification is dropped, and serverAppeared()
+// says when it is worth trying again.
 class NotificationDelivery : public QObject {
     Q_OBJECT
 public:
@@ -24,15 +26,16 @@ public:
 
     explicit NotificationDelivery(const QDBusConnection& bus, QObject* parent = nullptr);
 
-    void deliver(const QString& title, const QString& body, bool defaultSound);
+    void deliver(quint64 ticket, const QString& title, const QString& body, bool defaultSound);
 
     // Body text for a server that reads markup: &, < and > escaped.
     static QString escapeMarkup(const QString& text);
 
 Q_SIGNALS:
-    void activated();        // the default action of one of our notifications was invoked
-    void delivered(uint id); // the server accepted a notification
-    void dropped();          // a notification could not be shown
+    void activated(); // the default action of one of our notifications was invoked
+    void delivered(quint64 ticket, uint id); // the server accepted a notification
+    void dropped(quint64 ticket);            // a notification could not be shown
+    void serverAppeared();                   // a notification server took the bus name
 
 private Q_SLOTS:
     void onActionInvoked(uint id, const QString& actionKey);
@@ -40,6 +43,7 @@ private Q_SLOTS:
 
 private:
     struct Pending {
+        quint64 ticket;
         QString title;
         QString body;
         bool defaultSound;

@@ -13,13 +13,15 @@ namespace {
 constexpr int maxSteps = 4 * 60;
 // Checks are timed a little past a due moment, so the wall clock has surely reached it.
 constexpr qint64 checkSlackMs = 20;
+} // namespace
 
 // A one-time reminder speaks of its own day ("i dag", "i morgen"); shown on a later
 // day it would tell the pupil something false, so it then leaves without being shown.
-bool isStale(const WallTime& due, const WallTime& wallNow) {
-    return due.date() < wallNow.date();
+bool NotificationScheduler::isStale(const ScheduledRequest& fired, const QDateTime& now) const {
+    if (!fired.next || fired.next->date() >= wallTimeAt(now, m_clock.timeZone()).date())
+        return false;
+    return !fired.request.showUntil || *fired.request.showUntil <= now;
 }
-} // namespace
 
 NotificationScheduler::NotificationScheduler(const Clock& clock, QObject* parent)
     : QObject(parent), m_clock(clock) {
@@ -50,12 +52,16 @@ std::optional<WallTime> NotificationScheduler::nextOccurrence(const Notification
     return std::nullopt;
 }
 
-QList<NotificationRequest> NotificationScheduler::restore(SchedulerState state) {
+QList<ScheduledRequest> NotificationScheduler::restore(SchedulerState state) {
     const QDateTime now = m_clock.now();
     const QTimeZone zone = m_clock.timeZone();
-    m_state = SchedulerState{{}, std::move(state.lastFired)};
+    m_state = SchedulerState{{}, std::move(state.lastFired), {}};
     m_index.clear();
-    QList<NotificationRequest> dueNow;
+    QList<ScheduledRequest> dueNow;
+    for (const ScheduledRequest& kept : std::as_const(state.undelivered)) {
+        if (!isStale(kept, now))
+            dueNow.append(kept);
+    }
     for (ScheduledRequest& entry : state.pending) {
         if (m_index.contains(entry.request.identifier))
             continue;
@@ -65,8 +71,8 @@ QList<NotificationRequest> NotificationScheduler::restore(SchedulerState state) 
             entry.next = nextOccurrence(entry.request, now);
         } else if (entry.next && momentOf(*entry.next, zone) <= now) {
             m_state.lastFired.insert(entry.request.identifier, *entry.next);
-            if (!isStale(*entry.next, wallTimeAt(now, zone)))
-                dueNow.append(entry.request);
+            if (!isStale(entry, now))
+                dueNow.append(entry);
             continue;
         }
         m_index.insert(entry.request.identifier, m_state.pending.size());
@@ -74,6 +80,27 @@ QList<NotificationRequest> NotificationScheduler::restore(SchedulerState state) 
     }
     m_lastCheck = now;
     return dueNow;
+}
+
+void NotificationScheduler::keepUndelivered(const ScheduledRequest& fired) {
+    m_state.undelivered.removeIf([&](const ScheduledRequest& e) {
+        return e.request.identifier == fired.request.identifier;
+    });
+    m_state.undelivered.append(fired);
+    Q_EMIT changed();
+}
+
+QList<ScheduledRequest> NotificationScheduler::takeUndelivered() {
+    if (m_state.undelivered.isEmpty())
+        return {};
+    const QDateTime now = m_clock.now();
+    QList<ScheduledRequest> taken;
+    for (const ScheduledRequest& kept : std::exchange(m_state.undelivered, {})) {
+        if (!isStale(kept, now))
+            taken.append(kept);
+    }
+    Q_EMIT changed();
+    return taken;
 }
 
 QList<NotificationRequest> NotificationScheduler::pending() const {
@@ -139,7 +166,9 @@ void NotificationScheduler::check() {
 
     const auto pruned = m_state.lastFired.removeIf(
         [&](const auto& fired) { return fired.value() < wallNow.addDays(-2); });
-    stateChanged = stateChanged || pruned > 0;
+    const auto expired =
+        m_state.undelivered.removeIf([&](const ScheduledRequest& e) { return isStale(e, now); });
+    stateChanged = stateChanged || pruned > 0 || expired > 0;
 
     struct Due {
         QDateTime moment;
@@ -157,17 +186,17 @@ void NotificationScheduler::check() {
     std::stable_sort(dueList.begin(), dueList.end(),
                      [](const Due& a, const Due& b) { return a.moment < b.moment; });
 
-    QList<NotificationRequest> fired;
-    QSet<QString> done; // one-time requests that leave the list
+    QList<ScheduledRequest> fired; // each with the wall time it fell due
+    QSet<QString> done;            // one-time requests that leave the list
     for (const Due& due : std::as_const(dueList)) {
         ScheduledRequest& entry = m_state.pending[due.position];
         m_state.lastFired.insert(entry.request.identifier, *entry.next);
         if (entry.request.trigger.repeats) {
-            fired.append(entry.request);
+            fired.append(entry);
             entry.next = nextOccurrence(entry.request, now);
         } else {
-            if (!isStale(*entry.next, wallNow))
-                fired.append(entry.request);
+            if (!isStale(entry, now))
+                fired.append(entry);
             done.insert(entry.request.identifier);
         }
     }
@@ -179,8 +208,8 @@ void NotificationScheduler::check() {
 
     if (stateChanged || !dueList.isEmpty())
         Q_EMIT changed();
-    for (const NotificationRequest& request : std::as_const(fired))
-        Q_EMIT due(request);
+    for (const ScheduledRequest& entry : std::as_const(fired))
+        Q_EMIT due(entry.request, *entry.next);
     armTimer();
 }
 

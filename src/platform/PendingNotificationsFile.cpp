@@ -61,30 +61,83 @@ QString PendingNotificationsFile::path() const {
     return QDir(m_directory).filePath(QStringLiteral("pending-notifications.json"));
 }
 
+namespace {
+
+QJsonObject entryToJson(const ScheduledRequest& entry) {
+    const NotificationRequest& r = entry.request;
+    QJsonObject trigger;
+    putComponent(trigger, "year", r.trigger.year);
+    putComponent(trigger, "month", r.trigger.month);
+    putComponent(trigger, "day", r.trigger.day);
+    putComponent(trigger, "hour", r.trigger.hour);
+    putComponent(trigger, "minute", r.trigger.minute);
+    trigger.insert(QStringLiteral("repeats"), r.trigger.repeats);
+    QJsonObject object{{QStringLiteral("identifier"), r.identifier},
+                       {QStringLiteral("title"), r.title},
+                       {QStringLiteral("body"), r.body},
+                       {QStringLiteral("defaultSound"), r.defaultSound},
+                       {QStringLiteral("trigger"), trigger},
+                       {QStringLiteral("next"), wallToJson(entry.next)}};
+    if (r.showUntil)
+        object.insert(QStringLiteral("showUntil"), r.showUntil->toString(Qt::ISODateWithMs));
+    return object;
+}
+
+std::optional<ScheduledRequest> entryFromJson(const QJsonValue& item) {
+    bool ok = item.isObject();
+    const QJsonObject object = item.toObject();
+    const QJsonObject trigger = object.value(QStringLiteral("trigger")).toObject();
+    ScheduledRequest entry;
+    NotificationRequest& r = entry.request;
+    r.identifier = text(object, "identifier", ok);
+    r.title = text(object, "title", ok);
+    r.body = text(object, "body", ok);
+    r.defaultSound = object.value(QStringLiteral("defaultSound")).toBool(true);
+    r.trigger.year = component(trigger, "year", ok);
+    r.trigger.month = component(trigger, "month", ok);
+    r.trigger.day = component(trigger, "day", ok);
+    r.trigger.hour = component(trigger, "hour", ok);
+    r.trigger.minute = component(trigger, "minute", ok);
+    r.trigger.repeats = trigger.value(QStringLiteral("repeats")).toBool(false);
+    entry.next = wallFromJson(object.value(QStringLiteral("next")), ok);
+    if (const QJsonValue until = object.value(QStringLiteral("showUntil")); !until.isUndefined()) {
+        r.showUntil = QDateTime::fromString(until.toString(), Qt::ISODateWithMs);
+        ok = ok && r.showUntil->isValid();
+    }
+    if (!ok || r.identifier.isEmpty())
+        return std::nullopt;
+    return entry;
+}
+
+std::optional<QList<ScheduledRequest>> entriesFromJson(const QJsonValue& value) {
+    QList<ScheduledRequest> entries;
+    for (const QJsonValue& item : value.toArray()) {
+        auto entry = entryFromJson(item);
+        if (!entry)
+            return std::nullopt;
+        entries.append(*entry);
+    }
+    return entries;
+}
+
+} // namespace
+
 QByteArray PendingNotificationsFile::encode(const SchedulerState& state) {
     QJsonArray pending;
-    for (const ScheduledRequest& entry : state.pending) {
-        const NotificationRequest& r = entry.request;
-        QJsonObject trigger;
-        putComponent(trigger, "year", r.trigger.year);
-        putComponent(trigger, "month", r.trigger.month);
-        putComponent(trigger, "day", r.trigger.day);
-        putComponent(trigger, "hour", r.trigger.hour);
-        putComponent(trigger, "minute", r.trigger.minute);
-        trigger.insert(QStringLiteral("repeats"), r.trigger.repeats);
-        pending.append(QJsonObject{{QStringLiteral("identifier"), r.identifier},
-                                   {QStringLiteral("title"), r.title},
-                                   {QStringLiteral("body"), r.body},
-                                   {QStringLiteral("defaultSound"), r.defaultSound},
-                                   {QStringLiteral("trigger"), trigger},
-                                   {QStringLiteral("next"), wallToJson(entry.next)}});
-    }
+    for (const ScheduledRequest& entry : state.pending)
+        pending.append(entryToJson(entry));
     QJsonObject fired;
     for (auto it = state.lastFired.cbegin(); it != state.lastFired.cend(); ++it)
         fired.insert(it.key(), wallToJson(it.value()));
-    const QJsonObject root{{QStringLiteral("version"), formatVersion},
-                           {QStringLiteral("pending"), pending},
-                           {QStringLiteral("lastFired"), fired}};
+    QJsonObject root{{QStringLiteral("version"), formatVersion},
+                     {QStringLiteral("pending"), pending},
+                     {QStringLiteral("lastFired"), fired}};
+    if (!state.undelivered.isEmpty()) {
+        QJsonArray undelivered;
+        for (const ScheduledRequest& entry : state.undelivered)
+            undelivered.append(entryToJson(entry));
+        root.insert(QStringLiteral("undelivered"), undelivered);
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -98,28 +151,14 @@ std::optional<SchedulerState> PendingNotificationsFile::decode(const QByteArray&
         !root.value(QStringLiteral("pending")).isArray())
         return std::nullopt;
 
-    bool ok = true;
     SchedulerState state;
-    for (const QJsonValue& item : root.value(QStringLiteral("pending")).toArray()) {
-        const QJsonObject object = item.toObject();
-        const QJsonObject trigger = object.value(QStringLiteral("trigger")).toObject();
-        ScheduledRequest entry;
-        NotificationRequest& r = entry.request;
-        r.identifier = text(object, "identifier", ok);
-        r.title = text(object, "title", ok);
-        r.body = text(object, "body", ok);
-        r.defaultSound = object.value(QStringLiteral("defaultSound")).toBool(true);
-        r.trigger.year = component(trigger, "year", ok);
-        r.trigger.month = component(trigger, "month", ok);
-        r.trigger.day = component(trigger, "day", ok);
-        r.trigger.hour = component(trigger, "hour", ok);
-        r.trigger.minute = component(trigger, "minute", ok);
-        r.trigger.repeats = trigger.value(QStringLiteral("repeats")).toBool(false);
-        entry.next = wallFromJson(object.value(QStringLiteral("next")), ok);
-        if (!ok || !item.isObject() || r.identifier.isEmpty())
-            return std::nullopt;
-        state.pending.append(entry);
-    }
+    auto pending = entriesFromJson(root.value(QStringLiteral("pending")));
+    auto undelivered = entriesFromJson(root.value(QStringLiteral("undelivered")));
+    if (!pending || !undelivered)
+        return std::nullopt;
+    state.pending = std::move(*pending);
+    state.undelivered = std::move(*undelivered);
+    bool ok = true;
     const QJsonObject fired = root.value(QStringLiteral("lastFired")).toObject();
     for (auto it = fired.constBegin(); it != fired.constEnd(); ++it) {
         if (const auto wall = wallFromJson(it.value(), ok); wall && ok)

@@ -132,6 +132,13 @@ private Q_SLOTS:
                       "Lektie snart: Brøker i Ukendt fag nærmer sig deadline.",
                       "Lektie i morgen: Brøker i Ukendt fag har deadline i morgen.",
                       "Lektie i dag: Brøker i Ukendt fag skal laves i dag."}));
+        const QList<NotificationRequest> pending = p.center.pending();
+        // Every day at 18:00 and nothing else: a stray date component would make it one day.
+        QCOMPARE(pending.at(0).trigger, (CalendarTrigger{{}, {}, {}, 18, 0, true}));
+        // Only the reminder that names no day may be shown on a later day, until the deadline.
+        QCOMPARE(pending.at(1).showUntil, std::optional(cph(2026, 12, 11, 10, 0)));
+        QCOMPARE(pending.at(2).showUntil, std::nullopt);
+        QCOMPARE(pending.at(3).showUntil, std::nullopt);
     }
 
     // Only the planner's own requests are replaced; without permission it only removes.

@@ -47,6 +47,10 @@ class TestDesktopNotificationCenter : public QObject {
     Q_OBJECT
     std::unique_ptr<test::PrivateSessionBus> m_bus;
     std::unique_ptr<QTemporaryDir> m_state;
+    QByteArray pendingFile() const {
+        QFile file(m_state->filePath("pending-notifications.json"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     std::unique_ptr<DesktopNotificationCenter> center(const Clock& clock) {
         return std::make_unique<DesktopNotificationCenter>(clock, m_state->path(),
                                                            m_bus->connect());
@@ -104,6 +108,30 @@ private Q_SLOTS:
             QCOMPARE(server.received.size(), 1);
         }
         QCOMPARE(server.received.first().body, QString("missed i Dansk skal laves i dag."));
+    }
+
+    // At login Tavlen may start before the desktop's notification server: a reminder
+    // due then waits, across a restart too, and comes once when a server appears.
+    void reminderWaitsForANotificationServer() {
+        ManualClock clock(at(4, 7));
+        {
+            auto c = center(clock);
+            QCOMPARE(addAndWait(*c, reminder("a", 4, 9)), QString());
+            clock.setNow(at(4, 9));
+            c->checkNow();
+            QTRY_VERIFY(pendingFile().contains("\"undelivered\""));
+        }
+        clock.setNow(at(4, 10));
+        auto c = center(clock); // a restart, still without a server
+        QTRY_VERIFY(pendingFile().contains("\"undelivered\""));
+        FakeNotificationServer server(m_bus->connect());
+        QVERIFY(server.start());
+        QTRY_COMPARE(server.received.size(), 1);
+        QCOMPARE(server.received.first().body, QString("a i Dansk skal laves i dag."));
+        c.reset();
+        c = center(clock);
+        QTest::qWait(100); // nothing more on its way
+        QCOMPARE(server.received.size(), 1);
     }
 
     void damagedPendingFileIsIgnored() {

@@ -26,8 +26,9 @@ private Q_SLOTS:
         QVERIFY(server.start());
         NotificationDelivery delivery(m_bus->connect());
         QSignalSpy delivered(&delivery, &NotificationDelivery::delivered);
-        delivery.deliver("Lektie i dag", "Brøker & <b>x</b> > 2 \"y\"", true);
+        delivery.deliver(7, "Lektie i dag", "Brøker & <b>x</b> > 2 \"y\"", true);
         QTRY_COMPARE(delivered.count(), 1);
+        QCOMPARE(delivered.first().first().toULongLong(), 7u);
         const auto n = server.received.value(0);
         QCOMPARE(n.appName, QString("Tavlen"));
         QCOMPARE(n.appIcon, QString("dk.tavlen.Tavlen"));
@@ -42,15 +43,19 @@ private Q_SLOTS:
         NotificationDelivery delivery(m_bus->connect());
         QSignalSpy dropped(&delivery, &NotificationDelivery::dropped);
         QSignalSpy activated(&delivery, &NotificationDelivery::activated);
-        delivery.deliver("no server", "a", true);
+        QSignalSpy appeared(&delivery, &NotificationDelivery::serverAppeared);
+        delivery.deliver(1, "no server", "a", true);
         QTRY_COMPARE(dropped.count(), 1);
+        QCOMPARE(dropped.at(0).at(0).toULongLong(), 1u);
         FakeNotificationServer server(m_bus->connect()); // a server that appears later is used
         server.failNotify = true;
         QVERIFY(server.start());
-        delivery.deliver("refused", "b", true);
+        QTRY_COMPARE(appeared.count(), 1);
+        delivery.deliver(2, "refused", "b", true);
         QTRY_COMPARE(dropped.count(), 2);
+        QCOMPARE(dropped.at(1).at(0).toULongLong(), 2u);
         server.failNotify = false;
-        delivery.deliver("shown", "Tom & Jerry <3", false);
+        delivery.deliver(3, "shown", "Tom & Jerry <3", false);
         QTRY_COMPARE(server.received.size(), 1);
         // A server without "body-markup" gets the text as it is; no sound asked for.
         QCOMPARE(server.received.first().body, QString("Tom & Jerry <3"));
@@ -65,7 +70,7 @@ private Q_SLOTS:
 
         NotificationDelivery dead(QDBusConnection::connectToBus("unix:path=/nonexistent", "dead"));
         QSignalSpy deadDropped(&dead, &NotificationDelivery::dropped);
-        dead.deliver("a", "a", true);
+        dead.deliver(1, "a", "a", true);
         QCOMPARE(deadDropped.count(), 1); // at once, without a bus to wait for
         QDBusConnection::disconnectFromBus("dead");
     }

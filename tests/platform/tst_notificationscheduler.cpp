@@ -18,6 +18,24 @@ NotificationRequest once(const QString& id, int mo, int d, int h, int mi) {
     return {id, "t", "b", true, CalendarTrigger{2026, mo, d, h, mi, false}};
 }
 
+// Like the reminder three days ahead: it names no day, so it is true until the deadline.
+NotificationRequest approaching(const QString& id, int mo, int d, const QDateTime& deadline) {
+    NotificationRequest r = once(id, mo, d, 16, 0);
+    r.showUntil = deadline;
+    return r;
+}
+
+ScheduledRequest fired(const NotificationRequest& r, int mo, int d, int h) {
+    return {r, wallTime(QDate(2026, mo, d), QTime(h, 0))};
+}
+
+QStringList ids(const QList<ScheduledRequest>& entries) {
+    QStringList out;
+    for (const ScheduledRequest& e : entries)
+        out.append(e.request.identifier);
+    return out;
+}
+
 NotificationRequest daily(int hour = 18, int minute = 0) {
     return {"daily-summary", "t", "b", true, CalendarTrigger{{}, {}, {}, hour, minute, true}};
 }
@@ -78,15 +96,42 @@ private Q_SLOTS:
         f.s.add(daily());
         f.s.add(once("a", 5, 4, 16, 0));
         f.s.add(once("b", 5, 5, 8, 0));
+        f.s.add(approaching("c", 5, 5, at(5, 8, 9, 0)));
+        f.s.add(approaching("d", 5, 5, at(5, 7, 12, 0)));
         f.checkAt(at(5, 4, 19, 30)); // lid closed for the afternoon
         f.s.check();
         QCOMPARE(f.fired, (QStringList{"a", "daily-summary"})); // by due moment
-        QCOMPARE(f.pending(), (QStringList{"daily-summary", "b"}));
+        QCOMPARE(f.pending(), (QStringList{"daily-summary", "b", "c", "d"}));
 
         f.checkAt(at(5, 7, 20, 0)); // and then for three days
         // "b" was for the 5th; on the 7th its "today" would be false, so it is dropped.
-        QCOMPARE(f.fired.mid(2), QStringList{"daily-summary"});
+        // "c" names no day and its deadline is ahead: shown once; "d"'s deadline passed.
+        QCOMPARE(f.fired.mid(2), (QStringList{"c", "daily-summary"}));
         QCOMPARE(f.pending(), QStringList{"daily-summary"});
+    }
+
+    // Fired requests no server took are handed out again while what they say is true,
+    // at a later start as well.
+    void undeliveredAreKeptWhileTheyAreTrue() {
+        Fixture f(at(5, 4, 9, 0));
+        f.s.keepUndelivered(fired(once("yesterday", 5, 3, 8, 0), 5, 3, 8));
+        f.s.keepUndelivered(fired(daily(), 5, 3, 18));
+        f.s.keepUndelivered(fired(once("today", 5, 4, 8, 0), 5, 4, 8));
+        f.s.keepUndelivered(fired(approaching("ahead", 5, 1, at(5, 4, 12, 0)), 5, 1, 16));
+        f.s.keepUndelivered(fired(approaching("passed", 5, 1, at(5, 4, 8, 0)), 5, 1, 16));
+        f.s.keepUndelivered(fired(once("today", 5, 4, 8, 0), 5, 4, 8)); // kept once
+        f.s.check();                                                    // prunes the stale
+        QCOMPARE(ids(f.s.state().undelivered), (QStringList{"ahead", "today"}));
+
+        NotificationScheduler restarted(f.clock);
+        QCOMPARE(ids(restarted.restore(f.s.state())), (QStringList{"ahead", "today"}));
+        QCOMPARE(restarted.state().undelivered.size(), 0);
+
+        QCOMPARE(ids(f.s.takeUndelivered()), (QStringList{"ahead", "today"}));
+        QCOMPARE(f.s.takeUndelivered().size(), 0);
+        f.s.keepUndelivered(fired(once("today", 5, 4, 8, 0), 5, 4, 8));
+        f.clock.setNow(at(5, 5, 7, 0)); // the next day it would say something false
+        QCOMPARE(f.s.takeUndelivered().size(), 0);
     }
 
     void clockSetBackFiresNothingTwiceAndSkipsNothing() {

@@ -18,6 +18,10 @@ SchedulerState sample() {
     state.pending.append(
         {{"never", "t", "b", true, CalendarTrigger{2026, 2, 31, 8, 0, false}}, std::nullopt});
     state.lastFired.insert("daily-summary", wallTime(QDate(2026, 5, 3), QTime(18, 0)));
+    NotificationRequest approaching{"lektie-reminder-X-3", "Deadline nærmer sig", "b", true,
+                                    CalendarTrigger{2026, 5, 1, 16, 0, false}};
+    approaching.showUntil = QDateTime(QDate(2026, 5, 4), QTime(7, 0, 0, 500), Qt::UTC);
+    state.undelivered.append({approaching, wallTime(QDate(2026, 5, 1), QTime(16, 0))});
     return state;
 }
 
@@ -50,6 +54,10 @@ private Q_SLOTS:
         // Absent components stay absent.
         QCOMPARE(first["trigger"],
                  QVariant(QVariantMap{{"hour", 18}, {"minute", 0}, {"repeats", true}}));
+        QCOMPARE(first.contains("showUntil"), false);
+        const QVariantMap kept = root["undelivered"].toList().first().toMap();
+        QCOMPARE(kept["showUntil"], QVariant("2026-05-04T07:00:00.500Z"));
+        QCOMPARE(kept["next"], QVariant("2026-05-01T16:00"));
     }
 
     void damagedFileIsSetAside_data() {
@@ -59,6 +67,9 @@ private Q_SLOTS:
         QTest::newRow("unknown version") << QByteArray(R"({"version":7,"pending":[]})");
         QTest::newRow("entry without identifier")
             << QByteArray(R"({"version":1,"pending":[{"title":"t","body":"b","trigger":{}}]})");
+        QTest::newRow("kept entry with a bad showUntil")
+            << QByteArray(R"({"version":1,"pending":[],"undelivered":[{"identifier":"a","title":)"
+                          R"("t","body":"b","trigger":{},"showUntil":"snart"}]})");
     }
     void damagedFileIsSetAside() {
         QFETCH(QByteArray, bytes);

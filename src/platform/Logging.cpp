@@ -1,0 +1,7 @@
+#include "Logging.h"
+
+namespace tavlen {
+
+Q_LOGGING_CATEGORY(lcNotify, "tavlen.notify")
+
+} // namespace tavlen
