@@ -33,7 +33,7 @@ struct NotificationRequest {
     // A one-time request speaks of its own day ("i dag", "i morgen"), so one found due
     // on a later day (after a suspend or a restart) is dropped unshown; one with this
     // moment set still says something true until then, and is shown once until then.
-    std::optional<QDateTime> showUntil;
+    std::optional<QDateTime> showUntil = std::nullopt;
     friend bool operator==(const NotificationRequest&, const NotificationRequest&) = default;
 };
 
