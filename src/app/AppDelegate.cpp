@@ -30,7 +30,7 @@ AppDelegate* AppDelegate::shared() {
 
 void AppDelegate::applicationDidFinishLaunching() {
     if (m_keepsMainWindowShown) {
-        showMainWindow();
+        bringMainWindowFront();
     } else {
         m_application.setActivationPolicy(ActivationPolicy::Accessory);
         hideInitialWindowIfNeeded(10);
@@ -41,7 +41,8 @@ void AppDelegate::applicationDidFinishLaunching() {
 }
 
 void AppDelegate::hideInitialWindowIfNeeded(int retriesRemaining) {
-    if (m_hasHiddenInitialWindow || m_keepsMainWindowShown)
+    // Once the window was asked for, hiding it would undo the pupil's request.
+    if (m_hasHiddenInitialWindow || m_keepsMainWindowShown || m_mainWindowAskedFor)
         return;
     attachMainWindowDelegateIfNeeded();
     if (m_mainWindow) {
@@ -67,6 +68,30 @@ void AppDelegate::attachMainWindowDelegateIfNeeded() {
 }
 
 void AppDelegate::showMainWindow() {
+    m_mainWindowAskedFor = true;
+    bringMainWindowFront();
+}
+
+void AppDelegate::fallBackToMainWindow() {
+    if (m_keepsMainWindowShown)
+        return;
+    m_keepsMainWindowShown = true;
+    bringMainWindowFront();
+}
+
+void AppDelegate::trayAppeared() {
+    if (!m_keepsMainWindowShown)
+        return;
+    m_keepsMainWindowShown = false;
+    if (m_mainWindowAskedFor)
+        return;
+    m_application.setActivationPolicy(ActivationPolicy::Accessory);
+    attachMainWindowDelegateIfNeeded();
+    if (m_mainWindow)
+        m_mainWindow->orderOut();
+}
+
+void AppDelegate::bringMainWindowFront() {
     if (m_application.activationPolicy() != ActivationPolicy::Regular)
         m_application.setActivationPolicy(ActivationPolicy::Regular);
     attachMainWindowDelegateIfNeeded();

@@ -32,6 +32,11 @@ public:
     // of hiding it.
     void setKeepsMainWindowShown(bool keep) { m_keepsMainWindowShown = keep; }
     bool keepsMainWindowShown() const { return m_keepsMainWindowShown; }
+    // No tray turned up in the time it was given: the main window is shown and kept.
+    void fallBackToMainWindow();
+    // A tray turned up after all: it is the way in from now on, and the main window
+    // goes unless the pupil asked for it.
+    void trayAppeared();
 
     void applicationDidFinishLaunching();
     void hideInitialWindowIfNeeded(int retriesRemaining);
@@ -48,6 +53,7 @@ Q_SIGNALS:
 private:
     void runLaunchTask();
     void refreshAfterLaunch();
+    void bringMainWindowFront();
 
     LektieStore::Services m_services;
     ApplicationHost& m_application;
@@ -55,6 +61,7 @@ private:
     QPointer<ManagedWindow> m_mainWindow;
     bool m_hasHiddenInitialWindow = false;
     bool m_keepsMainWindowShown = false;
+    bool m_mainWindowAskedFor = false; // by the pupil: a second start, a reminder's click
 };
 
 } // namespace tavlen

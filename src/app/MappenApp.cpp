@@ -4,6 +4,7 @@
 #include "MainWindowScene.h"
 #include "MenuBarExtra.h"
 #include "StartupTrace.h"
+#include "TrayWatch.h"
 #include "model/LektieNotificationManager.h"
 #include "platform/Clock.h"
 #include "platform/DBusWidgetReloader.h"
@@ -89,8 +90,16 @@ void MappenApp::createServices() {
                          if (state == Qt::ApplicationActive)
                              delegate->applicationDidBecomeActive();
                      });
-    // Without a tray the main window is the only way in, so it stays shown.
-    delegate->setKeepsMainWindowShown(!QSystemTrayIcon::isSystemTrayAvailable());
+    // Without a tray the main window is the only way in, so it is shown and kept; a
+    // tray that is late at login is given some seconds first, and taken when it comes.
+    m_trayWatch =
+        std::make_unique<TrayWatch>([] { return QSystemTrayIcon::isSystemTrayAvailable(); });
+    QObject::connect(m_trayWatch.get(), &TrayWatch::graceExpired, delegate,
+                     &AppDelegate::fallBackToMainWindow);
+    QObject::connect(m_trayWatch.get(), &TrayWatch::appeared, delegate, [this] {
+        m_menuBarExtra->reshowIcon();
+        m_delegate->trayAppeared();
+    });
 }
 
 void MappenApp::createScenes() {
@@ -107,10 +116,7 @@ void MappenApp::createScenes() {
     m_menuBarExtra = std::make_unique<MenuBarExtra>(*m_engine, m_delegate->store());
     StartupTrace::watchTrayIcon(&m_application);
     m_menuBarExtra->showIcon();
-    if (m_delegate->keepsMainWindowShown())
-        createMainWindow(); // launch shows it at once
-    else
-        QTimer::singleShot(0, &m_application, [this] { createMainWindow(); });
+    QTimer::singleShot(0, &m_application, [this] { createMainWindow(); });
 }
 
 void MappenApp::createMainWindow() {
@@ -122,6 +128,7 @@ void MappenApp::createMainWindow() {
 
 int MappenApp::launch() {
     m_delegate->applicationDidFinishLaunching();
+    m_trayWatch->start();
     return QApplication::exec();
 }
 

@@ -17,6 +17,7 @@ class LektieNotificationManager;
 class MainWindowScene;
 class MenuBarExtra;
 class PreferencesSuites;
+class TrayWatch;
 
 // The program: the Qt application, the one-instance check and the object graph
 // from the notification center to the two scenes, built in that order and torn
@@ -43,6 +44,7 @@ private:
     std::unique_ptr<DBusWidgetReloader> m_widgets;
     QtApplicationHost m_host;
     std::unique_ptr<AppDelegate> m_delegate;
+    std::unique_ptr<TrayWatch> m_trayWatch;
     std::unique_ptr<QQmlEngine> m_engine;
     std::unique_ptr<MenuBarExtra> m_menuBarExtra;
     std::unique_ptr<MainWindowScene> m_mainWindow;

@@ -51,6 +51,11 @@ void MenuBarExtra::showIcon() {
     StartupTrace::mark("tray-shown");
 }
 
+void MenuBarExtra::reshowIcon() {
+    m_tray.hide();
+    m_tray.show();
+}
+
 void MenuBarExtra::togglePanel() {
     if (m_panel && m_panel->isVisible()) {
         m_panel->hide();

@@ -25,6 +25,7 @@ public:
     ~MenuBarExtra() override;
 
     void showIcon();
+    void reshowIcon(); // in a tray that turned up after the icon was first shown
     void togglePanel();
     QQuickView* panel() const { return m_panel.get(); }
 

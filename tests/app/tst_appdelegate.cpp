@@ -152,6 +152,46 @@ private Q_SLOTS:
         delegate->showMainWindow();
     }
 
+    // A second start or a reminder's click while the launch is still hiding the window.
+    void earlyShowIsNotUndoneByTheLaunchHide() {
+        Fixture f;
+        FakeWindow window(true);
+        auto delegate = f.launch({}); // the window exists only on the next turns
+        QTimer::singleShot(20, [&] { f.app.list = {&window}; });
+        QTimer::singleShot(50, [&] { delegate->showMainWindow(); });
+        QTest::qWait(400); // past every retry of the hide
+        QCOMPARE(window.visible, true);
+        QCOMPARE(window.orderOuts, 0);
+        QCOMPARE(f.app.policy, Regular);
+    }
+
+    // A tray that is late at login: the window shown in its place goes when it comes,
+    // unless the pupil asked for the window.
+    void lateTrayTakesOverFromTheMainWindow_data() {
+        QTest::addColumn<bool>("askedFor");
+        QTest::newRow("shown only for want of a tray") << false;
+        QTest::newRow("asked for by the pupil meanwhile") << true;
+    }
+    void lateTrayTakesOverFromTheMainWindow() {
+        QFETCH(bool, askedFor);
+        Fixture f;
+        FakeWindow window(true);
+        auto delegate = f.launch({&window});
+        QCOMPARE(window.visible, false); // waiting for the tray as if it were there
+
+        delegate->fallBackToMainWindow();
+        QCOMPARE(window.visible, true);
+        QCOMPARE(f.app.policy, Regular);
+        QCOMPARE(delegate->keepsMainWindowShown(), true);
+        if (askedFor)
+            delegate->showMainWindow();
+
+        delegate->trayAppeared();
+        QCOMPARE(window.visible, askedFor);
+        QCOMPARE(f.app.policy, askedFor ? Regular : Accessory);
+        QCOMPARE(delegate->keepsMainWindowShown(), false);
+    }
+
     void asksPermissionOnlyWhenNotDetermined_data() {
         QTest::addColumn<AuthorizationStatus>("status");
         QTest::addColumn<int>("requests");

@@ -4,7 +4,9 @@
 # that a click on the icon opens the panel inside the screen, that a second start
 # brings up the main window and exits, that closing the window only hides it, and
 # what the first start stored. Then, on a desktop without a tray, that the main
-# window is shown at start and can be brought back after closing it.
+# window is shown at start and can be brought back after closing it; and that a tray
+# that comes late at login takes over, whether it comes within the first seconds or
+# after the main window was shown in its place.
 # Usage: shell_e2e.sh <tavlen executable> <artefacts folder>
 set -euo pipefail
 tavlen="$(realpath "${1:?tavlen executable}")"
@@ -175,6 +177,28 @@ sleep 1.5 # past the delegate's hiding attempts: it must stay
 check "and it stays shown" main_window
 shot 5-notray-start
 close_main_window_and_bring_back notray 6-notray
+stop_tavlen
+x11_session_stop
+
+# ---- A tray that comes late ---------------------------------------------------
+x11_session_start "$screen_w" "$screen_h" notray
+start_first early
+sleep 1
+x11_tray_start
+check "a tray within the first seconds gets the icon" x11_wait_for 20 x11_tray_icon tavlen
+sleep 6 # past the grace period
+check "and the main window is never shown" no_main_window
+stop_tavlen
+x11_session_stop
+
+x11_session_start "$screen_w" "$screen_h" notray
+start_first late
+check "without a tray for long, the main window is shown" x11_wait_for 20 main_window
+x11_tray_start
+check "a tray that comes later gets the icon" x11_wait_for 20 x11_tray_icon tavlen
+check "and the main window goes" x11_wait_for 15 no_main_window
+shot 7-late-tray
+check "the program keeps running" running
 
 if [ $failures -eq 0 ]; then
     echo "shell end to end: all checks passed"

@@ -28,6 +28,12 @@ x11_session_start() {
     x11_pids+=("$(sed -n 2p <<<"$bus")")
 
     [ "$tray" = tray ] || return 0
+    x11_tray_start
+}
+
+# Starts the tray host (trayer) in the running session, as a desktop's panel would.
+x11_tray_start() {
+    local i
     trayer --edge top --align right --widthtype request --height 24 --transparent false \
         --SetDockType true --SetPartialStrut true >"$x11_work/trayer.log" 2>&1 &
     x11_pids+=($!)
