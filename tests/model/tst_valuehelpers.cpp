@@ -86,13 +86,17 @@ private Q_SLOTS:
         QStringList entries;
         QSet<QUuid> ids{QUuid()}; // distinct, none null, the same for the whole run
         for (int i = 0; i < Fag::standard().size(); ++i) {
-            entries << Fag::standard()[i].navn + ' ' + Fag::standard()[i].farveHex;
+            const Fag& fag = Fag::standard()[i];
+            entries << fag.navn + ' ' + fag.ikonNavn + ' ' + fag.farveHex;
             ids << Fag::standard()[i].id << Fag::standard().at(i).id;
         }
         QCOMPARE(entries.join(", "),
-                 "Dansk E8704A, Historie C0882F, Kristendom 8B6FBE, Matematik 3B82F6, Tysk EF4444, "
-                 "Samfundsfag 10B981, Biologi 22C55E, Idræt F59E0B, Entreprenørskab 6366F1, "
-                 "Engelsk 0EA5E9, Fysik 06B6D4, Kemi A855F7, Geografi 14B8A6, Madkundskab F97316");
+                 "Dansk book.fill E8704A, Historie building.columns.fill C0882F, "
+                 "Kristendom staroflife.fill 8B6FBE, Matematik function 3B82F6, "
+                 "Tysk globe.europe.africa.fill EF4444, Samfundsfag person.3.fill 10B981, "
+                 "Biologi leaf.fill 22C55E, Idræt figure.run F59E0B, "
+                 "Entreprenørskab lightbulb.fill 6366F1, Engelsk globe 0EA5E9, Fysik atom 06B6D4, "
+                 "Kemi testtube.2 A855F7, Geografi map.fill 14B8A6, Madkundskab fork.knife F97316");
         QCOMPARE(ids.size(), 15);
     }
 };

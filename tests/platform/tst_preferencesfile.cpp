@@ -1,4 +1,5 @@
 #include "platform/PreferencesFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -7,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -106,6 +109,30 @@ private Q_SLOTS:
         QCOMPARE(parsedFile(path())[odd][0]["titel"].toString(), QString("Læs 😀 \"x\""));
         QCOMPARE(QDir(m_dir.path() + "/Tavlen").entryList(QDir::Files | QDir::Hidden),
                  QStringList{"group.tavlen.json"}); // no temporary left behind
+    }
+
+    // A write cut off midway (here by a file-size limit, as by a full disk) leaves the
+    // old file byte for byte; several keys are written together or not at all.
+    void writeCutOffMidwayLeavesTheOldFile() {
+        PreferencesFile prefs(path());
+        QVERIFY(prefs.setData("fag_v4", kList));
+        const QByteArray before = readFile(path());
+        const QByteArray big = "[\"" + QByteArray(8192, 'x') + "\"]";
+        {
+            test::FileSizeLimit limit(4096);
+            QVERIFY(limit.isActive());
+            QCOMPARE(prefs.setData({{"lektier_v4", big}, {"harSetupFaerdig_v4", "[]"}}), false);
+        }
+        QVERIFY(prefs.lastError().contains(QString::fromLocal8Bit(std::strerror(EFBIG))));
+        QCOMPARE(readFile(path()), before);
+        QCOMPARE(QDir(m_dir.path() + "/Tavlen").entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"group.tavlen.json"}); // no temporary left behind
+        QCOMPARE(PreferencesFile(path()).keys(), QStringList{"fag_v4"});
+
+        QVERIFY(prefs.setData({{"lektier_v4", big}, {"fag_v4", "[]"}}));
+        QCOMPARE(prefs.lastError(), QString());
+        QCOMPARE(*PreferencesFile(path()).data("lektier_v4"), big);
+        QCOMPARE(*PreferencesFile(path()).data("fag_v4"), QByteArray("[]"));
     }
 
     void changesByAnotherWriterArePickedUp() {

@@ -1,3 +1,4 @@
+#include "model/Records.h"
 #include "views/toolkit/SymbolTable.h"
 #include "views/toolkit/Symbols.h"
 
@@ -40,6 +41,8 @@ private Q_SLOTS:
         QVERIFY(QFontDatabase::families().contains(Symbols::fontFamily())); // registered
         for (const QString& key : usedKeys)
             QVERIFY2(Symbols::isKnown(key), qPrintable(key));
+        for (const tavlen::Fag& fag : tavlen::Fag::standard()) // the keys pupils' subjects store
+            QVERIFY2(Symbols::isKnown(fag.ikonNavn), qPrintable(fag.navn + ": " + fag.ikonNavn));
         // The lookup is a binary search: an out-of-order key would silently show as unknown.
         const auto table = tavlen::symbolTable();
         for (size_t i = 0; i < table.size(); ++i) {
