@@ -67,12 +67,12 @@ struct Machine {
     }
     QJsonObject suite() const { return parse(readAll(suitePath)); }
     QJsonObject standard() const { return parse(readAll(standardPath)); }
-    static void write(const QString& path, const QByteArray& text) { // nothing when empty
-        if (text.isEmpty())
-            return;
+    [[nodiscard]] static bool write(const QString& path, const QByteArray& text) {
+        if (text.isEmpty()) // nothing to write
+            return true;
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text) == text.size());
+        return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
     }
     QStringList recovered() const { return QDir(recoveryDir).entryList(QDir::Files, QDir::Name); }
     Lektie lektie(const QString& titel, const QDateTime& deadline, const Fag& fag) const {
@@ -105,10 +105,14 @@ private Q_SLOTS:
     void firstStartStoresOnlyTheSetupFlag() {
         Machine m;
         LektieStore& store = m.start();
-        QVERIFY(store.lektier().isEmpty() && store.fag().isEmpty() && !store.harSetupFaerdig());
+        QCOMPARE(store.lektier().size(), 0);
+        QCOMPARE(store.fag().size(), 0);
+        QCOMPARE(store.harSetupFaerdig(), false);
         QCOMPARE(m.suite(), QJsonObject({{"harSetupFaerdig_v4", false}}));
-        QTRY_VERIFY(m.notifications.isIdle() && m.center.pending().isEmpty());
-        QVERIFY(!QFile::exists(m.standardPath) && m.widgets.reloads == 0);
+        QTRY_VERIFY(m.notifications.isIdle());
+        QCOMPARE(m.center.pending().size(), 0);
+        QCOMPARE(QFile::exists(m.standardPath), false);
+        QCOMPARE(m.widgets.reloads, 0);
     }
 
     void storedFormIsPlainJsonAndReloads() {
@@ -120,8 +124,8 @@ private Q_SLOTS:
         const QJsonObject file = m.suite();
         QCOMPARE(file.value("fag_v4").toArray(), QJsonArray({fagJson(matematik)}));
         QJsonObject l = file.value("lektier_v4").toArray().at(0).toObject();
-        QVERIFY(l.take("id") == upper(store.lektier().at(0).id) &&
-                l.take("fagId") == upper(matematik.id));
+        QCOMPARE(l.take("id"), QJsonValue(upper(store.lektier().at(0).id)));
+        QCOMPARE(l.take("fagId"), QJsonValue(upper(matematik.id)));
         QCOMPARE(l, Machine::parse(R"({"titel":"Brøker","beskrivelse":"","links":[],"erFaerdig":)"
                                    R"(false,"deadline":818672400.25,"oprettetDato":818240400})"));
 
@@ -169,8 +173,8 @@ private Q_SLOTS:
         QFETCH(bool, fag);
         QFETCH(int, copies);
         Machine m;
-        Machine::write(m.standardPath, standard);
-        Machine::write(m.suitePath, suite);
+        QVERIFY(Machine::write(m.standardPath, standard));
+        QVERIFY(Machine::write(m.suitePath, suite));
         LektieStore& store = m.start();
         QCOMPARE(ids(store.lektier()), lektier);
         QCOMPARE(store.fag().isEmpty() ? QString() : store.fag().at(0).navn,
@@ -188,14 +192,20 @@ private Q_SLOTS:
     void legacyHomeworkIsConvertedAfresh() {
         Machine m;
         const QByteArray first = oldLektieJson("Læs kapitel 3", dansk.id, true);
-        Machine::write(m.standardPath, "{\"lektier_v3\":[" + first + "]}");
+        QVERIFY(Machine::write(m.standardPath, "{\"lektier_v3\":[" + first + "]}"));
         m.clock.advance(3600);
         const Lektie l = m.start().lektier().value(0);
-        QVERIFY(!l.id.isNull() && !first.contains(upper(l.id).toLatin1())); // a new id
-        QVERIFY(l.titel == "Læs kapitel 3" && l.fagId == dansk.id && l.beskrivelse == "Side 12-14");
-        QVERIFY(l.deadline == cph(2026, 12, 20, 8, 0) && l.oprettetDato == m.clock.now());
-        QVERIFY(l.links.isEmpty() && !l.erFaerdig);
-        QVERIFY(m.suite().value("lektier_v4").isArray() && m.standard().contains("lektier_v3"));
+        QCOMPARE(l.id.isNull(), false);
+        QCOMPARE(first.contains(upper(l.id).toLatin1()), false); // a new id
+        QCOMPARE(l.titel, QStringLiteral("Læs kapitel 3"));
+        QCOMPARE(l.fagId, dansk.id);
+        QCOMPARE(l.beskrivelse, QStringLiteral("Side 12-14"));
+        QCOMPARE(l.deadline, cph(2026, 12, 20, 8, 0));
+        QCOMPARE(l.oprettetDato, m.clock.now());
+        QCOMPARE(l.links, QStringList());
+        QCOMPARE(l.erFaerdig, false);
+        QCOMPARE(m.suite().value("lektier_v4").toArray().size(), 1);
+        QCOMPARE(m.standard().contains("lektier_v3"), true);
     }
 
     void unusableSuiteFallsBackToStandardPreferences() {
@@ -230,14 +240,17 @@ private Q_SLOTS:
         connect(&store, &LektieStore::harSetupFaerdigChanged, this, [&] { events << "setup"; });
         store.setHarSetupFaerdig(true);
         QCOMPARE(events, QStringList({"will 1", "setup"}));
-        QVERIFY(m.notifications.isIdle() && m.suite().value("harSetupFaerdig_v4").toBool());
+        QCOMPARE(m.notifications.isIdle(), true);
+        QCOMPARE(m.suite().value("harSetupFaerdig_v4"), QJsonValue(true));
 
         // gemFag saves without refreshing; opdaterNotifikationer refreshes without saving.
         const int reloads = m.widgets.reloads;
         store.gemFag();
-        QVERIFY(m.widgets.reloads == reloads + 1 && m.notifications.isIdle());
+        QCOMPARE(m.widgets.reloads, reloads + 1);
+        QCOMPARE(m.notifications.isIdle(), true);
         store.opdaterNotifikationer();
-        QVERIFY(m.widgets.reloads == reloads + 1 && !m.notifications.isIdle());
+        QCOMPARE(m.widgets.reloads, reloads + 1);
+        QCOMPARE(m.notifications.isIdle(), false);
     }
 
     void operationsOnHomework() {
@@ -251,14 +264,17 @@ private Q_SLOTS:
         const int reloads = m.widgets.reloads;
 
         store.toggleFaerdig(QUuid::createUuid());
-        QVERIFY(will.isEmpty() && m.widgets.reloads == reloads);
+        QCOMPARE(will.size(), 0);
+        QCOMPARE(m.widgets.reloads, reloads);
 
         store.toggleFaerdig(a.id); // only the first match
-        QVERIFY(store.lektier().at(0).erFaerdig && !store.lektier().at(2).erFaerdig);
+        QCOMPARE(store.lektier().at(0).erFaerdig, true);
+        QCOMPARE(store.lektier().at(2).erFaerdig, false);
         QCOMPARE(m.widgets.reloads, reloads + 1);
 
         store.slet(QUuid::createUuid()); // still assigned and saved
-        QVERIFY(m.widgets.reloads == reloads + 2 && store.lektier().size() == 3);
+        QCOMPARE(m.widgets.reloads, reloads + 2);
+        QCOMPARE(store.lektier().size(), 3);
 
         store.slet(a.id); // every match
         QCOMPARE(ids(store.lektier()), QStringList({"B"}));
@@ -310,7 +326,8 @@ private Q_SLOTS:
         QSignalSpy will(&store, &LektieStore::willChange);
         store.sletFag(dansk.id);
         QCOMPARE(saved, QList<qsizetype>({4, 2})); // subjects first, then homework
-        QVERIFY(will.size() == 2 && store.fag() == QList<Fag>({matematik}));
+        QCOMPARE(will.size(), 2);
+        QCOMPARE(store.fag(), QList<Fag>({matematik}));
         QCOMPARE(ids(store.lektier()), QStringList({"M1", "M2"}));
     }
 
@@ -361,12 +378,18 @@ private Q_SLOTS:
         connect(&store, &LektieStore::fagChanged, this, look);
         connect(&store, &LektieStore::harSetupFaerdigChanged, this, look);
         store.nulstilApp();
-        QVERIFY(clean == 3 && m.widgets.reloads == reloads + 1);
-        QVERIFY(store.lektier().isEmpty() && store.fag().isEmpty() && !store.harSetupFaerdig());
+        QCOMPARE(clean, 3);
+        QCOMPARE(m.widgets.reloads, reloads + 1);
+        QCOMPARE(store.lektier().size(), 0);
+        QCOMPARE(store.fag().size(), 0);
+        QCOMPARE(store.harSetupFaerdig(), false);
 
-        for (const QString& key : gone)
-            QVERIFY2(!m.suite().contains(key) && !m.standard().contains(key), qPrintable(key));
-        QTRY_VERIFY(m.notifications.isIdle() && m.center.pending().isEmpty());
+        for (const QString& key : gone) {
+            QVERIFY2(!m.suite().contains(key), qPrintable(key));
+            QVERIFY2(!m.standard().contains(key), qPrintable(key));
+        }
+        QTRY_VERIFY(m.notifications.isIdle());
+        QCOMPARE(m.center.pending().size(), 0);
     }
 
     // An unreadable list is copied aside before the first save replaces it, the subjects
@@ -380,9 +403,11 @@ private Q_SLOTS:
             x->suites.shared().setData("fag_v4", garbage);
         }
         LektieStore& store = m.start();
-        QVERIFY(store.lektier().isEmpty() && m.recovered().isEmpty()); // nothing replaced yet
+        QCOMPARE(store.lektier().size(), 0);
+        QCOMPARE(m.recovered(), QStringList()); // nothing replaced yet
         // An older copy with the same name must survive.
-        Machine::write(m.recoveryDir + "/fag_v4-20261206T090000Z.json", QByteArray("ældre"));
+        QVERIFY(
+            Machine::write(m.recoveryDir + "/fag_v4-20261206T090000Z.json", QByteArray("ældre")));
         store.setFag({dansk});
         store.gemFag();
         store.setHarSetupFaerdig(true);
@@ -399,7 +424,7 @@ private Q_SLOTS:
 
         // Without a place for the copy, the unreadable bytes stay in the suite beside the
         // saved list, written in the same step.
-        Machine::write(blocked.recoveryDir, QByteArray("en fil, ingen mappe"));
+        QVERIFY(Machine::write(blocked.recoveryDir, QByteArray("en fil, ingen mappe")));
         LektieStore& saved = blocked.start();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Could not copy the unreadable"));
         saved.tilfoej(blocked.lektie("Ny", cph(2026, 12, 9, 12, 0), dansk));

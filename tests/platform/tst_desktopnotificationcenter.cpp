@@ -136,7 +136,8 @@ private Q_SLOTS:
 
     void damagedPendingFileIsIgnored() {
         QFile file(m_state->filePath("pending-notifications.json"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{\"version\":1,\"pending\":[") > 0);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write("{\"version\":1,\"pending\":[") > 0);
         file.close();
         ManualClock clock(at(4, 12));
         QCOMPARE(addAndWait(*center(clock), summary), QString());

@@ -25,10 +25,9 @@ SchedulerState sample() {
     return state;
 }
 
-void write(const QString& path, const QByteArray& bytes) {
+[[nodiscard]] bool write(const QString& path, const QByteArray& bytes) {
     QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 } // namespace
 
@@ -75,7 +74,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QTemporaryDir dir;
         const PendingNotificationsFile file(dir.path());
-        write(file.path(), bytes);
+        QVERIFY(write(file.path(), bytes));
         QCOMPARE(file.load(), SchedulerState{});
         QVERIFY(!QFile::exists(file.path()));
         QFile aside(file.path() + ".damaged");

@@ -22,11 +22,10 @@ QByteArray readFile(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
+[[nodiscard]] bool writeFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 // What a plain JSON parser makes of the file (empty when it cannot).
@@ -83,8 +82,8 @@ private Q_SLOTS:
     }
 
     void booleanReadingOfAnyValue() {
-        writeFile(path(), R"({"t":true,"f":false,"one":1,"zero":0,"yes":"YES","no":"no",)"
-                          R"("arr":[1],"nul":null})");
+        QVERIFY(writeFile(path(), R"({"t":true,"f":false,"one":1,"zero":0,"yes":"YES","no":"no",)"
+                                  R"("arr":[1],"nul":null})"));
         PreferencesFile prefs(path());
         const std::optional<bool> yes = true, no = false;
         const QList<std::pair<const char*, std::optional<bool>>> cases = {
@@ -93,13 +92,17 @@ private Q_SLOTS:
         for (const auto& [key, expected] : cases)
             QVERIFY2(prefs.boolean(key) == expected, key);
         // A boolean is no data value; null counts as absent.
-        QVERIFY(!prefs.data("t") && prefs.hasValue("t"));
-        QVERIFY(!prefs.hasValue("nul") && !prefs.keys().contains("nul"));
+        QCOMPARE(prefs.data("t"), std::nullopt);
+        QCOMPARE(prefs.hasValue("t"), true);
+        QCOMPARE(prefs.hasValue("nul"), false);
+        QCOMPARE(prefs.keys().contains("nul"), false);
     }
 
     void writesKeepOtherKeysAndOrder() {
         PreferencesFile prefs(path());
-        QVERIFY(prefs.canOpen() && prefs.keys().isEmpty() && !prefs.boolean("x"));
+        QCOMPARE(prefs.canOpen(), true);
+        QCOMPARE(prefs.keys(), QStringList());
+        QCOMPARE(prefs.boolean("x"), std::nullopt);
         const QString odd = QStringLiteral("nøgle \"æ\" \\ 😀");
         for (const QString& key :
              {QString("fag_v4"), QString("lektier_v4"), odd, QString("fag_v4")})
@@ -148,7 +151,7 @@ private Q_SLOTS:
         // Another program rewrites the file in place with the same size; the pause lets
         // the file system's coarse timestamps move on.
         QTest::qSleep(50);
-        writeFile(path(), readFile(path()).replace("\"fag_v4\":[]", "\"fag_v4\":{}"));
+        QVERIFY(writeFile(path(), readFile(path()).replace("\"fag_v4\":[]", "\"fag_v4\":{}")));
         QCOMPARE(*mine.data("fag_v4"), QByteArray("{}"));
     }
 
@@ -169,7 +172,8 @@ private Q_SLOTS:
         QVERIFY(writeKeys("parent"));
         int status = 0;
         QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        QCOMPARE(WIFEXITED(status), true);
+        QCOMPARE(WEXITSTATUS(status), 0);
         QCOMPARE(parsedFile(path()).size(), 80);
     }
 
@@ -182,9 +186,10 @@ private Q_SLOTS:
     }
     void damagedFileReadsEmptyAndIsKeptAside() {
         QFETCH(QByteArray, content);
-        writeFile(path(), content);
+        QVERIFY(writeFile(path(), content));
         PreferencesFile prefs(path());
-        QVERIFY(prefs.keys().isEmpty() && !prefs.data("lektier_v4"));
+        QCOMPARE(prefs.keys(), QStringList());
+        QCOMPARE(prefs.data("lektier_v4"), std::nullopt);
         QVERIFY(prefs.setBoolean("harSetupFaerdig_v4", false));
         QCOMPARE(parsedFile(path()).keys(), QStringList{"harSetupFaerdig_v4"});
         QVERIFY(prefs.setBoolean("harSetupFaerdig_v4", true)); // finds a good file now
@@ -199,11 +204,13 @@ private Q_SLOTS:
         PreferencesSuites suites(m_dir.path());
         QCOMPARE(suites.standard().path(), m_dir.path() + "/Tavlen/Tavlen.json");
         QCOMPARE(suites.shared().path(), path());
-        QVERIFY(suites.shared().setData("lektier_v4", kList) && QFile::exists(path()));
+        QVERIFY(suites.shared().setData("lektier_v4", kList));
+        QCOMPARE(QFile::exists(path()), true);
 
         QFile::remove(path());
         QDir().mkpath(path()); // a folder in place of the file: left alone
-        QVERIFY(!PreferencesFile(path()).canOpen() && !PreferencesFile(path()).setData("x", "1"));
+        QCOMPARE(PreferencesFile(path()).canOpen(), false);
+        QCOMPARE(PreferencesFile(path()).setData("x", "1"), false);
         QCOMPARE(&suites.shared(), &suites.standard());
         QVERIFY(suites.shared().setData("fag_v4", "[]"));
         QVERIFY(parsedFile(m_dir.path() + "/Tavlen/Tavlen.json").contains("fag_v4"));

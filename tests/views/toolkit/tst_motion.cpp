@@ -34,8 +34,10 @@ private Q_SLOTS:
     void springsSettleLikeTheirResponse() {
         // The tick button: response 0.3 s, damping fraction 0.825, a small overshoot.
         const auto [overshoot, settled] = simulate(0.3, 0.825);
-        QVERIFY2(settled > 0.1 && settled < 0.6, qPrintable(QString::number(settled)));
-        QVERIFY2(overshoot > 0 && overshoot < 0.03, qPrintable(QString::number(overshoot)));
+        QVERIFY2(settled > 0.1, qPrintable(QString::number(settled)));
+        QVERIFY2(settled < 0.6, qPrintable(QString::number(settled)));
+        QVERIFY2(overshoot > 0, qPrintable(QString::number(overshoot)));
+        QVERIFY2(overshoot < 0.03, qPrintable(QString::number(overshoot)));
         QVERIFY(simulate(0.4, 1.0).first < 0.005); // critically damped
         QVERIFY(std::isfinite(simulate(0, 0.825).first));
     }

@@ -47,7 +47,8 @@ private Q_SLOTS:
         const auto table = tavlen::symbolTable();
         for (size_t i = 0; i < table.size(); ++i) {
             const QString key = table[i].key.toString();
-            QVERIFY2(i == 0 || table[i - 1].key < table[i].key, qPrintable(key));
+            if (i > 0)
+                QVERIFY2(table[i - 1].key < table[i].key, qPrintable(key));
             QVERIFY2(font.supportsCharacter(table[i].codepoint), qPrintable(key + " has no glyph"));
         }
     }
