@@ -6,11 +6,14 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLoggingCategory>
 #include <QThread>
 
 #include <unistd.h>
 
 namespace tavlen {
+
+Q_LOGGING_CATEGORY(lcShell, "tavlen.shell")
 
 namespace {
 
@@ -59,8 +62,10 @@ bool SingleInstance::prepareDir() const {
 }
 
 SingleInstance::Role SingleInstance::start(int timeoutMs) {
-    if (!prepareDir())
+    if (!prepareDir()) {
+        qCCritical(lcShell).noquote() << "The folder for the instance lock is not usable:" << m_dir;
         return Role::Failed;
+    }
 
     const QDeadlineTimer deadline(timeoutMs);
     while (true) {
@@ -86,6 +91,8 @@ SingleInstance::Role SingleInstance::start(int timeoutMs) {
         becomePrimary();
         return Role::Primary;
     }
+    qCCritical(lcShell).noquote() << "Another Tavlen holds the instance lock in" << m_dir
+                                  << "but does not answer";
     return Role::Failed;
 }
 

@@ -1,7 +1,5 @@
 #include "MappenApp.h"
 
-#include <cstdio>
-
 int main(int argc, char* argv[]) {
     tavlen::MappenApp app(argc, argv);
     switch (app.claimInstance()) {
@@ -10,11 +8,7 @@ int main(int argc, char* argv[]) {
     case tavlen::SingleInstance::Role::Forwarded:
         return 0; // the running Tavlen shows its main window
     case tavlen::SingleInstance::Role::Failed:
-        std::fputs(
-            "tavlen: another Tavlen is running but does not answer, or the lock folder is not "
-            "usable\n",
-            stderr);
-        return 1;
+        return 1; // the reason is logged
     }
     app.createServices();
     app.createScenes();
