@@ -3,9 +3,9 @@
 #include "model/LektieStore.h"
 #include "model/RecordJson.h"
 #include "platform/Clock.h"
-#include "platform/InMemoryNotificationCenter.h"
 #include "platform/PreferencesFile.h"
 #include "platform/WidgetReloader.h"
+#include "support/InMemoryNotificationCenter.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -2,9 +2,9 @@
 #include "model/LektieNotificationManager.h"
 #include "model/RecordJson.h"
 #include "platform/Clock.h"
-#include "platform/InMemoryNotificationCenter.h"
 #include "platform/PreferencesFile.h"
 #include "support/CountingWidgetReloader.h"
+#include "support/InMemoryNotificationCenter.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "model/LektieNotificationManager.h"
 #include "platform/Clock.h"
-#include "platform/InMemoryNotificationCenter.h"
+#include "support/InMemoryNotificationCenter.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,6 +1,6 @@
 // tavlen_render: draws one screen headless to a PNG, in light or dark, for review.
 #include "RenderOptions.h"
-#include "RenderStore.h"
+#include "support/SampleStore.h"
 #include "views/toolkit/Theme.h"
 
 #include <QGuiApplication>
@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setPalette(tavlen::Theme::standardPalette(options->dark));
 
     // Before the view, so it outlives everything that refers to it.
-    const tavlen::RenderStore store(options->sampleData);
+    const tavlen::SampleStore store(options->sampleData);
     QQuickView view;
     view.engine()->addImportPath(QStringLiteral("qrc:/"));
     view.setColor(options->dark ? QColor(0x1e, 0x1e, 0x20) : QColor(0xf3, 0xf3, 0xf5));

@@ -1,4 +1,4 @@
-#include "InMemoryNotificationCenter.h"
+#include "support/InMemoryNotificationCenter.h"
 
 #include <QMetaObject>
 

@@ -1,8 +1,8 @@
-#include "RenderStore.h"
+#include "SampleStore.h"
 
 namespace tavlen {
 
-RenderStore::RenderStore(bool sampleData)
+SampleStore::SampleStore(bool sampleData)
     : m_suites(m_dir.path()), m_notifications(m_center, Clock::system()) {
     m_store = std::make_unique<LektieStore>(
         LektieStore::Services{m_suites, m_widgets, m_notifications, Clock::system(), m_dir.path()});
@@ -36,6 +36,6 @@ RenderStore::RenderStore(bool sampleData)
     add(2, QStringLiteral("Salme 3 udenad"), QString(), {}, -1 * day, true);
 }
 
-RenderStore::~RenderStore() = default;
+SampleStore::~SampleStore() = default;
 
 } // namespace tavlen

@@ -3,9 +3,9 @@
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
 #include "platform/Clock.h"
-#include "platform/InMemoryNotificationCenter.h"
 #include "platform/PreferencesFile.h"
 #include "platform/WidgetReloader.h"
+#include "support/InMemoryNotificationCenter.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -15,10 +15,10 @@ namespace tavlen {
 // A real LektieStore for rendering, on a throw-away config folder, with reminders kept in
 // memory and no widget to tell. With sample data it holds six subjects and homework in every
 // group a screen shows (overdue, today, tomorrow, later, done); without, it is a first start.
-class RenderStore {
+class SampleStore {
 public:
-    explicit RenderStore(bool sampleData);
-    ~RenderStore();
+    explicit SampleStore(bool sampleData);
+    ~SampleStore();
 
     LektieStore* store() const { return m_store.get(); }
 
