@@ -8,13 +8,13 @@ namespace tavlen {
 
 class LektieStore;
 
-// The main window: ContentView over the store, at least 900 × 600. Created once
+// The main window: ContentView, at least 900 × 600. Created once
 // and kept for the whole run; the delegate hides and shows it.
 class MainWindowScene {
 public:
     static constexpr QSize minimumSize{900, 600};
 
-    MainWindowScene(QQmlEngine& engine, LektieStore& store);
+    explicit MainWindowScene(QQmlEngine& engine);
 
     QQuickView& view() { return m_view; }
 

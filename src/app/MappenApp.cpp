@@ -9,8 +9,10 @@
 #include "platform/Clock.h"
 #include "platform/DBusWidgetReloader.h"
 #include "platform/DesktopNotificationCenter.h"
+#include "platform/DesktopUrlOpener.h"
 #include "platform/PreferencesFile.h"
 #include "platform/XdgDirs.h"
+#include "views/AppContext.h"
 
 #include <QQmlEngine>
 #include <QQuickWindow>
@@ -58,6 +60,7 @@ MappenApp::~MappenApp() {
     m_mainWindow.reset();
     m_menuBarExtra.reset();
     m_engine.reset();
+    m_context.reset();
     m_delegate.reset();
 }
 
@@ -74,6 +77,7 @@ void MappenApp::createServices() {
     m_planner = std::make_unique<LektieNotificationManager>(*m_center, clock);
     m_suites = std::make_unique<PreferencesSuites>(PreferencesSuites::configHomeFromEnvironment());
     m_widgets = std::make_unique<DBusWidgetReloader>();
+    m_urls = std::make_unique<DesktopUrlOpener>();
     m_delegate =
         std::make_unique<AppDelegate>(LektieStore::Services{*m_suites, *m_widgets, *m_planner,
                                                             clock, recoveryDirFromEnvironment()},
@@ -105,7 +109,9 @@ void MappenApp::createServices() {
 void MappenApp::createScenes() {
     m_engine = std::make_unique<QQmlEngine>();
     m_engine->addImportPath(QStringLiteral("qrc:/"));
-    qmlRegisterSingletonInstance("Tavlen.App", 1, 0, "AppDelegate", m_delegate.get());
+    m_context = std::make_unique<AppContext>(m_delegate->store(), Clock::system(), *m_urls);
+    QObject::connect(m_context.get(), &AppContext::mainWindowRequested, m_delegate.get(),
+                     &AppDelegate::showMainWindow);
     QObject::connect(m_engine.get(), &QQmlEngine::quit, &m_application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     QObject::connect(m_engine.get(), &QQmlEngine::exit, &m_application, &QCoreApplication::exit,
@@ -113,14 +119,14 @@ void MappenApp::createScenes() {
 
     // The tray icon first: it is what the pupil sees of a start. The main window
     // follows on the next turn of the event loop; the delegate's retries pick it up.
-    m_menuBarExtra = std::make_unique<MenuBarExtra>(*m_engine, m_delegate->store());
+    m_menuBarExtra = std::make_unique<MenuBarExtra>(*m_engine);
     StartupTrace::watchTrayIcon(&m_application);
     m_menuBarExtra->showIcon();
     QTimer::singleShot(0, &m_application, [this] { createMainWindow(); });
 }
 
 void MappenApp::createMainWindow() {
-    m_mainWindow = std::make_unique<MainWindowScene>(*m_engine, m_delegate->store());
+    m_mainWindow = std::make_unique<MainWindowScene>(*m_engine);
     m_mainWindowHandle = std::make_unique<QtManagedWindow>(&m_mainWindow->view(), true);
     m_host.addWindow(m_mainWindowHandle.get());
     StartupTrace::mark("main-window-created");

@@ -10,7 +10,9 @@ class QQmlEngine;
 
 namespace tavlen {
 
+class AppContext;
 class AppDelegate;
+class DesktopUrlOpener;
 class DesktopNotificationCenter;
 class DBusWidgetReloader;
 class LektieNotificationManager;
@@ -44,6 +46,8 @@ private:
     std::unique_ptr<DBusWidgetReloader> m_widgets;
     QtApplicationHost m_host;
     std::unique_ptr<AppDelegate> m_delegate;
+    std::unique_ptr<DesktopUrlOpener> m_urls;
+    std::unique_ptr<AppContext> m_context;
     std::unique_ptr<TrayWatch> m_trayWatch;
     std::unique_ptr<QQmlEngine> m_engine;
     std::unique_ptr<MenuBarExtra> m_menuBarExtra;

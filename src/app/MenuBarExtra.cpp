@@ -31,8 +31,8 @@ QIcon trayIcon() {
 
 } // namespace
 
-MenuBarExtra::MenuBarExtra(QQmlEngine& engine, LektieStore& store, QObject* parent)
-    : QObject(parent), m_engine(engine), m_store(store) {
+MenuBarExtra::MenuBarExtra(QQmlEngine& engine, QObject* parent)
+    : QObject(parent), m_engine(engine) {
     m_tray.setIcon(trayIcon());
     m_tray.setToolTip(QStringLiteral("Tavlen"));
     connect(&m_tray, &QSystemTrayIcon::activated, this,
@@ -72,9 +72,7 @@ void MenuBarExtra::createPanel() {
     m_panel->setTitle(QStringLiteral("Tavlen"));
     m_panel->setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     m_panel->setResizeMode(QQuickView::SizeRootObjectToView);
-    m_panel->setInitialProperties(
-        {{QStringLiteral("store"), QVariant::fromValue<QObject*>(&m_store)}});
-    m_panel->setSource(QUrl(QStringLiteral("qrc:/Tavlen/Views/MenuBarView.qml")));
+    m_panel->setSource(QUrl(QStringLiteral("qrc:/Tavlen/Views/panel/MenuBarView.qml")));
     if (QQuickItem* root = m_panel->rootObject()) {
         connect(root, &QQuickItem::implicitHeightChanged, this, [this] {
             if (m_panel->isVisible())

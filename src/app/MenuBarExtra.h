@@ -10,8 +10,6 @@ class QQuickView;
 
 namespace tavlen {
 
-class LektieStore;
-
 // The tray icon and its panel: a click on the icon toggles a frameless panel
 // showing MenuBarView, 360 wide and as high as its content, placed next to the
 // icon. The panel is made on the first click and then kept; it hides when it
@@ -21,7 +19,7 @@ class MenuBarExtra : public QObject {
 public:
     static constexpr int panelWidth = 360;
 
-    MenuBarExtra(QQmlEngine& engine, LektieStore& store, QObject* parent = nullptr);
+    explicit MenuBarExtra(QQmlEngine& engine, QObject* parent = nullptr);
     ~MenuBarExtra() override;
 
     void showIcon();
@@ -36,7 +34,6 @@ private:
     void onPanelActiveChanged();
 
     QQmlEngine& m_engine;
-    LektieStore& m_store;
     QSystemTrayIcon m_tray;
     std::unique_ptr<QQuickView> m_panel;
     bool m_panelWasActive = false;

@@ -21,6 +21,7 @@ SampleStore::SampleStore(bool sampleData)
                               now.addSecs(secondsFromNow), clock);
         l.erFaerdig = faerdig;
         m_store->tilfoej(l);
+        return l.id;
     };
     constexpr qint64 hour = 3600, day = 24 * hour;
     add(3, QStringLiteral("Opgaver side 112-115"), QString(), {}, -2 * day, false);
@@ -28,10 +29,11 @@ SampleStore::SampleStore(bool sampleData)
         QStringLiteral("Noter til klassesamtalen om fortælleren."), {}, 3 * hour, false);
     add(4, QStringLiteral("Gloser: Schule und Freizeit"), QString(),
         {QStringLiteral("https://www.tysk-gloser.dk/skole")}, day + 2 * hour, false);
-    add(1, QStringLiteral("Fremlæggelse om Reformationen"),
-        QStringLiteral("Gruppe med Asta og Malik.\nHusk kilder."),
-        {QStringLiteral("https://danmarkshistorien.dk"), QStringLiteral("reformationen 1536")},
-        4 * day, false);
+    m_showcase =
+        add(1, QStringLiteral("Fremlæggelse om Reformationen"),
+            QStringLiteral("Gruppe med Asta og Malik.\nHusk kilder."),
+            {QStringLiteral("https://danmarkshistorien.dk"), QStringLiteral("reformationen 1536")},
+            4 * day, false);
     add(5, QStringLiteral("Læs om demokrati"), QString(), {}, 9 * day, false);
     add(2, QStringLiteral("Salme 3 udenad"), QString(), {}, -1 * day, true);
 }

@@ -21,6 +21,8 @@ public:
     ~SampleStore();
 
     LektieStore* store() const { return m_store.get(); }
+    // The sample item with a description and links (null without sample data).
+    QUuid showcaseLektie() const { return m_showcase; }
 
 private:
     class NoWidgets : public WidgetReloader {
@@ -34,6 +36,7 @@ private:
     InMemoryNotificationCenter m_center;
     LektieNotificationManager m_notifications;
     std::unique_ptr<LektieStore> m_store;
+    QUuid m_showcase;
 };
 
 } // namespace tavlen

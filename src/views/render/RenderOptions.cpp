@@ -5,19 +5,41 @@
 
 namespace tavlen {
 
+namespace {
+// Every screen by its name, and where it lives in the resources.
+const QList<std::pair<QString, QString>> screens{
+    {QStringLiteral("ContentView"), QStringLiteral("Views/main/ContentView.qml")},
+    {QStringLiteral("MenuBarView"), QStringLiteral("Views/panel/MenuBarView.qml")},
+    {QStringLiteral("CustomKalender"), QStringLiteral("Views/homework/CustomKalender.qml")},
+    {QStringLiteral("NyLektieView"), QStringLiteral("Views/homework/NyLektieView.qml")},
+    {QStringLiteral("LektieDetaljeView"), QStringLiteral("Views/homework/LektieDetaljeView.qml")},
+    {QStringLiteral("FagIndstillingerView"),
+     QStringLiteral("Views/subjects/FagIndstillingerView.qml")},
+    {QStringLiteral("NytFagView"), QStringLiteral("Views/subjects/NytFagView.qml")},
+    {QStringLiteral("Gallery"), QStringLiteral("Toolkit/Gallery.qml")},
+};
+} // namespace
+
+QStringList RenderOptions::screenNames() {
+    QStringList names;
+    for (const auto& [name, path] : screens)
+        names.append(name);
+    return names;
+}
+
 QUrl RenderOptions::source() const {
-    if (screen == u"ContentView" || screen == u"MenuBarView")
-        return QUrl(QStringLiteral("qrc:/Tavlen/Views/%1.qml").arg(screen));
-    if (screen == u"Gallery")
-        return QUrl(QStringLiteral("qrc:/Tavlen/Toolkit/Gallery.qml"));
+    for (const auto& [name, path] : screens) {
+        if (screen == name)
+            return QUrl(QStringLiteral("qrc:/Tavlen/") + path);
+    }
     return QUrl::fromLocalFile(QFileInfo(screen).absoluteFilePath());
 }
 
 QString RenderOptions::usage() {
     return QStringLiteral(
-        "usage: tavlen_render SCREEN OUTPUT.png [--dark|--light] [--size WxH] [--sample]\n"
-        "  SCREEN: ContentView, MenuBarView, Gallery or a path to a .qml file whose root\n"
-        "          item may declare `property var store`\n");
+               "usage: tavlen_render SCREEN OUTPUT.png [--dark|--light] [--size WxH] [--sample]\n"
+               "  SCREEN: %1, or the path of a .qml file\n")
+        .arg(screenNames().join(QStringLiteral(", ")));
 }
 
 std::optional<RenderOptions> RenderOptions::parse(const QStringList& arguments, QString* error) {

@@ -23,6 +23,7 @@ struct RenderOptions {
     // Parses the arguments after the program name; an error text when they are unusable.
     static std::optional<RenderOptions> parse(const QStringList& arguments, QString* error);
     static QString usage();
+    static QStringList screenNames();
 };
 
 } // namespace tavlen

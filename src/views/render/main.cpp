@@ -1,6 +1,9 @@
 // tavlen_render: draws one screen headless to a PNG, in light or dark, for review.
 #include "RenderOptions.h"
+#include "platform/Clock.h"
+#include "support/RecordingUrlOpener.h"
 #include "support/SampleStore.h"
+#include "views/AppContext.h"
 #include "views/toolkit/Theme.h"
 
 #include <QGuiApplication>
@@ -30,13 +33,17 @@ int main(int argc, char* argv[]) {
     }
     QGuiApplication::setPalette(tavlen::Theme::standardPalette(options->dark));
 
-    // Before the view, so it outlives everything that refers to it.
+    // Before the view, so they outlive everything that refers to them.
     const tavlen::SampleStore store(options->sampleData);
+    tavlen::test::RecordingUrlOpener urls;
+    tavlen::AppContext context(*store.store(), tavlen::Clock::system(), urls);
     QQuickView view;
     view.engine()->addImportPath(QStringLiteral("qrc:/"));
     view.setColor(options->dark ? QColor(0x1e, 0x1e, 0x20) : QColor(0xf3, 0xf3, 0xf5));
-    view.setInitialProperties(
-        {{QStringLiteral("store"), QVariant::fromValue<QObject*>(store.store())}});
+    // A homework detail shows the sample item that has a description and links.
+    if (const QUuid shown = store.showcaseLektie();
+        !shown.isNull() && options->screen == u"LektieDetaljeView")
+        view.setInitialProperties({{QStringLiteral("lektieId"), shown}});
     view.setSource(options->source());
     if (view.status() != QQuickView::Ready || !view.rootObject()) {
         for (const auto& e : view.errors())

@@ -1,10 +1,10 @@
 import QtQuick
 import Tavlen.Toolkit
+import Tavlen.Views
 
 // The main window's root. Fills its window; the pages come with the screens.
 Rectangle {
     id: root
-    property var store: null
 
     implicitWidth: 900
     implicitHeight: 600
@@ -24,6 +24,6 @@ Rectangle {
         anchors.bottom: parent.bottom
         anchors.margins: 12
         horizontalAlignment: Text.AlignHCenter
-        linje: root.store ? root.store.gemFejlLinje : ""
+        linje: AppContext.store.gemFejlLinje
     }
 }

@@ -1,10 +1,10 @@
 import QtQuick
 import Tavlen.Toolkit
+import Tavlen.Views
 
 // The tray panel's root: 360 wide, its height from its content.
 Rectangle {
     id: root
-    property var store: null
 
     width: 360
     implicitWidth: 360
@@ -27,7 +27,7 @@ Rectangle {
 
         GemFejlLinje {
             width: parent.width
-            linje: root.store ? root.store.gemFejlLinje : ""
+            linje: AppContext.store.gemFejlLinje
         }
     }
 }

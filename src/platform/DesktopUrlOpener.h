@@ -1,0 +1,16 @@
+#pragma once
+
+#include "UrlOpener.h"
+
+namespace tavlen {
+
+// Opens web addresses with the desktop's default browser (xdg-open and friends through
+// QDesktopServices), and nothing else: another scheme would reach whatever program
+// claims it.
+class DesktopUrlOpener : public UrlOpener {
+public:
+    void open(const QUrl& url) override;
+    static bool isWebAddress(const QUrl& url);
+};
+
+} // namespace tavlen

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "model/LektieStore.h"
+
+#include <QObject>
+#include <QtQml/qqml.h>
+
+class QJSEngine;
+class QQmlEngine;
+
+namespace tavlen {
+
+class Clock;
+class UrlOpener;
+
+// The one typed way from the screens to the program: the store, the clock, the browser
+// and the main window. The program, tavlen_render and the screen tests each make one
+// before they load QML; QML sees it as the singleton AppContext, view models call
+// AppContext::instance().
+class AppContext : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+    Q_PROPERTY(tavlen::LektieStore* store READ store CONSTANT)
+public:
+    AppContext(LektieStore& store, const Clock& clock, UrlOpener& urls, QObject* parent = nullptr);
+    ~AppContext() override;
+
+    static AppContext* instance();
+    static AppContext* create(QQmlEngine*, QJSEngine* engine);
+
+    LektieStore* store() const { return &m_store; }
+    const Clock& clock() const { return m_clock; }
+    UrlOpener& urls() const { return m_urls; }
+
+    Q_INVOKABLE void showMainWindow() { Q_EMIT mainWindowRequested(); }
+
+Q_SIGNALS:
+    void mainWindowRequested();
+
+private:
+    LektieStore& m_store;
+    const Clock& m_clock;
+    UrlOpener& m_urls;
+};
+
+// The store's type as QML knows it: made by the program only.
+struct LektieStoreForeign {
+    Q_GADGET
+    QML_FOREIGN(tavlen::LektieStore)
+    QML_NAMED_ELEMENT(LektieStore)
+    QML_UNCREATABLE("The program makes the one store.")
+};
+
+} // namespace tavlen
