@@ -1,9 +1,9 @@
 // The desktop notification center's scheduling work for 100, 1,000 and 10,000
 // homework items (three reminders each plus the daily summary): a full refresh of the
 // pending list, the regular wall-clock check, and writing the kept list.
-#include "platform/Clock.h"
 #include "platform/NotificationScheduler.h"
 #include "platform/PendingNotificationsFile.h"
+#include "support/ManualClock.h"
 
 #include <QTemporaryDir>
 

@@ -2,10 +2,10 @@
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
 #include "model/RecordJson.h"
-#include "platform/Clock.h"
 #include "platform/PreferencesFile.h"
 #include "platform/WidgetReloader.h"
 #include "support/InMemoryNotificationCenter.h"
+#include "support/ManualClock.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 #include "app/AppDelegate.h"
 #include "model/LektieNotificationManager.h"
 #include "model/RecordJson.h"
-#include "platform/Clock.h"
 #include "platform/PreferencesFile.h"
 #include "support/CountingWidgetReloader.h"
 #include "support/InMemoryNotificationCenter.h"
+#include "support/ManualClock.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

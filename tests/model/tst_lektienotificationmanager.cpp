@@ -1,6 +1,6 @@
 #include "model/LektieNotificationManager.h"
-#include "platform/Clock.h"
 #include "support/InMemoryNotificationCenter.h"
+#include "support/ManualClock.h"
 
 #include <QSignalSpy>
 #include <QTest>

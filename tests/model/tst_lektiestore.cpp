@@ -1,10 +1,10 @@
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
-#include "platform/Clock.h"
 #include "platform/PreferencesFile.h"
 #include "support/CountingWidgetReloader.h"
 #include "support/FileSizeLimit.h"
 #include "support/InMemoryNotificationCenter.h"
+#include "support/ManualClock.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "model/Records.h"
 #include "model/ValueHelpers.h"
-#include "platform/Clock.h"
+#include "support/ManualClock.h"
 
 #include <QSet>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "platform/Clock.h"
 #include "platform/DesktopNotificationCenter.h"
 #include "support/FakeNotificationServer.h"
+#include "support/ManualClock.h"
 #include "support/PrivateSessionBus.h"
 
 #include <QFile>

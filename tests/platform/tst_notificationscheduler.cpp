@@ -1,5 +1,5 @@
-#include "platform/Clock.h"
 #include "platform/NotificationScheduler.h"
+#include "support/ManualClock.h"
 
 #include <QTest>
 

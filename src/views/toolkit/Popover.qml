@@ -4,13 +4,18 @@ import Tavlen.Toolkit
 
 // A frameless window attached to a point of `owner` (below it, or above when there is no
 // room), shown while `isPresented` is true; a click anywhere outside it, another window
-// taking the focus, or Escape emits dismissed(), where the owner clears its value:
+// taking the focus, or Escape emits dismissed(), where the owner clears its value. The
+// content is made afresh for every presentation, so a form always opens empty:
 //   Popover { owner: tilfoejKnap; isPresented: root.aktiv === "nyLektie"
-//             onDismissed: root.aktiv = ""; width: 420; height: 560
-//             NyLektieView { anchors.fill: parent } }
+//             onDismissed: root.aktiv = ""; width: 460; height: 680
+//             content: Component { NyLektieView { onClose: root.aktiv = "" } } }
 Window {
     id: popover
     property Item owner: null
+    property Component content: null
+    readonly property var contentRoot: loader.item
+    // Escape is ours, so the content's own cancel button leaves the key alone.
+    readonly property bool ownsEscape: true
     property real anchorX: owner ? owner.width / 2 : 0
     property real anchorY: owner ? owner.height : 0
     property bool isPresented: false
@@ -44,6 +49,14 @@ Window {
     Shortcut {
         sequence: "Escape"
         onActivated: popover.dismiss()
+    }
+
+    Loader {
+        id: loader
+        anchors.fill: parent
+        active: popover.visible && popover.content !== null
+        sourceComponent: popover.content
+        focus: true
     }
 
     // A hairline edge, since a frameless window has no shadow of its own on every desktop.

@@ -3,15 +3,18 @@ import QtQuick.Window
 import Tavlen.Toolkit
 
 // A modal child window over `owner`, shown while `isPresented` is true. Any closing (the
-// window manager's close, Escape handled by the content, dismiss()) emits dismissed(), where
-// the owner clears its flag:
+// window manager's close, Escape, dismiss()) emits dismissed(), where the owner clears its
+// flag. The content is made afresh for every presentation:
 //   Sheet { owner: hovedvindue; isPresented: root.visNyLektie
-//           onDismissed: root.visNyLektie = false
-//           width: 500; height: 640
-//           NyLektieView { anchors.fill: parent; onClose: parent.dismiss() } }
+//           onDismissed: root.visNyLektie = false; width: 460; height: 680
+//           content: Component { NyLektieView { onClose: root.visNyLektie = false } } }
 Window {
     id: sheet
     property var owner: null // a QWindow (Window, QQuickView)
+    property Component content: null
+    readonly property var contentRoot: loader.item
+    // Escape is ours, so the content's own cancel button leaves the key alone.
+    readonly property bool ownsEscape: true
     property bool isPresented: false
     signal dismissed()
 
@@ -35,4 +38,17 @@ Window {
     onIsPresentedChanged: isPresented ? present() : hide()
     onVisibleChanged: if (!visible && isPresented) dismissed()
     Component.onCompleted: if (isPresented) present()
+
+    Shortcut {
+        sequence: "Escape"
+        onActivated: sheet.dismiss()
+    }
+
+    Loader {
+        id: loader
+        anchors.fill: parent
+        active: sheet.visible && sheet.content !== null
+        sourceComponent: sheet.content
+        focus: true
+    }
 }

@@ -28,6 +28,9 @@ C.AbstractButton {
     property bool isCancel: false    // Escape triggers it
 
     readonly property bool chrome: buttonStyle !== "plain"
+    // A sheet or pop-over that handles Escape itself; then the key is not ours too.
+    readonly property var hostWindow: Window.window
+    readonly property bool escapeTakenByWindow: hostWindow !== null && hostWindow.ownsEscape === true
 
     hoverEnabled: true
     focusPolicy: Qt.StrongFocus // qmllint disable type
@@ -97,6 +100,12 @@ C.AbstractButton {
     Shortcut {
         sequence: "Escape"
         enabled: control.isCancel && control.enabled && control.visible
+                 && !control.escapeTakenByWindow
         onActivated: control.clicked()
     }
+
+    Accessible.role: Accessible.Button
+    Accessible.name: control.text !== "" ? control.text : control.tooltip
+
+    FocusRing { target: control; visible: control.visualFocus }
 }

@@ -27,4 +27,7 @@ Text {
          : truncation === "none" ? Text.ElideNone : Text.ElideRight
     fontSizeMode: minimumScale < 1 ? Text.Fit : Text.FixedSize
     minimumPixelSize: Math.max(1, Math.floor(size * minimumScale))
+    // Qt Quick leaves plain text out of the accessibility tree; screen readers need it.
+    Accessible.role: Accessible.StaticText
+    Accessible.name: text
 }

@@ -21,4 +21,5 @@ Text {
     horizontalAlignment: Text.AlignHCenter
     verticalAlignment: Text.AlignVCenter
     textFormat: Text.PlainText
+    Accessible.ignored: true // decoration: the control around it carries the name
 }

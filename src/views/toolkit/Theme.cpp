@@ -110,6 +110,13 @@ bool Theme::eventFilter(QObject* watched, QEvent* event) {
 void Theme::update() {
     const QPalette palette = qGuiApp ? QGuiApplication::palette() : standardPalette(false);
     m_roles = rolesFor(palette, m_scheme);
+    // Qt Quick Controls pieces (fields, scroll bars, tool tips) draw from the application
+    // palette, so a stated preference the palette does not match is applied there too;
+    // the palette change brings us back here with matching roles.
+    if (qGuiApp && m_scheme != Scheme::NoPreference && isDarkPalette(palette) != m_roles.isDark) {
+        QGuiApplication::setPalette(standardPalette(m_roles.isDark));
+        return;
+    }
     Q_EMIT changed();
 }
 

@@ -46,6 +46,8 @@ private Q_SLOTS:
         theme.setScheme(Theme::Scheme::Dark);
         QCOMPARE(changed.count(), 1); // only real changes notify
         QVERIFY(theme.isDark());
+        // Qt Quick Controls pieces draw from the application palette: it follows too.
+        QCOMPARE(Theme::isDarkPalette(QGuiApplication::palette()), true);
         // The portal's Read() wraps the value twice.
         const QVariant once = QVariant::fromValue(QDBusVariant(QVariant(uint(2))));
         QCOMPARE(

@@ -1,0 +1,56 @@
+import QtQuick
+import QtQuick.Controls.Basic as C
+
+// A vertical scroll area holding a column, its indicator shown or hidden; a child that
+// takes the keyboard focus is scrolled into view:
+//   ScrollArea { anchors.fill: parent; margins: 20; spacing: 20; indicatorsShown: true
+//                Sektion { … } Sektion { … } }
+Flickable {
+    id: area
+    default property alias content: column.data
+    property alias spacing: column.spacing
+    property real margins: 0
+    property bool indicatorsShown: true
+
+    contentWidth: width
+    contentHeight: column.implicitHeight + 2 * margins
+    clip: true
+    boundsBehavior: Flickable.StopAtBounds
+    flickableDirection: Flickable.VerticalFlick
+
+    Column {
+        id: column
+        x: area.margins
+        y: area.margins
+        width: area.width - 2 * area.margins
+    }
+
+    C.ScrollBar.vertical: C.ScrollBar {
+        policy: area.indicatorsShown ? C.ScrollBar.AsNeeded : C.ScrollBar.AlwaysOff
+    }
+
+    function ensureVisible(item) {
+        if (!item)
+            return
+        const top = item.mapToItem(column, 0, 0).y + margins
+        const bottom = top + item.height
+        if (top < contentY)
+            contentY = Math.max(0, top - 8)
+        else if (bottom > contentY + height)
+            contentY = Math.min(contentHeight - height, bottom - height + 8)
+    }
+
+    readonly property Item focusedItem: Window.activeFocusItem
+    onFocusedItemChanged: {
+        if (focusedItem && focusedItem !== area && isAncestorOf(focusedItem))
+            ensureVisible(focusedItem)
+    }
+
+    function isAncestorOf(item) {
+        for (let p = item; p; p = p.parent) {
+            if (p === column)
+                return true
+        }
+        return false
+    }
+}

@@ -1,0 +1,88 @@
+#include "model/FagRegler.h"
+#include "support/ManualClock.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace tavlen;
+
+class TestFagRegler : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // A standard subject's icon and colour must be on offer, in the catalogue's order.
+    void palettesStartWithTheStandardSubjects() {
+        QStringList ikoner, standardIkoner, standardFarver;
+        for (const auto& valg : fagregler::ikonPalette())
+            ikoner << valg.ikon;
+        const QStringList& farver = fagregler::farvePalette();
+        for (const Fag& fag : Fag::standard()) {
+            standardIkoner << fag.ikonNavn;
+            standardFarver << fag.farveHex;
+        }
+        QCOMPARE(ikoner.mid(0, 14), standardIkoner);
+        QCOMPARE(farver.mid(0, 14), standardFarver);
+        QCOMPARE(ikoner.size(), 24);
+        QCOMPARE(farver.size(), 18);
+        QCOMPARE(QSet<QString>(ikoner.cbegin(), ikoner.cend()).size(), 24);
+        QCOMPARE(QSet<QString>(farver.cbegin(), farver.cend()).size(), 18);
+        QVERIFY(ikoner.contains(fagregler::standardIkon));
+        QVERIFY(farver.contains(fagregler::standardFarve));
+    }
+
+    void aabneLektier() {
+        const ManualClock clock(QDateTime(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC));
+        const QUuid fag = QUuid::createUuid();
+        const QDateTime deadline = clock.now().addDays(2);
+        QList<Lektie> lektier;
+        for (const QUuid& id : {fag, fag, fag, QUuid::createUuid()})
+            lektier << Lektie::ny(id, "Læs", "", {}, deadline, clock);
+        lektier[1].erFaerdig = true;
+        QCOMPARE(fagregler::aabneLektier(lektier, fag), 2);
+        QCOMPARE(fagregler::aabneLektier(lektier, QUuid::createUuid()), 0);
+    }
+
+    void visNavnFejl_data() {
+        QTest::addColumn<bool>("visFejl");
+        QTest::addColumn<QString>("navn");
+        QTest::addColumn<bool>("vises");
+        QTest::newRow("not refused") << false << "" << false;
+        QTest::newRow("refused, empty") << true << "" << true;
+        QTest::newRow("refused, spaces") << true << "  " << false;
+    }
+    void visNavnFejl() {
+        QFETCH(bool, visFejl);
+        QFETCH(QString, navn);
+        QFETCH(bool, vises);
+        QCOMPARE(fagregler::visNavnFejl(visFejl, navn), vises);
+    }
+
+    void sletKnapTekst() {
+        QCOMPARE(fagregler::sletKnapTekst(Fag::ny("Fysik", "atom", "06B6D4")),
+                 "Slet \"Fysik\" og alle lektier");
+        QCOMPARE(fagregler::sletKnapTekst(std::nullopt), "Slet \"\" og alle lektier");
+    }
+
+    void nytFag_data() {
+        QTest::addColumn<QString>("navn");
+        QTest::addColumn<bool>("oprettes");
+        QTest::newRow("name") << "Kor" << true;
+        QTest::newRow("spaces kept") << "   " << true;
+        QTest::newRow("empty") << "" << false;
+    }
+    void nytFag() {
+        QFETCH(QString, navn);
+        QFETCH(bool, oprettes);
+        const std::optional<Fag> fag = fagregler::nytFag(navn, "music.note", "EC4899");
+        QCOMPARE(fag.has_value(), oprettes);
+        if (!fag)
+            return;
+        QCOMPARE(fag->navn, navn);
+        QCOMPARE(fag->ikonNavn, "music.note");
+        QCOMPARE(fag->farveHex, "EC4899");
+        QVERIFY(!fag->id.isNull());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFagRegler)
+#include "tst_fagregler.moc"
