@@ -1,0 +1,61 @@
+#pragma once
+
+#include "model/LektieNotificationManager.h"
+#include "model/LektieStore.h"
+#include "platform/PreferencesFile.h"
+#include "support/CountingWidgetReloader.h"
+#include "support/InMemoryNotificationCenter.h"
+#include "support/ManualClock.h"
+#include "support/RecordingUrlOpener.h"
+#include "views/AppContext.h"
+
+#include <QObject>
+#include <QTemporaryDir>
+#include <QVariantList>
+#include <memory>
+
+namespace tavlen::test {
+
+// What a screen test stands on: a real store on a temporary folder, a clock fixed at
+// Sunday 6 December 2026 10:00 in Copenhagen, reminders in memory and a browser that only
+// notes what it was asked to open. QML reaches it as the singleton `Fixture`.
+class ScreenFixture : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QVariantList openedUrls READ openedUrls)
+public:
+    ScreenFixture();
+    ~ScreenFixture() override;
+
+    // Starts again from an empty store (setup finished), the clock back at its start.
+    Q_INVOKABLE void reset();
+    Q_INVOKABLE QString addFag(const QString& navn,
+                               const QString& ikon = QStringLiteral("book.fill"),
+                               const QString& farve = QStringLiteral("3B82F6"));
+    // Deadline as minutes from now; returns the item's id as text.
+    Q_INVOKABLE QString addLektie(const QString& fagId, const QString& titel, qint64 minutterFraNu,
+                                  const QString& beskrivelse = {}, const QStringList& links = {},
+                                  bool faerdig = false);
+    Q_INVOKABLE void sletLektie(const QString& id);
+    Q_INVOKABLE void sletFag(const QString& id);
+    // The store's homework / subjects as plain maps (dates as ISO text in UTC).
+    Q_INVOKABLE QVariantList lektier() const;
+    Q_INVOKABLE QVariantList fag() const;
+    Q_INVOKABLE QString now() const; // ISO text in UTC
+    Q_INVOKABLE void advanceMinutes(int minutes);
+
+    QVariantList openedUrls() const;
+    LektieStore& store() { return *m_store; }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<PreferencesSuites> m_suites;
+    CountingWidgetReloader m_widgets;
+    InMemoryNotificationCenter m_center;
+    ManualClock m_clock;
+    std::unique_ptr<LektieNotificationManager> m_planner;
+    std::unique_ptr<LektieStore> m_store;
+    RecordingUrlOpener m_urls;
+    std::unique_ptr<AppContext> m_context;
+};
+
+} // namespace tavlen::test
