@@ -1,5 +1,7 @@
 #include "ScreenFixture.h"
 
+#include <QAccessible>
+
 namespace tavlen::test {
 
 namespace {
@@ -87,6 +89,37 @@ QString ScreenFixture::now() const {
 
 void ScreenFixture::advanceMinutes(int minutes) {
     m_clock.advance(qint64(minutes) * 60);
+}
+
+QStringList ScreenFixture::unnamedControls(QQuickItem* root) const {
+    QAccessible::setActive(true); // controls fill in their roles only for an active bridge
+    QStringList missing;
+    const std::function<void(QQuickItem*)> walk = [&](QQuickItem* item) {
+        if (!item || !item->isVisible())
+            return;
+        const bool control = item->activeFocusOnTab() || item->inherits("QQuickAbstractButton") ||
+                             item->inherits("QQuickTextInput") || item->inherits("QQuickTextEdit");
+        if (control && item->isEnabled()) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(item);
+            const QString what = item->objectName().isEmpty()
+                                     ? QString::fromLatin1(item->metaObject()->className())
+                                     : item->objectName();
+            if (!a || a->role() == QAccessible::NoRole || a->role() == QAccessible::Client)
+                missing.append(what + QStringLiteral(": no role"));
+            else if (a->text(QAccessible::Name).trimmed().isEmpty() &&
+                     a->role() != QAccessible::EditableText)
+                missing.append(what + QStringLiteral(": no name"));
+            else if (a->role() == QAccessible::EditableText &&
+                     a->text(QAccessible::Name).trimmed().isEmpty() &&
+                     a->text(QAccessible::Description).trimmed().isEmpty())
+                missing.append(what + QStringLiteral(": no caption"));
+        }
+        const QList<QQuickItem*> children = item->childItems();
+        for (QQuickItem* child : children)
+            walk(child);
+    };
+    walk(root);
+    return missing;
 }
 
 QVariantList ScreenFixture::openedUrls() const {

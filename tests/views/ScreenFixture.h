@@ -10,6 +10,7 @@
 #include "views/AppContext.h"
 
 #include <QObject>
+#include <QQuickItem>
 #include <QTemporaryDir>
 #include <QVariantList>
 #include <memory>
@@ -42,6 +43,10 @@ public:
     Q_INVOKABLE QVariantList fag() const;
     Q_INVOKABLE QString now() const; // ISO text in UTC
     Q_INVOKABLE void advanceMinutes(int minutes);
+
+    // Every visible, enabled control under `root` (buttons, fields, anything Tab reaches)
+    // that a screen reader could not name: its object name or type with what is missing.
+    Q_INVOKABLE QStringList unnamedControls(QQuickItem* root) const;
 
     QVariantList openedUrls() const;
     LektieStore& store() { return *m_store; }
