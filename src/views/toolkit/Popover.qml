@@ -27,6 +27,7 @@ Window {
         const p = PopoverPlacement.positionFor(owner, anchorX, anchorY, width, height)
         x = Math.round(p.x)
         y = Math.round(p.y)
+        loader.active = true
         show()
         requestActivate()
     }
@@ -37,7 +38,13 @@ Window {
     visible: false
 
     onIsPresentedChanged: isPresented ? present() : hide()
-    onVisibleChanged: if (!visible && isPresented) dismissed()
+    onVisibleChanged: {
+        if (visible)
+            return
+        loader.active = false // the next presentation starts afresh
+        if (isPresented)
+            dismissed()
+    }
     Component.onCompleted: if (isPresented) present()
 
     ClickOutsideWatcher {
@@ -54,7 +61,7 @@ Window {
     Loader {
         id: loader
         anchors.fill: parent
-        active: popover.visible && popover.content !== null
+        active: false // made in present(): a Window's visible changes too late for a binding
         sourceComponent: popover.content
         focus: true
     }

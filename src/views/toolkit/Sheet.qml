@@ -25,6 +25,7 @@ Window {
             x = owner.x + Math.round((owner.width - width) / 2)
             y = owner.y + Math.min(40, Math.max(0, Math.round((owner.height - height) / 2)))
         }
+        loader.active = true
         show()
         requestActivate()
     }
@@ -36,7 +37,13 @@ Window {
     visible: false
 
     onIsPresentedChanged: isPresented ? present() : hide()
-    onVisibleChanged: if (!visible && isPresented) dismissed()
+    onVisibleChanged: {
+        if (visible)
+            return
+        loader.active = false // the next presentation starts afresh
+        if (isPresented)
+            dismissed()
+    }
     Component.onCompleted: if (isPresented) present()
 
     Shortcut {
@@ -47,7 +54,7 @@ Window {
     Loader {
         id: loader
         anchors.fill: parent
-        active: sheet.visible && sheet.content !== null
+        active: false // made in present(): a Window's visible changes too late for a binding
         sourceComponent: sheet.content
         focus: true
     }

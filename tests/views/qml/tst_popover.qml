@@ -11,6 +11,19 @@ Item {
 
     StyledButton { id: knap; x: 100; y: 40; text: "Tilføj lektie" }
 
+    EqualColumnsGrid {
+        id: gitter
+        y: 300
+        width: 416
+        columns: 4
+        columnSpacing: 8
+        rowSpacing: 6
+        Repeater {
+            model: 6
+            Rectangle { implicitHeight: 20 + index * 2 }
+        }
+    }
+
     Popover {
         id: popover
         owner: knap
@@ -40,6 +53,16 @@ Item {
             mouseClick(root, 500, 350)
             tryCompare(root, "aktiv", false)
             verify(!popover.visible)
+        }
+
+        function test_equalColumnsFillTheWidthRowByRow() {
+            waitForRendering(gitter)
+            const celle = (i) => gitter.children[i]
+            compare(celle(0).width, 98)
+            compare(celle(3).x, 318)
+            compare(celle(4).x, 0)
+            compare(celle(4).y, 26 + 6) // the first row is as high as its highest cell
+            compare(gitter.implicitHeight, 32 + 30)
         }
 
         function test_escapeCloses() {

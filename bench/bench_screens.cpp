@@ -1,0 +1,153 @@
+// The forms from presenting to their first frame, and the calendar's change of month, drawn
+// by Qt Quick's software renderer (as in the program) over a store with the 14 standard
+// subjects and 1,000 homework items.
+#include "model/LektieNotificationManager.h"
+#include "model/LektieStore.h"
+#include "platform/PreferencesFile.h"
+#include "platform/WidgetReloader.h"
+#include "support/InMemoryNotificationCenter.h"
+#include "support/ManualClock.h"
+#include "support/RecordingUrlOpener.h"
+#include "views/AppContext.h"
+#include "views/homework/KalenderModel.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QtQml/qqmlextensionplugin.h>
+
+#include <benchmark/benchmark.h>
+#include <memory>
+
+Q_IMPORT_QML_PLUGIN(TavlenViewsPlugin)
+Q_IMPORT_QML_PLUGIN(TavlenToolkitPlugin)
+
+using namespace tavlen;
+
+namespace {
+
+const QDateTime benchNow(QDate(2026, 12, 6), QTime(10, 0), QTimeZone("Europe/Copenhagen"));
+
+class SilentWidgets : public WidgetReloader {
+public:
+    void reloadAllTimelines() override {}
+};
+
+// The program's world with a full store, and one window to draw in.
+struct World {
+    QTemporaryDir dir;
+    PreferencesSuites suites{dir.path()};
+    SilentWidgets widgets;
+    InMemoryNotificationCenter center;
+    ManualClock clock{benchNow};
+    LektieNotificationManager planner{center, clock};
+    LektieStore store{LektieStore::Services{suites, widgets, planner, clock, dir.path()}};
+    test::RecordingUrlOpener urls;
+    AppContext context{store, clock, urls};
+    QQmlEngine engine;
+    QQuickWindow window;
+
+    World() {
+        center.setStatus(AuthorizationStatus::Denied); // no reminders to plan meanwhile
+        store.setFag(Fag::standard());
+        store.setHarSetupFaerdig(true);
+        QList<Lektie> lektier;
+        for (int i = 0; i < 1000; ++i) {
+            lektier.append(Lektie::ny(Fag::standard().at(i % 14).id,
+                                      QStringLiteral("Lektie nr. %1").arg(i), QString(), {},
+                                      benchNow.addSecs(qint64(i % 60 - 10) * 86400), clock));
+        }
+        store.setLektier(lektier);
+        engine.addImportPath(QStringLiteral("qrc:/"));
+        window.resize(460, 680);
+        window.show();
+        waitForFrame();
+    }
+
+    // Runs the event loop until the window has drawn a new frame.
+    void waitForFrame() {
+        bool drawn = false;
+        const auto c =
+            QObject::connect(&window, &QQuickWindow::frameSwapped, [&] { drawn = true; });
+        window.update();
+        while (!drawn)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QObject::disconnect(c);
+    }
+};
+
+World& world() {
+    static World w;
+    return w;
+}
+
+// Makes the screen afresh inside the shown window, as a sheet or pop-over does, and waits
+// for its first frame.
+void presentToFirstFrame(benchmark::State& state, const char* file) {
+    World& w = world();
+    QQmlComponent component(&w.engine, QUrl(QStringLiteral("qrc:/Tavlen/Views/") + file));
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        std::unique_ptr<QObject> object(component.create());
+        auto* item = qobject_cast<QQuickItem*>(object.get());
+        item->setParentItem(w.window.contentItem());
+        w.waitForFrame();
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        item->setParentItem(nullptr);
+        object.reset();
+        QCoreApplication::processEvents();
+    }
+}
+
+void BM_NyLektieView(benchmark::State& state) {
+    presentToFirstFrame(state, "homework/NyLektieView.qml");
+}
+BENCHMARK(BM_NyLektieView)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_FagIndstillingerView(benchmark::State& state) {
+    presentToFirstFrame(state, "subjects/FagIndstillingerView.qml");
+}
+BENCHMARK(BM_FagIndstillingerView)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A click on "next month": the grid recomputed and redrawn.
+void BM_KalenderSkiftMaaned(benchmark::State& state) {
+    World& w = world();
+    QQmlComponent component(&w.engine,
+                            QUrl(QStringLiteral("qrc:/Tavlen/Views/homework/CustomKalender.qml")));
+    std::unique_ptr<QObject> object(component.create());
+    auto* item = qobject_cast<QQuickItem*>(object.get());
+    item->setParentItem(w.window.contentItem());
+    item->setWidth(420);
+    w.waitForFrame();
+    auto* kalender = item->findChild<KalenderModel*>();
+    int k = 1;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        kalender->skiftMaaned(k);
+        w.waitForFrame();
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        k = -k;
+    }
+    item->setParentItem(nullptr);
+}
+BENCHMARK(BM_KalenderSkiftMaaned)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/tavlen-bench");
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,37 @@
+import QtQuick
+import QtQuick.Controls.Basic as C
+import Tavlen.Toolkit
+
+// A quick pick of the deadline ("I morgen" …): a capsule, tinted while it is the chosen day.
+C.AbstractButton {
+    id: knap
+    property bool valgt: false
+    property color farve: Theme.accent
+
+    focusPolicy: Qt.StrongFocus // qmllint disable type
+    leftPadding: 10
+    rightPadding: 10
+    topPadding: 5
+    bottomPadding: 5
+    Accessible.role: Accessible.RadioButton
+    Accessible.name: text
+    Accessible.checkable: true
+    Accessible.checked: valgt
+
+    contentItem: StyledText {
+        text: knap.text
+        size: 11
+        weight: "medium"
+        color: knap.valgt ? knap.farve : Theme.primaryText
+        Behavior on color { ColorAnimation { duration: Motion.duration(0.2) } }
+    }
+    background: Capsule {
+        color: knap.valgt ? Theme.withOpacity(knap.farve, 0.18) : Theme.controlBackground
+        border.width: 1
+        border.color: knap.valgt ? Theme.withOpacity(knap.farve, 0.5)
+                                 : Theme.withOpacity(Theme.primaryText, 0.1)
+        Behavior on color { ColorAnimation { duration: Motion.duration(0.2) } }
+    }
+
+    FocusRing { target: knap; visible: knap.visualFocus }
+}

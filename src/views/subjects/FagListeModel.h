@@ -1,0 +1,69 @@
+#pragma once
+
+#include "model/Records.h"
+
+#include <QAbstractListModel>
+#include <QtQml/qqml.h>
+
+#include <optional>
+
+namespace tavlen {
+
+class LektieStore;
+
+// The subject settings: one row per subject in the store's order with its number of open
+// homework items, and the subject the pupil asked to delete while the confirmation shows.
+class FagListeModel : public QAbstractListModel {
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(int antal READ antal NOTIFY antalChanged)
+    Q_PROPERTY(bool visAdvarselsDialog READ visAdvarselsDialog NOTIFY sletningChanged)
+    Q_PROPERTY(QString sletKnapTekst READ sletKnapTekst NOTIFY sletningChanged)
+public:
+    enum Role { IdRole = Qt::UserRole + 1, NavnRole, IkonNavnRole, FarveHexRole, AabneLektierRole };
+    Q_ENUM(Role)
+
+    explicit FagListeModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    // At once, where a view over the rows counts them only when it next lays out.
+    int antal() const { return int(m_raekker.size()); }
+    bool visAdvarselsDialog() const { return m_fagTilSletning.has_value(); }
+    QString sletKnapTekst() const;
+
+    // The trash button of a row: holds the subject and shows the confirmation.
+    Q_INVOKABLE void bedOmSletning(const QString& fagId);
+    // Deletes the held subject with all its homework.
+    Q_INVOKABLE void bekraeftSletning();
+    Q_INVOKABLE void afslutSletning();
+
+Q_SIGNALS:
+    void antalChanged();
+    void sletningChanged();
+
+private:
+    struct Raekke {
+        Fag fag;
+        int aabneLektier = 0;
+    };
+
+    void syncFag();
+    void syncAntal();
+    void opdater(int row, const Raekke& ny);
+
+    LektieStore* m_store;
+    QList<Raekke> m_raekker;
+    std::optional<Fag> m_fagTilSletning;
+};
+
+// Qt 6.4 describes no QAbstractItemModel to qmllint, so list models would stay unresolved.
+struct QAbstractItemModelForeign {
+    Q_GADGET
+    QML_FOREIGN(QAbstractItemModel)
+    QML_ANONYMOUS
+};
+
+} // namespace tavlen

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "PaletteModel.h"
+
+#include <QObject>
+#include <QtQml/qqmlregistration.h>
+
+namespace tavlen {
+
+class LektieStore;
+
+// The new-subject form: a name, an icon and a colour from the palettes; a fresh one for
+// every opening of the form.
+class NytFagModel : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QString navn READ navn WRITE setNavn NOTIFY navnChanged)
+    Q_PROPERTY(QString valgtIkon READ valgtIkon WRITE setValgtIkon NOTIFY valgtIkonChanged)
+    Q_PROPERTY(QString valgtFarve READ valgtFarve WRITE setValgtFarve NOTIFY valgtFarveChanged)
+    Q_PROPERTY(bool visFejl READ visFejl NOTIFY visFejlChanged)
+    Q_PROPERTY(bool navnFejlVises READ navnFejlVises NOTIFY navnFejlVisesChanged)
+    Q_PROPERTY(tavlen::PaletteModel* ikoner READ ikoner CONSTANT)
+    Q_PROPERTY(tavlen::PaletteModel* farver READ farver CONSTANT)
+public:
+    explicit NytFagModel(QObject* parent = nullptr);
+
+    QString navn() const { return m_navn; }
+    void setNavn(const QString& navn);
+    QString valgtIkon() const { return m_ikoner.valgt(); }
+    void setValgtIkon(const QString& ikon) { m_ikoner.setValgt(ikon); }
+    QString valgtFarve() const { return m_farver.valgt(); }
+    void setValgtFarve(const QString& farve) { m_farver.setValgt(farve); }
+    bool visFejl() const { return m_visFejl; }
+    bool navnFejlVises() const;
+    // The icon cells are drawn in the chosen colour; the colour cells each in their own.
+    PaletteModel* ikoner() { return &m_ikoner; }
+    PaletteModel* farver() { return &m_farver; }
+
+    // Adds the subject to the store; false (and the name error shown) when the name is empty.
+    Q_INVOKABLE bool opret();
+
+Q_SIGNALS:
+    void navnChanged();
+    void valgtIkonChanged();
+    void valgtFarveChanged();
+    void visFejlChanged();
+    void navnFejlVisesChanged();
+
+private:
+    LektieStore* m_store;
+    PaletteModel m_ikoner;
+    PaletteModel m_farver;
+    QString m_navn;
+    bool m_visFejl = false;
+};
+
+} // namespace tavlen

@@ -1,0 +1,139 @@
+#include "ScreenFixture.h"
+#include "views/homework/KalenderModel.h"
+#include "views/homework/NyLektieModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace tavlen;
+
+namespace {
+const QTimeZone cph("Europe/Copenhagen");
+
+QDateTime local(int y, int mo, int d, int h = 0, int mi = 0) {
+    return QDateTime(QDate(y, mo, d), QTime(h, mi), cph);
+}
+} // namespace
+
+class TestNyLektieModel : public QObject {
+    Q_OBJECT
+    test::ScreenFixture m_fixture;
+
+private Q_SLOTS:
+    void init() { m_fixture.reset(); }
+
+    // The form opens on the preset subject, else the first, with the deadline 24 hours on.
+    void opensWithItsInitialValues() {
+        const QString dansk = m_fixture.addFag("Dansk", "book.fill", "E8704A");
+        const QString mat = m_fixture.addFag("Matematik", "function", "3B82F6");
+        NyLektieModel first;
+        first.componentComplete();
+        QCOMPARE(first.valgtFagId(), QUuid(dansk));
+        QCOMPARE(first.fagFarve(), QStringLiteral("E8704A"));
+        QCOMPARE(first.deadline(), local(2026, 12, 7, 10));
+        QCOMPARE(first.hurtigValg().at(0).toMap().value("valgt"), QVariant(true));
+        QCOMPARE(first.hurtigValg().at(1).toMap().value("valgt"), QVariant(false));
+
+        NyLektieModel preset;
+        preset.setStandardFagId(mat);
+        preset.componentComplete();
+        QCOMPARE(preset.valgtFagId(), QUuid(mat));
+
+        m_fixture.sletFag(mat); // the preset subject gone: no colour of its own, no save
+        QCOMPARE(preset.fagFarve(), QStringLiteral("3B82F6"));
+        preset.setTitel("Brøker");
+        QCOMPARE(preset.gem(), false);
+        QCOMPARE(m_fixture.lektier().size(), 0);
+    }
+
+    void savesWhatWasTypedAndRefusesAnEmptyTitle() {
+        const QString dansk = m_fixture.addFag("Dansk");
+        m_fixture.addLektie(dansk, "Før", 60);
+        NyLektieModel form;
+        form.componentComplete();
+        QSignalSpy fejl(&form, &NyLektieModel::titelFejlChanged);
+        QCOMPARE(form.gem(), false);
+        QCOMPARE(form.visTitelFejl(), true);
+        QCOMPARE(m_fixture.lektier().size(), 1);
+        form.setTitel(" ");
+        QCOMPARE(form.visTitelFejl(), false);
+        QCOMPARE(fejl.count(), 2);
+
+        auto* links = qobject_cast<LinkFelterModel*>(form.links());
+        QAbstractItemModelTester tester(links);
+        links->saet(0, "  dr.dk\t");
+        links->tilfoej();
+        links->tilfoej();
+        links->saet(2, "https://x.dk/a b");
+        links->fjern(1);
+        form.setProperty("beskrivelse", " Side 4 ");
+        form.vaelgHurtigValg(2);
+        QCOMPARE(form.gem(), true);
+
+        const QVariantMap saved = m_fixture.lektier().at(1).toMap();
+        QCOMPARE(saved.value("titel"), QVariant(" "));
+        QCOMPARE(saved.value("beskrivelse"), QVariant(" Side 4 "));
+        QCOMPARE(saved.value("links"), QVariant(QStringList{"dr.dk", "https://x.dk/a b"}));
+        QCOMPARE(saved.value("deadline"), QVariant("2026-12-13T09:00:00Z"));
+        QCOMPARE(saved.value("oprettetDato"), QVariant(m_fixture.now()));
+        QCOMPARE(saved.value("erFaerdig"), QVariant(false));
+    }
+
+    void linkFieldsKeepOneAndTheSubjectTilesFollowTheStore() {
+        NyLektieModel form;
+        form.componentComplete();
+        QCOMPARE(form.harFag(), false);
+        auto* links = qobject_cast<LinkFelterModel*>(form.links());
+        links->fjern(0);
+        QCOMPARE(links->count(), 1);
+
+        QAbstractItemModelTester tester(form.fag());
+        const QString dansk = m_fixture.addFag("Dansk");
+        const QString tysk = m_fixture.addFag("Tysk");
+        QCOMPARE(form.harFag(), true);
+        QCOMPARE(form.fag()->rowCount(), 2);
+        form.vaelgFag(QUuid(tysk));
+        QCOMPARE(form.fag()->index(1, 0).data(FagValgModel::ErValgtRole), QVariant(true));
+        m_fixture.sletFag(dansk);
+        QCOMPARE(form.fag()->rowCount(), 1);
+        QCOMPARE(form.fag()->index(0, 0).data(FagValgModel::NavnRole), QVariant("Tysk"));
+    }
+
+    // The picker follows the bound date, pages by month and chooses 00:00 of a day.
+    void calendarFollowsChoosesAndPages() {
+        KalenderModel kalender;
+        QAbstractItemModelTester tester(&kalender);
+        QCOMPARE(kalender.titel(), QStringLiteral("December 2026"));
+        QSignalSpy valgt(&kalender, &KalenderModel::datoValgt);
+
+        kalender.setValgtDato(local(2027, 2, 14, 15, 30)); // from outside: its month is shown
+        QCOMPARE(kalender.titel(), QStringLiteral("Februar 2027"));
+        QCOMPARE(kalender.rowCount(), 29);
+        kalender.vaelg(28); // 1 March, greyed out: nothing
+        QCOMPARE(valgt.count(), 0);
+        kalender.vaelg(0); // 1 February
+        QCOMPARE(valgt.count(), 1);
+        QCOMPARE(kalender.valgtDato(), local(2027, 2, 1));
+        QCOMPARE(kalender.index(0).data(KalenderModel::ErValgtRole), QVariant(true));
+
+        kalender.flyt(-1); // no move across the month's edge
+        QCOMPARE(kalender.valgtDato(), local(2027, 2, 1));
+        kalender.flyt(7);
+        QCOMPARE(kalender.valgtDato(), local(2027, 2, 8));
+        kalender.skiftMaaned(-2);
+        QCOMPARE(kalender.titel(), QStringLiteral("December 2026"));
+        kalender.skiftMaaned(1);
+        kalender.skiftMaaned(1);
+        QCOMPARE(kalender.titel(), QStringLiteral("Februar 2027"));
+
+        kalender.setValgtDato(local(2026, 3, 29, 12)); // the spring-forward day
+        QCOMPARE(kalender.index(34).data(KalenderModel::DagRole), QVariant(29)); // six days lead
+        kalender.vaelg(34);
+        QCOMPARE(kalender.valgtDato(), local(2026, 3, 29));
+        QCOMPARE(kalender.index(34).data(KalenderModel::ErIDagRole), QVariant(false));
+    }
+};
+
+QTEST_MAIN(TestNyLektieModel)
+#include "tst_nylektiemodel.moc"

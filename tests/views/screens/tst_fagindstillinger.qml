@@ -1,0 +1,190 @@
+import QtQuick
+import QtQuick.Window
+import QtTest
+import Tavlen.Views
+import Tavlen.Test
+
+Item {
+    id: root
+    width: 360
+    height: 460
+
+    FagIndstillingerView { id: panel; anchors.fill: parent }
+
+    SignalSpy { id: lukket; target: panel; signalName: "close" }
+
+    TestCase {
+        name: "FagIndstillinger"
+        when: windowShown
+
+        readonly property var popover: findChild(panel, "nytFagPopover")
+        readonly property var dialog: findChild(panel, "sletDialog")
+
+        function init() {
+            Fixture.reset()
+            // Keys go to the focused window, which a closed pop-over may still hold.
+            const vindue = root.Window.window
+            if (!vindue.contentItem.activeFocus) {
+                vindue.requestActivate()
+                tryCompare(vindue.contentItem, "activeFocus", true)
+            }
+            lukket.clear()
+        }
+
+        function cleanup() {
+            panel.visNytFag = false
+            tryCompare(popover, "visible", false)
+        }
+
+        // A row as drawn, once the list has caught up with the store.
+        function raekke(i) {
+            const liste = findChild(panel, "fagListe")
+            liste.forceLayout()
+            return liste.itemAtIndex(i)
+        }
+
+        function i(navn) {
+            return findChild(popover.contentItem, navn)
+        }
+
+        function aabnFormular() {
+            mouseClick(findChild(panel, "nytFagKnap"))
+            tryCompare(popover, "active", true)
+            tryVerify(() => popover.contentRoot !== null)
+            tryCompare(i("navnFelt"), "activeFocus", true)
+        }
+
+        function test_emptyState() {
+            compare(findChild(panel, "tomTekst").text,
+                    "Tilføj dine fag ved at trykke på 'Nyt fag' ovenfor.")
+            verify(findChild(panel, "tomTilstand").visible)
+            compare(Fixture.unnamedControls(panel), [])
+        }
+
+        function test_badgeCountsOpenHomeworkOnly() {
+            const dansk = Fixture.addFag("Dansk")
+            const tysk = Fixture.addFag("Tysk")
+            Fixture.addLektie(dansk, "Læs", 60)
+            Fixture.addLektie(dansk, "Skriv", 120)
+            Fixture.addLektie(dansk, "Færdig", 30, "", [], true)
+            Fixture.addLektie(tysk, "Gloser", 30, "", [], true)
+            compare(findChild(raekke(0), "antalTekst").text, "2")
+            verify(!findChild(raekke(1), "antal").visible)
+            verify(!findChild(panel, "tomTilstand").visible)
+            compare(Fixture.unnamedControls(panel), [])
+        }
+
+        function test_tabReachesEveryRowsTrashButton() {
+            Fixture.addFag("Dansk")
+            Fixture.addFag("Tysk")
+            const sletKnapper = [findChild(raekke(0), "slet"), findChild(raekke(1), "slet")]
+            findChild(panel, "lukKnap").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Tab)
+            compare(panel.Window.activeFocusItem, sletKnapper[0])
+            keyClick(Qt.Key_Tab)
+            compare(panel.Window.activeFocusItem, sletKnapper[1])
+        }
+
+        function test_formOpensWithTheDefaults() {
+            aabnFormular()
+            verify(i("ikon-book.fill").checked)
+            verify(i("farve-3B82F6").checked)
+            verify(!i("ikon-globe").checked)
+            compare(i("navnFelt").text, "")
+            compare(i("forhaandsvisningNavn").text, "Fagnavn")
+            compare(Fixture.unnamedControls(popover.contentItem), [])
+        }
+
+        function test_anEmptyNameIsMarkedUntilSomethingIsTyped() {
+            aabnFormular()
+            keyClick(Qt.Key_Return)
+            verify(i("navnFejl").visible)
+            verify(i("navnFelt").invalid)
+            compare(Fixture.fag().length, 0)
+            verify(popover.visible)
+            keyClick(Qt.Key_M)
+            verify(!i("navnFejl").visible)
+            verify(!i("navnFelt").invalid)
+            keyClick(Qt.Key_Backspace)
+            verify(i("navnFejl").visible)
+            verify(i("navnFelt").invalid)
+        }
+
+        function test_spacesMakeANameAndTheChoicesAreKept() {
+            aabnFormular()
+            for (let n = 0; n < 3; ++n)
+                keyClick(Qt.Key_Space)
+            mouseClick(i("ikon-music.note"))
+            i("farve-EC4899").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Space)
+            verify(!i("ikon-book.fill").checked)
+            mouseClick(i("opretKnap"))
+            tryCompare(popover, "visible", false)
+            compare(panel.visNytFag, false)
+            compare(Fixture.fag().length, 1)
+            compare(Fixture.fag()[0].navn, "   ")
+            compare(Fixture.fag()[0].ikonNavn, "music.note")
+            compare(Fixture.fag()[0].farveHex, "EC4899")
+        }
+
+        function test_arrowsMoveBetweenIconsAndSpacePicks() {
+            aabnFormular()
+            keyClick(Qt.Key_Tab)
+            compare(popover.activeFocusItem, i("ikon-book.fill"))
+            keyClick(Qt.Key_Right)
+            keyClick(Qt.Key_Down)
+            compare(popover.activeFocusItem, i("ikon-figure.run"))
+            keyClick(Qt.Key_Space)
+            verify(i("ikon-figure.run").checked)
+            verify(!i("ikon-book.fill").checked)
+        }
+
+        function test_escapeClosesOnceAndTheFormStartsAfresh() {
+            aabnFormular()
+            keyClick(Qt.Key_X)
+            mouseClick(i("ikon-globe"))
+            keyClick(Qt.Key_Escape)
+            tryCompare(popover, "visible", false)
+            compare(panel.visNytFag, false)
+            compare(lukket.count, 0)
+            compare(Fixture.fag().length, 0)
+            aabnFormular()
+            compare(i("navnFelt").text, "")
+            verify(i("ikon-book.fill").checked)
+        }
+
+        function test_deletion_data() {
+            return [{ tag: "confirmed", knap: "destructiveButton", fag: ["Tysk"], lektier: 1 },
+                    { tag: "cancelled", knap: "cancelButton", fag: ["Dansk", "Tysk"], lektier: 3 }]
+        }
+        function test_deletion(data) {
+            const dansk = Fixture.addFag("Dansk")
+            Fixture.addLektie(dansk, "Læs", 60)
+            Fixture.addLektie(dansk, "Færdig", 60, "", [], true)
+            Fixture.addLektie(Fixture.addFag("Tysk"), "Gloser", 60)
+            mouseClick(findChild(raekke(0), "slet"))
+            tryCompare(dialog, "visible", true)
+            compare(dialog.title, "Slet fag")
+            compare(findChild(dialog.contentItem, "destructiveButton").text,
+                    "Slet \"Dansk\" og alle lektier")
+            mouseClick(findChild(dialog.contentItem, data.knap))
+            tryCompare(dialog, "visible", false)
+            compare(Fixture.fag().map(f => f.navn), data.fag)
+            compare(Fixture.lektier().length, data.lektier)
+            tryCompare(findChild(panel, "fagListe"), "count", data.fag.length)
+        }
+
+        function test_deletingTheLastSubjectShowsTheEmptyState() {
+            Fixture.addFag("Dansk")
+            mouseClick(findChild(raekke(0), "slet"))
+            tryCompare(dialog, "visible", true)
+            mouseClick(findChild(dialog.contentItem, "destructiveButton"))
+            tryCompare(findChild(panel, "tomTilstand"), "visible", true)
+        }
+
+        function test_closeButtonAsksThePresenter() {
+            mouseClick(findChild(panel, "lukKnap"))
+            compare(lukket.count, 1)
+        }
+    }
+}

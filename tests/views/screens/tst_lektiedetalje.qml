@@ -1,0 +1,183 @@
+import QtQuick
+import QtTest
+import Tavlen.Toolkit
+import Tavlen.Views
+import Tavlen.Test
+
+// The homework detail over the fixture's store; the clock stands at Sunday 6 December 2026
+// 10:00, so 4 days on is 10 December.
+Item {
+    id: top
+    width: 400
+    height: 480
+
+    Component {
+        id: skaerm
+        LektieDetaljeView {}
+    }
+
+    SignalSpy { id: lukket; signalName: "close" }
+
+    TestCase {
+        name: "LektieDetalje"
+        when: windowShown
+
+        readonly property int dag: 24 * 60
+        property var view: null
+        property string fag: ""
+
+        function init() {
+            Fixture.reset()
+            fag = Fixture.addFag("Historie", "building.columns.fill", "8B6FBE")
+        }
+
+        function vis(id) {
+            view = createTemporaryObject(skaerm, top, id === undefined ? {} : { lektieId: id })
+            lukket.target = view
+            lukket.clear()
+            return view
+        }
+
+        function del(name) {
+            const item = findChild(view, name)
+            verify(item, name)
+            return item
+        }
+
+        function test_showsTheItem() {
+            vis(Fixture.addLektie(fag, "Reformationen", 4 * dag, "  Husk kilder",
+                                  [" skole.dk ", "", "skole.dk"]))
+            compare(del("titel").text, "Reformationen")
+            compare(del("fagNavn").text, "Historie")
+            compare(del("fagNavn").visible, true)
+            compare(del("fagNavn").truncated, false)
+            compare(del("fagStribe").visible, true)
+            compare(del("deadline").text, "10. dec. 2026")
+            compare(del("forfaldt").visible, false)
+            compare(del("beskrivelse").text, "  Husk kilder")
+            compare(findChild(del("link0"), "linkTekst").text, "skole.dk")
+            compare(findChild(del("link1"), "linkTekst").text, "skole.dk")
+            compare(findChild(view, "link2"), null)
+            compare(del("tomNote").visible, false)
+            compare(del("faerdigKnap").text, "Markér som færdig")
+            compare(del("mangler").visible, false)
+        }
+
+        function test_deadlineText_data() {
+            return [
+                { tag: "today", minutter: 60, tekst: "I dag" },
+                { tag: "tomorrow", minutter: dag, tekst: "I morgen" },
+                { tag: "later", minutter: 3 * dag, tekst: "9. dec. 2026" },
+            ]
+        }
+        function test_deadlineText(data) {
+            vis(Fixture.addLektie(fag, "Læs", data.minutter))
+            compare(del("deadline").text, data.tekst)
+        }
+
+        function test_doneAndPastIsStillOverdue() {
+            vis(Fixture.addLektie(fag, "Salme", -2 * dag, "", [], true))
+            compare(del("deadline").text, "4. dec. 2026")
+            verify(Qt.colorEqual(del("deadline").color, Theme.red))
+            compare(del("forfaldt").visible, true)
+            compare(del("forfaldt").text, "FORFALDT")
+            compare(del("faerdigKnap").text, "Markér som ikke færdig")
+        }
+
+        function test_subjectGone() {
+            vis(Fixture.addLektie("{6a1f0c3e-0000-4000-8000-000000000001}", "Læs", dag))
+            compare(del("fagNavn").visible, false)
+            compare(del("fagStribe").visible, false)
+            compare(del("adskiller").visible, true)
+            compare(del("deadline").text, "I morgen")
+        }
+
+        function test_blankDescriptionAndLinksShowTheEmptyNote() {
+            vis(Fixture.addLektie(fag, "Læs", dag, "   ", [" ", "\n"]))
+            compare(del("tomNote").visible, true)
+            compare(del("beskrivelseSektion").visible, false)
+            compare(del("linksSektion").visible, false)
+        }
+
+        // Only web addresses reach the browser; any other scheme is searched for instead.
+        function test_clickOpensTheAddress_data() {
+            return [
+                { tag: "bare host", link: "  skole.dk  ", url: "https://skole.dk" },
+                { tag: "httpfoo", link: "httpfoo:x",
+                  url: "https://www.google.com/search?q=httpfoo:x" },
+                { tag: "javascript", link: "javascript:alert(1)",
+                  url: "https://www.google.com/search?q=javascript:alert(1)" },
+            ]
+        }
+        function test_clickOpensTheAddress(data) {
+            vis(Fixture.addLektie(fag, "Læs", dag, "", ["", data.link]))
+            mouseClick(del("link0"))
+            compare(Fixture.openedUrls, [data.url])
+        }
+
+        function test_keysOpenALink() {
+            vis(Fixture.addLektie(fag, "Læs", dag, "", ["a.dk"]))
+            del("link0").forceActiveFocus()
+            keyClick(Qt.Key_Return)
+            keyClick(Qt.Key_Space)
+            compare(Fixture.openedUrls, ["https://a.dk", "https://a.dk"])
+        }
+
+        function test_tabFollowsTheReadingOrder() {
+            vis(Fixture.addLektie(fag, "Læs", dag, "", ["a.dk", "b.dk"]))
+            del("lukIkon").forceActiveFocus()
+            const order = ["link0", "link1", "faerdigKnap", "lukKnap"]
+            for (const name of order) {
+                keyClick(Qt.Key_Tab)
+                compare(del(name).activeFocus, true, name)
+            }
+        }
+
+        function test_toggleKeepsTheViewOpen() {
+            vis(Fixture.addLektie(fag, "Læs", dag))
+            mouseClick(del("faerdigKnap"))
+            tryCompare(del("faerdigKnap"), "text", "Markér som ikke færdig")
+            compare(Fixture.lektier()[0].erFaerdig, true)
+            compare(del("mangler").visible, false)
+            compare(lukket.count, 0)
+        }
+
+        function test_escapeClosesOnce() {
+            vis(Fixture.addLektie(fag, "Læs", dag))
+            keyClick(Qt.Key_Escape)
+            compare(lukket.count, 1)
+        }
+
+        function test_closeButtons_data() {
+            return [{ tag: "header", knap: "lukIkon" }, { tag: "bottom", knap: "lukKnap" }]
+        }
+        function test_closeButtons(data) {
+            vis(Fixture.addLektie(fag, "Læs", dag))
+            mouseClick(del(data.knap))
+            compare(lukket.count, 1)
+        }
+
+        function test_deletedElsewhere() {
+            const id = Fixture.addLektie(fag, "Læs", dag, "Noter", ["a.dk"])
+            vis(id)
+            Fixture.sletLektie(id)
+            tryCompare(del("manglerTekst"), "visible", true)
+            compare(del("manglerTekst").text, "Lektien findes ikke længere")
+            compare(del("lektie").visible, false)
+            mouseClick(del("manglerLuk"))
+            compare(lukket.count, 1)
+        }
+
+        function test_withoutIdTheItemIsMissing() {
+            vis()
+            compare(del("manglerTekst").visible, true)
+        }
+
+        function test_everyControlHasAName() {
+            vis(Fixture.addLektie(fag, "Læs", dag, "Noter", ["a.dk", "b c"]))
+            compare(Fixture.unnamedControls(view), [])
+            vis()
+            compare(Fixture.unnamedControls(view), [])
+        }
+    }
+}

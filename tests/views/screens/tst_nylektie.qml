@@ -1,0 +1,146 @@
+import QtQuick
+import QtTest
+import Tavlen.Toolkit
+import Tavlen.Views
+import Tavlen.Test
+
+// The new-homework form and its calendar, driven by clicks and keys over a real store.
+Item {
+    id: root
+    width: 460
+    height: 680
+
+    property int lukket: 0
+    Loader {
+        id: loader
+        anchors.fill: parent
+        active: false
+        sourceComponent: NyLektieView { onClose: root.lukket++ }
+    }
+
+    TestCase {
+        name: "NyLektieView"
+        when: windowShown
+
+        property string dansk: ""
+
+        function aabn() {
+            loader.active = false
+            wait(1) // the last form's Return and Escape go with it
+            root.lukket = 0
+            loader.active = true
+            tryVerify(() => loader.item !== null)
+            waitForRendering(loader.item) // grids lay out their cells when drawn
+            return loader.item
+        }
+        function init() {
+            Fixture.reset()
+            dansk = Fixture.addFag("Dansk", "book.fill", "E8704A")
+            Fixture.addFag("Matematik", "function", "3B82F6")
+        }
+        function skriv(felt, tekst) {
+            felt.forceActiveFocus()
+            for (const tegn of tekst)
+                keyClick(tegn)
+        }
+        // Clicks only reach what the form's scroll area shows.
+        function klik(form, navn) {
+            const item = findChild(form, navn)
+            findChild(form, "indhold").ensureVisible(item)
+            waitForRendering(form)
+            mouseClick(item)
+        }
+
+        function test_titleErrorComesAndGoesAsTheTitleIsTypedAndEmptied() {
+            const form = aabn()
+            const fejl = findChild(form, "titelFejl")
+            compare(fejl.visible, false)
+            keyClick(Qt.Key_Return)
+            compare(fejl.visible, true)
+            compare(fejl.text, "Titel er påkrævet")
+            compare(Fixture.lektier().length, 0)
+            compare(root.lukket, 0)
+            skriv(findChild(form, "titel"), "L")
+            compare(fejl.visible, false)
+            keyClick(Qt.Key_Backspace)
+            compare(fejl.visible, true)
+        }
+
+        function test_returnSavesAndCloses() {
+            const form = aabn()
+            compare(findChild(form, "fag_Dansk").erValgt, true)
+            klik(form, "fag_Matematik")
+            skriv(findChild(form, "titel"), "Broeker")
+            keyClick(Qt.Key_Return)
+            compare(root.lukket, 1)
+            compare(Fixture.lektier().length, 1)
+            compare(Fixture.lektier()[0].titel, "Broeker")
+            compare(Fixture.lektier()[0].fagId, Fixture.fag()[1].id)
+            compare(Fixture.lektier()[0].deadline, "2026-12-07T09:00:00Z")
+        }
+
+        function test_escapeClosesOnceAndSavesNothing() {
+            const form = aabn()
+            skriv(findChild(form, "titel"), "Noget")
+            keyClick(Qt.Key_Escape)
+            compare(root.lukket, 1)
+            compare(Fixture.lektier().length, 0)
+        }
+
+        function test_oneLinkFieldHasNoRemoveButtonTwoHave() {
+            const form = aabn()
+            compare(findChild(form, "fjernLink0").visible, false)
+            klik(form, "tilfoejLink")
+            tryVerify(() => findChild(form, "fjernLink1") !== null)
+            compare(findChild(form, "fjernLink0").visible, true)
+            compare(findChild(form, "fjernLink1").visible, true)
+            klik(form, "fjernLink0")
+            tryVerify(() => findChild(form, "fjernLink1") === null)
+            compare(findChild(form, "fjernLink0").visible, false)
+        }
+
+        function test_quickPicksAndTheCalendar() {
+            const form = aabn()
+            const kalender = findChild(form, "kalender")
+            compare(findChild(form, "hurtigValg0").valgt, true)
+            klik(form, "hurtigValg2")
+            compare(findChild(form, "hurtigValg0").valgt, false)
+            compare(findChild(form, "hurtigValg2").valgt, true)
+            // A greyed-out day of the next month does nothing; a day of the month chooses
+            // its midnight. December 2026 starts on a Tuesday: one leading day.
+            klik(form, "dag34")
+            compare(findChild(form, "hurtigValg2").valgt, true)
+            klik(form, "dag6")
+            compare(findChild(form, "hurtigValg2").valgt, false)
+            skriv(findChild(form, "titel"), "X")
+            keyClick(Qt.Key_Return)
+            compare(Fixture.lektier()[0].deadline, "2026-12-05T23:00:00Z")
+        }
+
+        function test_calendarByKeys() {
+            const form = aabn()
+            const kalender = findChild(form, "kalender")
+            const titel = findChild(kalender, "titel")
+            findChild(kalender, "dage").forceActiveFocus()
+            keyClick(Qt.Key_Right)
+            keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_PageDown)
+            compare(titel.text, "Januar 2027")
+            skriv(findChild(form, "titel"), "X")
+            keyClick(Qt.Key_Return)
+            compare(Fixture.lektier()[0].deadline, "2026-12-14T23:00:00Z")
+        }
+
+        function test_noSubjects() {
+            Fixture.reset()
+            const form = aabn()
+            compare(findChild(form, "ingenFag").visible, true)
+            compare(findChild(form, "gem").enabled, false)
+        }
+
+        function test_everyControlHasANameForScreenReaders() {
+            const form = aabn()
+            compare(Fixture.unnamedControls(form), [])
+        }
+    }
+}
