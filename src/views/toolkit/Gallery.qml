@@ -5,7 +5,6 @@ import Tavlen.Toolkit
 // Every piece of the toolkit once, for looking at both appearances (tavlen_render Gallery).
 Rectangle {
     id: gallery
-    property var store: null
     color: Theme.windowBackground
     implicitWidth: 900
     implicitHeight: 920
@@ -157,6 +156,34 @@ Rectangle {
                 StyledButton { buttonStyle: "prominent"; text: "Deaktiveret"; enabled: false }
                 StyledButton { buttonStyle: "plain"; symbol: "xmark.circle.fill"; symbolSize: 20
                                foreground: Theme.secondaryText; tooltip: "Luk" }
+            }
+
+            Heading { text: "Felter, gitter og fold-ud" }
+            RowLayout {
+                spacing: 16
+                ColumnLayout {
+                    spacing: 6
+                    StyledTextField { Layout.preferredWidth: 220; caption: "Titel"
+                                      placeholder: "Fx. Læs side 45-60" }
+                    StyledTextField { Layout.preferredWidth: 220; caption: "Fagnavn"; invalid: true
+                                      placeholder: "Fx. Musik" }
+                }
+                TextEditor { Layout.preferredWidth: 220; Layout.preferredHeight: 70
+                             caption: "Beskrivelse"; text: "Svar på spørgsmål 1-4." }
+                EqualColumnsGrid {
+                    Layout.preferredWidth: 200
+                    Layout.preferredHeight: implicitHeight
+                    columns: 4
+                    columnSpacing: 8
+                    rowSpacing: 8
+                    Repeater {
+                        model: 6
+                        RoundedBox { required property int index
+                                     implicitHeight: 28; cornerRadius: 6
+                                     color: Theme.withOpacity(Theme.accent, 0.15 + index * 0.1) }
+                    }
+                }
+                DisclosureControl { id: fold; text: "Færdige (3)"; onToggled: expanded = !expanded }
             }
 
             Heading { text: "Bevægelse og måling" }
