@@ -33,7 +33,6 @@ private Q_SLOTS:
         // Less than 24 hours ahead, yet the day after tomorrow.
         QTest::newRow("after the short day") << aften << kl(30, 0, 0) << "30. mar. 2026";
         QTest::newRow("after the change, today") << kl(29, 3, 0) << kl(29, 1, 59) << "I dag";
-        QTest::newRow("next week") << aften << kl(31, 12, 0).addDays(4) << "4. apr. 2026";
         // At 00:30 in Copenhagen it is still yesterday in UTC.
         QTest::newRow("not the UTC date") << kl(29, 0, 30) << kl(29, 23, 30) << "I dag";
     }
@@ -58,7 +57,6 @@ private Q_SLOTS:
         QTest::newRow("a second ago") << -1 << false << true;
         QTest::newRow("a second ago, done") << -1 << true << true;
         QTest::newRow("now") << 0 << false << false;
-        QTest::newRow("in a second") << 1 << false << false;
     }
     void erForfaldt() {
         QFETCH(int, sekunder);

@@ -38,17 +38,13 @@ private Q_SLOTS:
                       int antal, int medDato = -1) {
             QTest::newRow(navn) << zone << aar << maaned << forste << antal << medDato;
         };
-        row("starts Monday", kCph, 2026, 6, QDate(2026, 6, 1), 35);
         row("starts Sunday, spring DST", kCph, 2026, 3, QDate(2026, 2, 23), 42);
         row("four full weeks, one alone", kCph, 2027, 2, QDate(2027, 2, 1), 29);
-        row("ends Sunday", kCph, 2027, 1, QDate(2026, 12, 28), 36);
         row("31 days from Saturday", kCph, 2026, 8, QDate(2026, 7, 27), 42);
         row("autumn DST", kCph, 2026, 10, QDate(2026, 9, 28), 35);
-        row("into next year", kCph, 2026, 12, QDate(2026, 11, 30), 35);
-        row("month 13", kCph, 2026, 13, QDate(2026, 12, 28), 36);
+        row("month 13, ends Sunday", kCph, 2026, 13, QDate(2026, 12, 28), 36);
         row("UTC midnight, not local", "UTC", 2026, 3, QDate(2026, 2, 23), 42);
         row("year 0", kCph, 0, 5, QDate(), 0, 0);
-        row("month 0 of year 1", kCph, 1, 0, QDate(), 0, 0);
         row("past int", kCph, INT_MAX, 13, QDate(), 0, 0);
         row("next January in year 0", kCph, -1, 12, QDate(-1, 11, 27), 36, 35);
         row("beyond QDateTime", kCph, 300000000, 1, QDate(), 42, 0);
@@ -93,8 +89,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("maaned");
         QTest::addColumn<int>("k");
         QTest::addColumn<QString>("forventet");
-        QTest::newRow("December +1") << 2026 << 12 << 1 << "2027-1";
-        QTest::newRow("January -1") << 2026 << 1 << -1 << "2025-12";
         QTest::newRow("+13") << 2026 << 5 << 13 << "2027-6";
         QTest::newRow("-25") << 2026 << 5 << -25 << "2024-4";
         QTest::newRow("month 0 rolls") << 2026 << 0 << 0 << "2025-12";
@@ -171,12 +165,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("delta");
         QTest::addColumn<QDate>("ny");
         QTest::newRow("+7 onto the last") << QDate(2026, 12, 24) << 12 << 7 << QDate(2026, 12, 31);
-        QTest::newRow("+1 past the last") << QDate(2026, 12, 31) << 12 << 1 << QDate();
         QTest::newRow("-1 before the first") << QDate(2026, 12, 1) << 12 << -1 << QDate();
         QTest::newRow("+7 past February") << QDate(2026, 2, 22) << 2 << 7 << QDate();
         QTest::newRow("huge delta") << QDate(2026, 12, 10) << 12 << INT_MAX << QDate();
         QTest::newRow("outside, forward") << QDate(2026, 11, 30) << 12 << 7 << QDate(2026, 12, 1);
-        QTest::newRow("outside, back") << QDate(2027, 1, 1) << 12 << -1 << QDate(2026, 12, 31);
         QTest::newRow("same month, other year")
             << QDate(2025, 12, 10) << 12 << 1 << QDate(2026, 12, 1);
         QTest::newRow("none chosen") << QDate() << 2 << -7 << QDate(2026, 2, 28);
