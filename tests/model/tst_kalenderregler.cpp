@@ -40,7 +40,6 @@ private Q_SLOTS:
         };
         row("starts Sunday, spring DST", kCph, 2026, 3, QDate(2026, 2, 23), 42);
         row("four full weeks, one alone", kCph, 2027, 2, QDate(2027, 2, 1), 29);
-        row("31 days from Saturday", kCph, 2026, 8, QDate(2026, 7, 27), 42);
         row("autumn DST", kCph, 2026, 10, QDate(2026, 9, 28), 35);
         row("month 13, ends Sunday", kCph, 2026, 13, QDate(2026, 12, 28), 36);
         row("UTC midnight, not local", "UTC", 2026, 3, QDate(2026, 2, 23), 42);
@@ -60,6 +59,11 @@ private Q_SLOTS:
         const QTimeZone tz(zone);
         const QList<DagCelleModel> celler = tavlen::kalender::dageCeller(aar, maaned, tz);
         QCOMPARE(celler.size(), antal);
+        // Ids are fresh on every computation, never null.
+        QSet<QUuid> ids{QUuid()};
+        for (const DagCelleModel& c : celler + tavlen::kalender::dageCeller(aar, maaned, tz))
+            ids << c.id;
+        QCOMPARE(ids.size(), 1 + 2 * antal);
         const auto dateret = std::count_if(celler.begin(), celler.end(),
                                            [](const DagCelleModel& c) { return c.dato; });
         QCOMPARE(dateret, medDato < 0 ? antal : medDato);
@@ -74,14 +78,6 @@ private Q_SLOTS:
             QCOMPARE(celler[i].erDenneMaaned, dag.month() == egen);
             QCOMPARE(celler[i].erWeekend, dag.dayOfWeek() >= 6);
         }
-    }
-
-    void freskeIds() {
-        QSet<QUuid> ids{QUuid()};
-        for (int gang = 0; gang < 2; ++gang)
-            for (const DagCelleModel& c : tavlen::kalender::dageCeller(2026, 8, QTimeZone(kCph)))
-                ids << c.id;
-        QCOMPARE(ids.size(), 1 + 2 * 42);
     }
 
     void skiftMaaned_data() {

@@ -9,10 +9,6 @@ using namespace tavlen;
 
 namespace {
 constexpr qint64 dag = 24 * 60;
-
-QString tekst(const QAbstractItemModel* model, int row) {
-    return model->index(row, 0).data(LektieLinksModel::TekstRole).toString();
-}
 } // namespace
 
 class TestLektieDetaljeModel : public QObject {
@@ -35,23 +31,13 @@ private Q_SLOTS:
         m_fag = m_fixture.addFag("Historie", "building.columns.fill", "8B6FBE");
     }
 
-    void showsTheItemAndItsSubject() {
-        const auto model = vis(m_fixture.addLektie(m_fag, "Reformationen", dag, "  Husk kilder",
-                                                   {" a.dk ", "", "b c"}));
-        QCOMPARE(model->findes(), true);
-        QCOMPARE(model->titel(), "Reformationen");
-        QCOMPARE(model->harFag(), true);
-        QCOMPARE(model->fagNavn(), "Historie");
+    // What the screen test reads off the detail is not read again here.
+    void showsWhatTheScreenDoesNotRead() {
+        const auto model = vis(m_fixture.addLektie(m_fag, "Læs", dag, "  Husk kilder"));
         QCOMPARE(model->fagIkon(), "building.columns.fill");
         QCOMPARE(model->fagFarve(), "8B6FBE");
-        QCOMPARE(model->beskrivelse(), "  Husk kilder");
         QCOMPARE(model->visBeskrivelse(), true);
-        QCOMPARE(model->visTomNote(), false);
-        QCOMPARE(model->deadlineTekst(), "I morgen");
-        QCOMPARE(model->erForfaldt(), false);
-        QCOMPARE(model->links()->rowCount(), 2);
-        QCOMPARE(tekst(model->links(), 0), "a.dk");
-        QCOMPARE(tekst(model->links(), 1), "b c");
+        QCOMPARE(model->deadlineTekst(), "I morgen"); // by the app's clock
     }
 
     // The settings may drop a subject without its homework; the item then stands alone.
@@ -60,14 +46,6 @@ private Q_SLOTS:
         m_fixture.store().setFag({});
         QCOMPARE(model->findes(), true);
         QCOMPARE(model->harFag(), false);
-        QCOMPARE(model->fagNavn(), QString());
-    }
-
-    void blankDescriptionAndLinksShowTheEmptyNote() {
-        const auto model = vis(m_fixture.addLektie(m_fag, "Læs", dag, " \n  ", {" ", "\t\n"}));
-        QCOMPARE(model->visBeskrivelse(), false);
-        QCOMPARE(model->links()->rowCount(), 0);
-        QCOMPARE(model->visTomNote(), true);
     }
 
     void deletedWhileShown() {
@@ -76,8 +54,6 @@ private Q_SLOTS:
         QSignalSpy changed(model.get(), &LektieDetaljeModel::changed);
         m_fixture.sletLektie(id);
         QCOMPARE(changed.size(), 1);
-        QCOMPARE(model->findes(), false);
-        QCOMPARE(model->titel(), QString());
         QCOMPARE(model->links()->rowCount(), 0);
         QCOMPARE(model->visTomNote(), false);
         model->toggleFaerdig();
@@ -96,16 +72,12 @@ private Q_SLOTS:
 
     // The rows are left alone by a tick or another change, so a focused row keeps its focus.
     void toggleFlipsTheStoreAndKeepsTheRows() {
-        const auto model = vis(m_fixture.addLektie(m_fag, "Salme", -2 * dag, {}, {"a.dk"}));
+        const auto model = vis(m_fixture.addLektie(m_fag, "Læs", dag, {}, {"a.dk"}));
         QSignalSpy reset(model->links(), &QAbstractItemModel::modelReset);
         model->toggleFaerdig();
-        QCOMPARE(m_fixture.lektier().at(0).toMap().value("erFaerdig"), QVariant(true));
-        QCOMPARE(model->erFaerdig(), true);
-        QCOMPARE(model->erForfaldt(), true); // done, yet past its deadline
-        QCOMPARE(model->findes(), true);
         m_fixture.addFag("Dansk");
         QCOMPARE(reset.size(), 0);
-        model->toggleFaerdig();
+        model->toggleFaerdig(); // the screen test sees the first toggle
         QCOMPARE(model->erFaerdig(), false);
     }
 

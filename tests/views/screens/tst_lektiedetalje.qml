@@ -46,7 +46,7 @@ Item {
 
         function test_showsTheItem() {
             vis(Fixture.addLektie(fag, "Reformationen", 4 * dag, "  Husk kilder",
-                                  [" skole.dk ", "", "skole.dk"]))
+                                  [" skole.dk "]))
             compare(del("titel").text, "Reformationen")
             compare(del("fagNavn").text, "Historie")
             compare(del("fagNavn").visible, true)
@@ -56,71 +56,45 @@ Item {
             compare(del("forfaldt").visible, false)
             compare(del("beskrivelse").text, "  Husk kilder")
             compare(findChild(del("link0"), "linkTekst").text, "skole.dk")
-            compare(findChild(del("link1"), "linkTekst").text, "skole.dk")
-            compare(findChild(view, "link2"), null)
+            compare(findChild(view, "link1"), null)
             compare(del("tomNote").visible, false)
             compare(del("faerdigKnap").text, "Markér som færdig")
             compare(del("mangler").visible, false)
         }
 
-        function test_deadlineText_data() {
-            return [
-                { tag: "today", minutter: 60, tekst: "I dag" },
-                { tag: "tomorrow", minutter: dag, tekst: "I morgen" },
-                { tag: "later", minutter: 3 * dag, tekst: "9. dec. 2026" },
-            ]
-        }
-        function test_deadlineText(data) {
-            vis(Fixture.addLektie(fag, "Læs", data.minutter))
-            compare(del("deadline").text, data.tekst)
-        }
-
-        function test_doneAndPastIsStillOverdue() {
-            vis(Fixture.addLektie(fag, "Salme", -2 * dag, "", [], true))
-            compare(del("deadline").text, "4. dec. 2026")
+        function test_pastIsOverdueAndToggleKeepsTheViewOpen() {
+            vis(Fixture.addLektie(fag, "Salme", -2 * dag))
             verify(Qt.colorEqual(del("deadline").color, Theme.red))
             compare(del("forfaldt").visible, true)
             compare(del("forfaldt").text, "FORFALDT")
-            compare(del("faerdigKnap").text, "Markér som ikke færdig")
+            mouseClick(del("faerdigKnap"))
+            tryCompare(del("faerdigKnap"), "text", "Markér som ikke færdig")
+            compare(Fixture.lektier()[0].erFaerdig, true)
+            compare(del("mangler").visible, false)
+            compare(lukket.count, 0)
         }
 
-        function test_subjectGone() {
-            vis(Fixture.addLektie("{6a1f0c3e-0000-4000-8000-000000000001}", "Læs", dag))
+        function test_withoutSubjectDescriptionAndLinks() {
+            vis(Fixture.addLektie("{6a1f0c3e-0000-4000-8000-000000000001}", "Læs", dag, "   ",
+                                  [" ", "\n"]))
             compare(del("fagNavn").visible, false)
             compare(del("fagStribe").visible, false)
             compare(del("adskiller").visible, true)
-            compare(del("deadline").text, "I morgen")
-        }
-
-        function test_blankDescriptionAndLinksShowTheEmptyNote() {
-            vis(Fixture.addLektie(fag, "Læs", dag, "   ", [" ", "\n"]))
             compare(del("tomNote").visible, true)
             compare(del("beskrivelseSektion").visible, false)
             compare(del("linksSektion").visible, false)
         }
 
-        // Only web addresses reach the browser; any other scheme is searched for instead.
-        function test_clickOpensTheAddress_data() {
-            return [
-                { tag: "bare host", link: "  skole.dk  ", url: "https://skole.dk" },
-                { tag: "httpfoo", link: "httpfoo:x",
-                  url: "https://www.google.com/search?q=httpfoo:x" },
-                { tag: "javascript", link: "javascript:alert(1)",
-                  url: "https://www.google.com/search?q=javascript:alert(1)" },
-            ]
-        }
-        function test_clickOpensTheAddress(data) {
-            vis(Fixture.addLektie(fag, "Læs", dag, "", ["", data.link]))
+        // The link rules decide the address; the row only has to hand it on.
+        function test_clickAndKeysOpenTheRowsAddress() {
+            vis(Fixture.addLektie(fag, "Læs", dag, "", ["", "javascript:alert(1)"]))
             mouseClick(del("link0"))
-            compare(Fixture.openedUrls, [data.url])
-        }
-
-        function test_keysOpenALink() {
-            vis(Fixture.addLektie(fag, "Læs", dag, "", ["a.dk"]))
+            compare(Fixture.openedUrls, ["https://www.google.com/search?q=javascript:alert(1)"])
             del("link0").forceActiveFocus()
             keyClick(Qt.Key_Return)
+            compare(Fixture.openedUrls.length, 2)
             keyClick(Qt.Key_Space)
-            compare(Fixture.openedUrls, ["https://a.dk", "https://a.dk"])
+            compare(Fixture.openedUrls.length, 3)
         }
 
         function test_tabFollowsTheReadingOrder() {
@@ -133,27 +107,16 @@ Item {
             }
         }
 
-        function test_toggleKeepsTheViewOpen() {
-            vis(Fixture.addLektie(fag, "Læs", dag))
-            mouseClick(del("faerdigKnap"))
-            tryCompare(del("faerdigKnap"), "text", "Markér som ikke færdig")
-            compare(Fixture.lektier()[0].erFaerdig, true)
-            compare(del("mangler").visible, false)
-            compare(lukket.count, 0)
+        function test_closesOnce_data() {
+            return [{ tag: "Escape" }, { tag: "header", knap: "lukIkon" },
+                    { tag: "bottom", knap: "lukKnap" }]
         }
-
-        function test_escapeClosesOnce() {
+        function test_closesOnce(data) {
             vis(Fixture.addLektie(fag, "Læs", dag))
-            keyClick(Qt.Key_Escape)
-            compare(lukket.count, 1)
-        }
-
-        function test_closeButtons_data() {
-            return [{ tag: "header", knap: "lukIkon" }, { tag: "bottom", knap: "lukKnap" }]
-        }
-        function test_closeButtons(data) {
-            vis(Fixture.addLektie(fag, "Læs", dag))
-            mouseClick(del(data.knap))
+            if (data.knap)
+                mouseClick(del(data.knap))
+            else
+                keyClick(Qt.Key_Escape)
             compare(lukket.count, 1)
         }
 
@@ -168,15 +131,11 @@ Item {
             compare(lukket.count, 1)
         }
 
-        function test_withoutIdTheItemIsMissing() {
-            vis()
-            compare(del("manglerTekst").visible, true)
-        }
-
-        function test_everyControlHasAName() {
+        function test_everyControlHasANameWithOrWithoutTheItem() {
             vis(Fixture.addLektie(fag, "Læs", dag, "Noter", ["a.dk", "b c"]))
             compare(Fixture.unnamedControls(view), [])
             vis()
+            compare(del("manglerTekst").visible, true)
             compare(Fixture.unnamedControls(view), [])
         }
     }
