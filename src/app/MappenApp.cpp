@@ -120,6 +120,9 @@ void MappenApp::createScenes() {
     // The tray icon first: it is what the pupil sees of a start. The main window
     // follows on the next turn of the event loop; the delegate's retries pick it up.
     m_menuBarExtra = std::make_unique<MenuBarExtra>(*m_engine);
+    // "Åbn Tavlen" in the panel: the main window comes, the panel goes.
+    QObject::connect(m_context.get(), &AppContext::mainWindowRequested, m_menuBarExtra.get(),
+                     &MenuBarExtra::hidePanel);
     StartupTrace::watchTrayIcon(&m_application);
     m_menuBarExtra->showIcon();
     QTimer::singleShot(0, &m_application, [this] { createMainWindow(); });

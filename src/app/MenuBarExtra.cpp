@@ -7,6 +7,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QScreen>
@@ -20,6 +21,8 @@ namespace {
 // hides the panel) and then arrives as a trigger; within this time the trigger
 // belongs to that hide and must not reopen the panel.
 constexpr int reopenGuardMs = 300;
+// How long the focus may be nowhere while it moves between the panel's own windows.
+constexpr int focusSettleMs = 120;
 
 QIcon trayIcon() {
     QIcon icon;
@@ -58,7 +61,7 @@ void MenuBarExtra::reshowIcon() {
 
 void MenuBarExtra::togglePanel() {
     if (m_panel && m_panel->isVisible()) {
-        m_panel->hide();
+        hidePanel();
         return;
     }
     if (m_sinceFocusLossHide.isValid() && !m_sinceFocusLossHide.hasExpired(reopenGuardMs))
@@ -72,14 +75,18 @@ void MenuBarExtra::createPanel() {
     m_panel->setTitle(QStringLiteral("Tavlen"));
     m_panel->setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     m_panel->setResizeMode(QQuickView::SizeRootObjectToView);
-    m_panel->setSource(QUrl(QStringLiteral("qrc:/Tavlen/Views/panel/MenuBarView.qml")));
-    if (QQuickItem* root = m_panel->rootObject()) {
-        connect(root, &QQuickItem::implicitHeightChanged, this, [this] {
-            if (m_panel->isVisible())
-                placePanel();
-        });
-    }
-    connect(m_panel.get(), &QWindow::activeChanged, this, &MenuBarExtra::onPanelActiveChanged);
+    m_panel->installEventFilter(this);
+    connect(m_panel.get(), &QWindow::activeChanged, this, &MenuBarExtra::onFocusMoved);
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MenuBarExtra::onFocusMoved);
+    connect(m_panel.get(), &QWindow::visibleChanged, this, [this](bool visible) {
+        // Its pop-overs, hover and scroll position go with the content, so the next
+        // opening starts afresh; later, since a hide may come from inside the content.
+        if (!visible)
+            QTimer::singleShot(0, this, [this] {
+                if (m_panel && !m_panel->isVisible())
+                    m_panel->setSource(QUrl());
+            });
+    });
     connect(m_panel.get(), &QQuickWindow::frameSwapped, this, [this] {
         if (m_traceNextFrame) {
             m_traceNextFrame = false;
@@ -88,15 +95,31 @@ void MenuBarExtra::createPanel() {
     });
 }
 
+void MenuBarExtra::loadContent() {
+    m_panel->setSource(QUrl(QStringLiteral("qrc:/Tavlen/Views/panel/MenuBarView.qml")));
+    if (QQuickItem* root = m_panel->rootObject()) {
+        connect(root, &QQuickItem::implicitHeightChanged, this, [this] {
+            if (m_panel->isVisible())
+                placePanel();
+        });
+    }
+}
+
 void MenuBarExtra::showPanel() {
     if (!m_panel)
         createPanel();
     m_panelWasActive = false;
     m_traceNextFrame = StartupTrace::enabled();
+    loadContent();
     placePanel();
     m_panel->show();
     m_panel->raise();
     m_panel->requestActivate();
+}
+
+void MenuBarExtra::hidePanel() {
+    if (m_panel && m_panel->isVisible())
+        m_panel->hide();
 }
 
 void MenuBarExtra::placePanel() {
@@ -110,24 +133,43 @@ void MenuBarExtra::placePanel() {
     m_panel->setGeometry(QRect(topLeft, size));
 }
 
-void MenuBarExtra::onPanelActiveChanged() {
-    if (m_panel->isActive()) {
+bool MenuBarExtra::belongsToPanel(const QWindow* window) const {
+    for (const QWindow* w = window; w; w = w->transientParent()) {
+        if (w == m_panel.get())
+            return true;
+    }
+    return false;
+}
+
+// The panel stays while the focus is in it or in one of its pop-overs and dialogs (windows
+// of their own), and goes when the focus leaves all of them.
+void MenuBarExtra::onFocusMoved() {
+    if (!m_panel || !m_panel->isVisible())
+        return;
+    if (belongsToPanel(QGuiApplication::focusWindow())) {
         m_panelWasActive = true;
         return;
     }
-    // Decided once the focus has settled: a pop-over of the panel is a window of
-    // its own and taking the focus to it must not close the panel.
-    QTimer::singleShot(0, this, [this] {
-        if (!m_panel || !m_panelWasActive || !m_panel->isVisible())
+    // Decided once the focus has settled: closing a pop-over hands the focus back to the
+    // panel, sometimes with a moment of no focus at all in between.
+    QTimer::singleShot(focusSettleMs, this, [this] {
+        if (!m_panel || !m_panelWasActive || !m_panel->isVisible() ||
+            belongsToPanel(QGuiApplication::focusWindow()))
             return;
-        for (QWindow* w = QGuiApplication::focusWindow(); w; w = w->transientParent()) {
-            if (w == m_panel.get())
-                return;
-        }
         m_panelWasActive = false;
         m_panel->hide();
         m_sinceFocusLossHide.start();
     });
+}
+
+// The second Escape: the first one belongs to an open pop-over, which is a window of its own.
+bool MenuBarExtra::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_panel.get() && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        hidePanel();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace tavlen

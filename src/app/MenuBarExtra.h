@@ -12,8 +12,9 @@ namespace tavlen {
 
 // The tray icon and its panel: a click on the icon toggles a frameless panel
 // showing MenuBarView, 360 wide and as high as its content, placed next to the
-// icon. The panel is made on the first click and then kept; it hides when it
-// loses focus after having had it.
+// icon (or the pointer, where the tray host tells no icon position). The window is
+// made on the first click and kept; its content is made afresh at every opening. It
+// hides when the focus leaves it and its pop-overs, and on Escape.
 class MenuBarExtra : public QObject {
     Q_OBJECT
 public:
@@ -25,14 +26,21 @@ public:
     void showIcon();
     void reshowIcon(); // in a tray that turned up after the icon was first shown
     void togglePanel();
+    void hidePanel();
     QQuickView* panel() const { return m_panel.get(); }
 
 private:
     void createPanel();
+    void loadContent();
     void showPanel();
     void placePanel();
-    void onPanelActiveChanged();
+    void onFocusMoved();
+    bool belongsToPanel(const QWindow* window) const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     QQmlEngine& m_engine;
     QSystemTrayIcon m_tray;
     std::unique_ptr<QQuickView> m_panel;
