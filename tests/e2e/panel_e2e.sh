@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# End to end: a pupil living in the tray, on a desktop with a window manager (openbox), a
+# tray host (trayer) and a private session bus. Opens the panel from the icon, adds
+# homework with the keyboard, ticks it off, closes the panel and its pop-over with a click
+# on the desktop, and quits with Ctrl+Q. The shared suite file is the judge.
+# Usage: panel_e2e.sh <tavlen executable> <artefacts folder>
+set -euo pipefail
+tavlen="$(realpath "${1:?tavlen executable}")"
+artefacts="${2:?artefacts folder}"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+
+x11_work="$(mktemp -d /tmp/tavlen-e2e.XXXXXX)"
+tavlen_pid=""
+cleanup() {
+    local rc=$?
+    set +e
+    [ -n "$tavlen_pid" ] && kill "$tavlen_pid" 2>/dev/null && wait "$tavlen_pid" 2>/dev/null
+    x11_session_stop
+    rm -rf "$x11_work"
+    exit $rc
+}
+source "$here/x11_session.sh"
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+check() { # check <description> <command...>
+    local what="$1"
+    shift
+    if "$@" >/dev/null; then pass "$what"; else fail "$what"; fi
+}
+mkdir -p "$artefacts"
+rm -f "$artefacts"/*.png
+shot() { import -window root "$artefacts/$1.png"; echo "screenshot: $artefacts/$1.png"; }
+
+home="$x11_work/home"
+suite="$home/.config/Tavlen/group.tavlen.json"
+mkdir -p "$home/.config/Tavlen" "$x11_work/runtime"
+chmod 700 "$x11_work/runtime"
+# Setup finished, two subjects: Dansk first.
+cat >"$suite" <<'JSON'
+{"harSetupFaerdig_v4":true,
+"fag_v4":[{"id":"0B3C5D2E-7F1A-4C9B-8E2D-1A2B3C4D5E6F","navn":"Dansk","ikonNavn":"book.fill","farveHex":"E8704A"},{"id":"1B3C5D2E-7F1A-4C9B-8E2D-1A2B3C4D5E6F","navn":"Matematik","ikonNavn":"function","farveHex":"3B82F6"}]}
+JSON
+
+x11_session_start 1280 800 tray
+openbox >"$x11_work/openbox.log" 2>&1 &
+x11_pids+=($!)
+sleep 0.5
+
+env -u QT_QPA_PLATFORM -u XDG_CONFIG_DIRS HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+    XDG_DATA_HOME="$home/.local/share" XDG_STATE_HOME="$home/.local/state" \
+    XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$x11_work/runtime" QT_QPA_PLATFORM=xcb \
+    "$tavlen" </dev/null >"$x11_work/tavlen.out" 2>"$x11_work/tavlen.err" &
+tavlen_pid=$!
+
+# Visible windows of Tavlen of a given width ("id" per line).
+windows_of_width() {
+    local id
+    for id in $(xdotool search --onlyvisible --classname tavlen 2>/dev/null); do
+        xdotool getwindowgeometry "$id" | grep -q "Geometry: $1x" && echo "$id"
+    done
+    return 0
+}
+panel_shown() { windows_of_width 360 | grep -q .; }
+panel_gone() { ! panel_shown; }
+form_shown() { windows_of_width 460 | grep -q .; }
+form_gone() { ! form_shown; }
+click_icon() {
+    local icon
+    icon="$(x11_tray_icon tavlen)" || return 1
+    xdotool mousemove --window "$icon" 5 5 click 1
+}
+homework() { # the stored homework as "titel|fagId|erFaerdig|deadline-oprettet" lines
+    python3 - "$suite" <<'PY'
+import json, sys
+for l in json.load(open(sys.argv[1])).get("lektier_v4", []):
+    print(f'{l["titel"]}|{l["fagId"]}|{l["erFaerdig"]}|{round(l["deadline"] - l["oprettetDato"])}')
+PY
+}
+
+check "tray icon embedded" x11_wait_for 20 x11_tray_icon tavlen
+sleep 0.5
+click_icon
+check "a click on the icon opens the panel" x11_wait_for 10 panel_shown
+shot 1-panel-empty
+
+# No homework yet: the focus is on "Tilføj lektie"; Ctrl+N opens the form as well.
+xdotool key ctrl+n
+check "Ctrl+N opens the new-homework form" x11_wait_for 10 form_shown
+sleep 0.5
+xdotool type --delay 20 "Læs side 4"
+shot 2-form-typed
+xdotool key Return
+check "Return saves and closes the form" x11_wait_for 10 form_gone
+check "the panel stays" panel_shown
+sleep 0.5
+shot 3-panel-one-row
+if [ "$(homework)" = "Læs side 4|0B3C5D2E-7F1A-4C9B-8E2D-1A2B3C4D5E6F|False|86400" ]; then
+    pass "the suite holds the item, first subject, deadline 24 h after its creation"
+else
+    fail "the suite holds: $(homework)"
+fi
+
+# Reopened, the panel starts afresh with the focus on the first row: Space ticks it off.
+click_icon
+check "a second click closes the panel" x11_wait_for 10 panel_gone
+sleep 0.5
+click_icon
+check "and a third opens it again" x11_wait_for 10 panel_shown
+sleep 0.5
+xdotool key space
+sleep 0.5
+if homework | grep -q "|True|"; then pass "Space on the first row ticks it off"; else fail "not done: $(homework)"; fi
+shot 4-panel-ticked
+
+# A click on the desktop takes the panel and its pop-over away.
+xdotool key ctrl+n
+check "the form opens again" x11_wait_for 10 form_shown
+xdotool mousemove 200 600 click 1
+check "a click on the desktop closes the pop-over" x11_wait_for 10 form_gone
+check "and the panel" x11_wait_for 10 panel_gone
+shot 5-desktop-click
+
+# Ctrl+Q in the panel quits cleanly: exit code 0, reminders kept, lock released.
+click_icon
+check "the panel opens once more" x11_wait_for 10 panel_shown
+sleep 0.5
+xdotool key ctrl+q
+rc=0
+timeout 10 tail --pid="$tavlen_pid" -f /dev/null || rc=$?
+if [ $rc -eq 0 ]; then
+    wait "$tavlen_pid" && pass "Ctrl+Q ends Tavlen with exit code 0" || fail "exit code $?"
+else
+    fail "Tavlen did not end after Ctrl+Q"
+fi
+tavlen_pid=""
+check "the pending reminders are kept" test -s "$home/.local/state/Tavlen/pending-notifications.json"
+check "the instance lock is released" test ! -e "$x11_work/runtime/tavlen/tavlen.lock"
+
+if [ $failures -eq 0 ]; then
+    echo "panel end to end: all checks passed"
+    exit 0
+fi
+echo "--- stderr"; cat "$x11_work/tavlen.err"
+echo "panel end to end: $failures check(s) failed"
+exit 1
