@@ -56,16 +56,17 @@ x11_session_stop() {
     x11_pids=()
 }
 
-# trayer's panel window id.
+# trayer's panel window id. (awk reads to the end: leaving early would end xwininfo with
+# SIGPIPE, which pipefail reports as a failure once the tree is large.)
 x11_tray_panel() {
-    xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/ { print $1; exit }' | grep .
+    xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/ && !n++ { print $1 }' | grep .
 }
 
 # The id of the tray icon window a program with this WM_CLASS instance put in trayer.
 x11_tray_icon() {
     local class="$1" panel
     panel="$(x11_tray_panel)" || return 1
-    xwininfo -tree -id "$panel" | awk -v c="(\"$class\"" 'index($0, c) { print $1; exit }' | grep .
+    xwininfo -tree -id "$panel" | awk -v c="(\"$class\"" 'index($0, c) && !n++ { print $1 }' | grep .
 }
 
 # "x y width height map_state" of a window.

@@ -7,7 +7,8 @@ render="${1:?tavlen_render}"
 out="${2:?artefacts folder}"
 mkdir -p "$out"
 failed=0
-for screen in CustomKalender NyLektieView LektieDetaljeView FagIndstillingerView NytFagView; do
+for screen in CustomKalender NyLektieView LektieDetaljeView FagIndstillingerView NytFagView \
+    MenuBarView; do
     for look in light dark; do
         for store in sample empty; do
             file="$out/$screen-$look-$store.png"

@@ -1,0 +1,251 @@
+#include "MenuBarModel.h"
+
+#include "model/DetaljeRegler.h"
+#include "model/LektieStore.h"
+#include "views/AppContext.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QTimer>
+
+#include <algorithm>
+#include <utility>
+
+namespace tavlen {
+
+using menubar::AktivMenuPraesentation;
+
+namespace {
+QString tekst(const QUuid& id) {
+    return id.toString(QUuid::WithoutBraces).toUpper();
+}
+} // namespace
+
+int MenuBarLektieListe::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_raekker.size());
+}
+
+QVariant MenuBarLektieListe::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const Raekke& r = m_raekker.at(index.row());
+    switch (role) {
+    case LektieIdRole:
+        return tekst(r.id);
+    case Qt::DisplayRole:
+    case TitelRole:
+        return r.titel;
+    case HarFagRole:
+        return r.fag.has_value();
+    case FagFarveRole:
+        return r.fag ? r.fag->farveHex : QString();
+    case FagIkonRole:
+        return r.fag ? r.fag->ikonNavn : QString();
+    case FagNavnRole:
+        return r.fag ? r.fag->navn : QString();
+    case DeadlineTekstRole:
+        return r.deadlineTekst;
+    case ErForfaldtRole:
+        return r.erForfaldt;
+    case HarDetaljerRole:
+        return r.harDetaljer;
+    case TilgaengeligtNavnRole:
+        return r.tilgaengeligtNavn;
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> MenuBarLektieListe::roleNames() const {
+    return {{LektieIdRole, "lektieId"},
+            {TitelRole, "titel"},
+            {HarFagRole, "harFag"},
+            {FagFarveRole, "fagFarve"},
+            {FagIkonRole, "fagIkon"},
+            {FagNavnRole, "fagNavn"},
+            {DeadlineTekstRole, "deadlineTekst"},
+            {ErForfaldtRole, "erForfaldt"},
+            {HarDetaljerRole, "harDetaljer"},
+            {TilgaengeligtNavnRole, "tilgaengeligtNavn"}};
+}
+
+void MenuBarLektieListe::saet(const QList<Raekke>& raekker) {
+    for (int row = int(m_raekker.size()) - 1; row >= 0; --row) {
+        const QUuid id = m_raekker.at(row).id;
+        if (std::none_of(raekker.cbegin(), raekker.cend(),
+                         [&](const Raekke& r) { return r.id == id; })) {
+            beginRemoveRows({}, row, row);
+            m_raekker.removeAt(row);
+            endRemoveRows();
+        }
+    }
+    for (int i = 0; i < raekker.size(); ++i) {
+        const Raekke& ny = raekker.at(i);
+        const auto fundet = std::find_if(m_raekker.cbegin() + i, m_raekker.cend(),
+                                         [&](const Raekke& r) { return r.id == ny.id; });
+        if (fundet == m_raekker.cend()) {
+            beginInsertRows({}, i, i);
+            m_raekker.insert(i, ny);
+            endInsertRows();
+            continue;
+        }
+        if (const int fra = int(fundet - m_raekker.cbegin()); fra != i) {
+            beginMoveRows({}, fra, fra, {}, i);
+            m_raekker.move(fra, i);
+            endMoveRows();
+        }
+        opdater(i, ny);
+    }
+    // Left over only when one id came twice.
+    if (m_raekker.size() > raekker.size()) {
+        beginRemoveRows({}, int(raekker.size()), int(m_raekker.size()) - 1);
+        m_raekker.resize(raekker.size());
+        endRemoveRows();
+    }
+}
+
+void MenuBarLektieListe::opdater(int row, const Raekke& ny) {
+    const Raekke& r = m_raekker.at(row);
+    QList<int> roller;
+    if (r.titel != ny.titel)
+        roller << TitelRole << Qt::DisplayRole;
+    if (r.fag.has_value() != ny.fag.has_value())
+        roller << HarFagRole;
+    const Fag ingen;
+    const Fag& foer = r.fag ? *r.fag : ingen;
+    const Fag& efter = ny.fag ? *ny.fag : ingen;
+    if (foer.farveHex != efter.farveHex)
+        roller << FagFarveRole;
+    if (foer.ikonNavn != efter.ikonNavn)
+        roller << FagIkonRole;
+    if (foer.navn != efter.navn)
+        roller << FagNavnRole;
+    if (r.deadlineTekst != ny.deadlineTekst)
+        roller << DeadlineTekstRole;
+    if (r.erForfaldt != ny.erForfaldt)
+        roller << ErForfaldtRole;
+    if (r.harDetaljer != ny.harDetaljer)
+        roller << HarDetaljerRole;
+    if (r.tilgaengeligtNavn != ny.tilgaengeligtNavn)
+        roller << TilgaengeligtNavnRole;
+    if (roller.isEmpty())
+        return;
+    m_raekker[row] = ny;
+    Q_EMIT dataChanged(index(row), index(row), roller);
+}
+
+MenuBarModel::MenuBarModel(QObject* parent)
+    : QObject(parent), m_store(AppContext::instance()->store()),
+      m_clock(AppContext::instance()->clock()), m_forfaldne(new MenuBarLektieListe(this)),
+      m_kommende(new MenuBarLektieListe(this)) {
+    connect(m_store, &LektieStore::lektierChanged, this, &MenuBarModel::opdater);
+    connect(m_store, &LektieStore::fagChanged, this, &MenuBarModel::opdater);
+    opdater();
+}
+
+MenuBarModel::~MenuBarModel() = default;
+
+QList<MenuBarLektieListe::Raekke> MenuBarModel::raekker(const QList<Lektie>& lektier) const {
+    QList<MenuBarLektieListe::Raekke> out;
+    out.reserve(lektier.size());
+    for (const Lektie& l : lektier) {
+        const std::optional<Fag> fag = m_store->fagMedId(l.fagId);
+        const QString deadline = detalje::deadlineTekst(l.deadline, m_clock);
+        out.append({l.id, l.titel, fag, deadline, detalje::erForfaldt(l, m_clock),
+                    menubar::harDetaljer(l), menubar::raekkeNavn(l, fag, deadline)});
+    }
+    return out;
+}
+
+void MenuBarModel::opdater() {
+    const menubar::MenuLister lister = menubar::menuLister(*m_store);
+    const bool harForfaldneFoer = harForfaldne();
+    const bool harKommendeFoer = harKommende();
+    const int antalFoer = m_aktiveAntal;
+    m_forfaldne->saet(raekker(lister.forfaldne));
+    m_kommende->saet(raekker(lister.kommende));
+    m_aktiveAntal = lister.aktiveAntal();
+    if (antalFoer != m_aktiveAntal || harForfaldneFoer != harForfaldne() ||
+        harKommendeFoer != harKommende())
+        Q_EMIT listerChanged();
+}
+
+QString MenuBarModel::aktivPraesentation() const {
+    return m_aktiv ? m_aktiv->id() : QString();
+}
+
+QString MenuBarModel::praesentationsType() const {
+    if (!m_aktiv)
+        return {};
+    switch (m_aktiv->type()) {
+    case AktivMenuPraesentation::Type::Lektie:
+        return QStringLiteral("lektie");
+    case AktivMenuPraesentation::Type::NyLektie:
+        return QStringLiteral("nyLektie");
+    case AktivMenuPraesentation::Type::FagIndstillinger:
+        return QStringLiteral("fagIndstillinger");
+    }
+    return {};
+}
+
+QString MenuBarModel::valgtLektieId() const {
+    return m_aktiv && m_aktiv->type() == AktivMenuPraesentation::Type::Lektie
+               ? tekst(m_aktiv->lektieId())
+               : QString();
+}
+
+void MenuBarModel::skiftNyLektie() {
+    skift(AktivMenuPraesentation::nyLektie());
+}
+
+void MenuBarModel::skiftFagIndstillinger() {
+    skift(AktivMenuPraesentation::fagIndstillinger());
+}
+
+void MenuBarModel::skiftLektie(const QString& id) {
+    skift(AktivMenuPraesentation::lektie(QUuid(id)));
+}
+
+void MenuBarModel::skift(const AktivMenuPraesentation& p) {
+    // The press that closed p outside its pop-over was already this click's toggle.
+    if (std::exchange(m_afvistAfTryk, std::nullopt) == p)
+        return;
+    saetAktiv(menubar::skift(m_aktiv, p));
+}
+
+void MenuBarModel::luk() {
+    saetAktiv(std::nullopt);
+}
+
+void MenuBarModel::afvis() {
+    const std::optional<AktivMenuPraesentation> foer = std::exchange(m_aktiv, std::nullopt);
+    if (!foer)
+        return;
+    Q_EMIT praesentationChanged();
+    if (QGuiApplication::mouseButtons() == Qt::NoButton)
+        return;
+    m_afvistAfTryk = foer;
+    qGuiApp->installEventFilter(this);
+}
+
+bool MenuBarModel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        qGuiApp->removeEventFilter(this);
+        // Forgotten only once the release has been delivered, and with it the click.
+        QTimer::singleShot(0, this, [this] { m_afvistAfTryk.reset(); });
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void MenuBarModel::saetAktiv(const std::optional<AktivMenuPraesentation>& p) {
+    if (p == m_aktiv)
+        return;
+    m_aktiv = p;
+    Q_EMIT praesentationChanged();
+}
+
+void MenuBarModel::toggleFaerdig(const QString& id) {
+    m_store->toggleFaerdig(QUuid(id));
+}
+
+} // namespace tavlen

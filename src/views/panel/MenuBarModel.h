@@ -1,0 +1,122 @@
+#pragma once
+
+#include "model/MenuBarRegler.h"
+
+#include <QAbstractListModel>
+#include <QObject>
+#include <QtQml/qqmlregistration.h>
+
+#include <optional>
+
+namespace tavlen {
+
+class Clock;
+class LektieStore;
+
+// One part of the panel's list (overdue or upcoming), rows keyed by the homework item's id,
+// so a tick moves and removes rows without rebuilding the rest, their focus or their hover.
+class MenuBarLektieListe : public QAbstractListModel {
+    Q_OBJECT
+    QML_ANONYMOUS
+public:
+    enum Role {
+        LektieIdRole = Qt::UserRole + 1, // upper-case text without braces
+        TitelRole,
+        HarFagRole,
+        FagFarveRole, // empty when the subject is gone
+        FagIkonRole,
+        FagNavnRole,
+        DeadlineTekstRole,
+        ErForfaldtRole,
+        HarDetaljerRole,
+        TilgaengeligtNavnRole, // what a screen reader says for the row
+    };
+    Q_ENUM(Role)
+
+    struct Raekke {
+        QUuid id;
+        QString titel;
+        std::optional<Fag> fag;
+        QString deadlineTekst;
+        bool erForfaldt = false;
+        bool harDetaljer = false;
+        QString tilgaengeligtNavn;
+    };
+
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    void saet(const QList<Raekke>& raekker);
+
+private:
+    void opdater(int row, const Raekke& ny);
+
+    QList<Raekke> m_raekker;
+};
+
+// The tray panel: its two lists, the count in its header and the one pop-over it shows.
+class MenuBarModel : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(tavlen::MenuBarLektieListe* forfaldne READ forfaldne CONSTANT)
+    Q_PROPERTY(tavlen::MenuBarLektieListe* kommende READ kommende CONSTANT)
+    Q_PROPERTY(int aktiveAntal READ aktiveAntal NOTIFY listerChanged)
+    Q_PROPERTY(bool harForfaldne READ harForfaldne NOTIFY listerChanged)
+    Q_PROPERTY(bool harKommende READ harKommende NOTIFY listerChanged)
+    // The identifier text of the presentation shown, "" for none.
+    Q_PROPERTY(QString aktivPraesentation READ aktivPraesentation NOTIFY praesentationChanged)
+    // "", "lektie", "nyLektie" or "fagIndstillinger".
+    Q_PROPERTY(QString praesentationsType READ praesentationsType NOTIFY praesentationChanged)
+    // The item whose detail is shown (upper-case text), "" otherwise.
+    Q_PROPERTY(QString valgtLektieId READ valgtLektieId NOTIFY praesentationChanged)
+public:
+    explicit MenuBarModel(QObject* parent = nullptr);
+    ~MenuBarModel() override;
+
+    MenuBarLektieListe* forfaldne() const { return m_forfaldne; }
+    MenuBarLektieListe* kommende() const { return m_kommende; }
+    int aktiveAntal() const { return m_aktiveAntal; }
+    bool harForfaldne() const { return m_forfaldne->rowCount() > 0; }
+    bool harKommende() const { return m_kommende->rowCount() > 0; }
+    QString aktivPraesentation() const;
+    QString praesentationsType() const;
+    QString valgtLektieId() const;
+
+    Q_INVOKABLE void skiftNyLektie();
+    Q_INVOKABLE void skiftFagIndstillinger();
+    Q_INVOKABLE void skiftLektie(const QString& id);
+    // A form or detail closed itself.
+    Q_INVOKABLE void luk();
+    // The pop-over went away by itself (a click outside, the focus elsewhere, Escape).
+    Q_INVOKABLE void afvis();
+    Q_INVOKABLE void toggleFaerdig(const QString& id);
+    // The lists again from the current moment: time moves items into the overdue part.
+    Q_INVOKABLE void opdater();
+
+Q_SIGNALS:
+    void listerChanged();
+    void praesentationChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void skift(const menubar::AktivMenuPraesentation& p);
+    void saetAktiv(const std::optional<menubar::AktivMenuPraesentation>& p);
+    QList<MenuBarLektieListe::Raekke> raekker(const QList<Lektie>& lektier) const;
+
+    LektieStore* m_store;
+    const Clock& m_clock;
+    MenuBarLektieListe* m_forfaldne;
+    MenuBarLektieListe* m_kommende;
+    int m_aktiveAntal = 0;
+    std::optional<menubar::AktivMenuPraesentation> m_aktiv;
+    // Closed by the press of the click now under way: that click's own toggle of the same
+    // presentation has then already happened.
+    std::optional<menubar::AktivMenuPraesentation> m_afvistAfTryk;
+};
+
+} // namespace tavlen

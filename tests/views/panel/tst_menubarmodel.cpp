@@ -1,0 +1,193 @@
+#include "ScreenFixture.h"
+#include "views/panel/MenuBarModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWindow>
+
+using namespace tavlen;
+
+namespace {
+constexpr auto kQtTest = QAbstractItemModelTester::FailureReportingMode::QtTest;
+constexpr int dag = 24 * 60;
+
+QVariant rolle(const MenuBarLektieListe& liste, int row, MenuBarLektieListe::Role role) {
+    return liste.data(liste.index(row), role);
+}
+
+QStringList titler(const MenuBarLektieListe& liste) {
+    QStringList out;
+    for (int row = 0; row < liste.rowCount(); ++row)
+        out << rolle(liste, row, MenuBarLektieListe::TitelRole).toString();
+    return out;
+}
+} // namespace
+
+class TestMenuBarModel : public QObject {
+    Q_OBJECT
+    test::ScreenFixture m_fixture;
+
+private Q_SLOTS:
+    void init() { m_fixture.reset(); }
+
+    void rowsCarryTheirItem_data() {
+        QTest::addColumn<bool>("forfalden");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QVariant>("vaerdi");
+        using R = MenuBarLektieListe::Role;
+        QTest::newRow("overdue today")
+            << true << 1 << int(R::DeadlineTekstRole) << QVariant("I dag");
+        QTest::newRow("overdue") << true << 1 << int(R::ErForfaldtRole) << QVariant(true);
+        QTest::newRow("a link of spaces") << true << 1 << int(R::HarDetaljerRole) << QVariant(true);
+        QTest::newRow("colour") << true << 1 << int(R::FagFarveRole) << QVariant("E8704A");
+        QTest::newRow("icon") << true << 1 << int(R::FagIkonRole) << QVariant("book.fill");
+        QTest::newRow("name") << true << 1 << int(R::TilgaengeligtNavnRole)
+                              << QVariant("Snart, Dansk, I dag");
+        QTest::newRow("earlier day")
+            << true << 0 << int(R::DeadlineTekstRole) << QVariant("4. dec. 2026");
+        QTest::newRow("tomorrow") << false << 0 << int(R::DeadlineTekstRole)
+                                  << QVariant("I morgen");
+        QTest::newRow("upcoming") << false << 0 << int(R::ErForfaldtRole) << QVariant(false);
+        QTest::newRow("no details") << false << 0 << int(R::HarDetaljerRole) << QVariant(false);
+        QTest::newRow("subject gone: no colour")
+            << false << 1 << int(R::FagFarveRole) << QVariant("");
+        QTest::newRow("subject gone: no subject")
+            << false << 1 << int(R::HarFagRole) << QVariant(false);
+        QTest::newRow("subject gone: name")
+            << false << 1 << int(R::TilgaengeligtNavnRole) << QVariant("Forældet, 8. dec. 2026");
+    }
+    void rowsCarryTheirItem() {
+        QFETCH(bool, forfalden);
+        QFETCH(int, row);
+        QFETCH(int, role);
+        QFETCH(QVariant, vaerdi);
+        const QString dansk = m_fixture.addFag("Dansk", "book.fill", "E8704A");
+        m_fixture.addLektie(dansk, "Gammel", -2 * dag);
+        m_fixture.addLektie(dansk, "Snart", -60, {}, {"  "});
+        m_fixture.addLektie(dansk, "Læs", dag);
+        m_fixture.addLektie(QUuid::createUuid().toString(), "Forældet", 2 * dag);
+        MenuBarModel model;
+        const MenuBarLektieListe& liste = forfalden ? *model.forfaldne() : *model.kommende();
+        QCOMPARE(liste.data(liste.index(row), role), vaerdi);
+    }
+
+    // Rows are kept by id: a tick removes one and lets the ninth in, nothing is rebuilt.
+    void aTickMovesTheNinthUp() {
+        const QString dansk = m_fixture.addFag("Dansk");
+        m_fixture.addLektie(dansk, "F1", -2 * dag);
+        m_fixture.addLektie(dansk, "F2", -60);
+        for (int i = 1; i <= 12; ++i)
+            m_fixture.addLektie(dansk, QStringLiteral("K%1").arg(i), i * dag);
+        MenuBarModel model;
+        QAbstractItemModelTester forfaldneTester(model.forfaldne(), kQtTest);
+        QAbstractItemModelTester kommendeTester(model.kommende(), kQtTest);
+        QCOMPARE(model.aktiveAntal(), 10);
+        QCOMPARE(titler(*model.kommende()).last(), "K8");
+
+        const QPersistentModelIndex k8 = model.kommende()->index(7);
+        QSignalSpy reset(model.kommende(), &QAbstractItemModel::modelReset);
+        QSignalSpy antal(&model, &MenuBarModel::listerChanged);
+        model.toggleFaerdig(
+            rolle(*model.kommende(), 1, MenuBarLektieListe::LektieIdRole).toString());
+        QCOMPARE(titler(*model.kommende()),
+                 (QStringList{"K1", "K3", "K4", "K5", "K6", "K7", "K8", "K9"}));
+        QCOMPARE(k8.row(), 6);
+        QCOMPARE(model.aktiveAntal(), 10);
+        QCOMPARE(antal.count(), 0);
+        QCOMPARE(reset.count(), 0);
+        QCOMPARE(m_fixture.lektier().at(3).toMap().value("erFaerdig"), QVariant(true));
+
+        m_fixture.sletLektie(
+            rolle(*model.forfaldne(), 0, MenuBarLektieListe::LektieIdRole).toString());
+        QCOMPARE(titler(*model.forfaldne()), QStringList{"F2"});
+        QCOMPARE(model.aktiveAntal(), 9);
+        QCOMPARE(antal.count(), 1);
+    }
+
+    void aRenamedSubjectChangesOnlyItsRoles() {
+        const QString dansk = m_fixture.addFag("Dansk");
+        m_fixture.addLektie(dansk, "Læs", dag);
+        MenuBarModel model;
+        QAbstractItemModelTester tester(model.kommende(), kQtTest);
+        QSignalSpy changed(model.kommende(), &QAbstractItemModel::dataChanged);
+        QList<Fag> fag = m_fixture.store().fag();
+        fag[0].navn = "Dansk A";
+        m_fixture.store().setFag(fag);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.at(0).at(2).value<QList<int>>(),
+                 (QList<int>{MenuBarLektieListe::FagNavnRole,
+                             MenuBarLektieListe::TilgaengeligtNavnRole}));
+    }
+
+    // Time alone changes nothing in the store; the panel looks again when it is shown.
+    void timeMovesAnItemIntoTheOverduePart() {
+        m_fixture.addLektie(m_fixture.addFag("Dansk"), "Snart", 30);
+        MenuBarModel model;
+        QAbstractItemModelTester forfaldneTester(model.forfaldne(), kQtTest);
+        QAbstractItemModelTester kommendeTester(model.kommende(), kQtTest);
+        QSignalSpy lister(&model, &MenuBarModel::listerChanged);
+        m_fixture.advanceMinutes(31);
+        model.opdater();
+        QCOMPARE(model.harKommende(), false);
+        QCOMPARE(model.harForfaldne(), true);
+        QCOMPARE(rolle(*model.forfaldne(), 0, MenuBarLektieListe::ErForfaldtRole), QVariant(true));
+        QCOMPARE(lister.count(), 1);
+    }
+
+    void presentationsByTheirIdentifierText() {
+        const QString id = m_fixture.addLektie(m_fixture.addFag("Dansk"), "Læs", dag);
+        MenuBarModel model;
+        QSignalSpy changed(&model, &MenuBarModel::praesentationChanged);
+        model.skiftLektie(id.toLower());
+        QCOMPARE(model.aktivPraesentation(), "lektie-" + id);
+        QCOMPARE(model.praesentationsType(), "lektie");
+        QCOMPARE(model.valgtLektieId(), id);
+        model.skiftNyLektie();
+        QCOMPARE(model.praesentationsType(), "nyLektie");
+        QCOMPARE(model.valgtLektieId(), "");
+        model.skiftFagIndstillinger();
+        QCOMPARE(model.aktivPraesentation(), "fag-indstillinger");
+        model.luk();
+        QCOMPARE(model.aktivPraesentation(), "");
+        QCOMPARE(changed.count(), 4);
+    }
+
+    // A click outside the pop-over on the button that opened it closes it at the press; the
+    // same click's toggle must not open it again. Escape or the focus leaving leave no trace.
+    void aDismissingClickIsItsOwnToggle_data() {
+        QTest::addColumn<bool>("trykket");
+        QTest::addColumn<bool>("sluppet");
+        QTest::addColumn<QString>("efter");
+        QTest::newRow("same click") << true << false << "";
+        QTest::newRow("a later click") << true << true << "ny-lektie";
+        QTest::newRow("no press") << false << false << "ny-lektie";
+    }
+    void aDismissingClickIsItsOwnToggle() {
+        QFETCH(bool, trykket);
+        QFETCH(bool, sluppet);
+        QFETCH(QString, efter);
+        QWindow vindue;
+        vindue.resize(100, 100);
+        vindue.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&vindue));
+        MenuBarModel model;
+        model.skiftNyLektie();
+        if (trykket)
+            QTest::mousePress(&vindue, Qt::LeftButton);
+        model.afvis();
+        QCOMPARE(model.aktivPraesentation(), "");
+        if (sluppet) {
+            QTest::mouseRelease(&vindue, Qt::LeftButton);
+            QTest::qWait(0);
+        }
+        model.skiftNyLektie();
+        QCOMPARE(model.aktivPraesentation(), efter);
+        if (trykket && !sluppet)
+            QTest::mouseRelease(&vindue, Qt::LeftButton);
+    }
+};
+
+QTEST_MAIN(TestMenuBarModel)
+#include "tst_menubarmodel.moc"
