@@ -1,6 +1,7 @@
-// The forms from presenting to their first frame, and the calendar's change of month, drawn
-// by Qt Quick's software renderer (as in the program) over a store with the 14 standard
-// subjects and 1,000 homework items.
+// The forms and the tray panel from presenting to their first frame, the calendar's change
+// of month and a tick in the panel to the next frame, drawn by Qt Quick's software
+// renderer (as in the program) over a store with the 14 standard subjects and 1,000 or
+// 10,000 homework items, 100 of them open.
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
 #include "platform/PreferencesFile.h"
@@ -16,11 +17,13 @@
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QQuickView>
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <benchmark/benchmark.h>
+#include <map>
 #include <memory>
 
 Q_IMPORT_QML_PLUGIN(TavlenViewsPlugin)
@@ -51,15 +54,17 @@ struct World {
     QQmlEngine engine;
     QQuickWindow window;
 
-    World() {
+    explicit World(int count) {
         center.setStatus(AuthorizationStatus::Denied); // no reminders to plan meanwhile
         store.setFag(Fag::standard());
         store.setHarSetupFaerdig(true);
         QList<Lektie> lektier;
-        for (int i = 0; i < 1000; ++i) {
-            lektier.append(Lektie::ny(Fag::standard().at(i % 14).id,
-                                      QStringLiteral("Lektie nr. %1").arg(i), QString(), {},
-                                      benchNow.addSecs(qint64(i % 60 - 10) * 86400), clock));
+        for (int i = 0; i < count; ++i) {
+            Lektie l =
+                Lektie::ny(Fag::standard().at(i % 14).id, QStringLiteral("Lektie nr. %1").arg(i),
+                           QString(), {}, benchNow.addSecs(qint64(i % 60 - 10) * 86400), clock);
+            l.erFaerdig = i % std::max(1, count / 100) != 0; // 100 open, as a pupil has
+            lektier.append(l);
         }
         store.setLektier(lektier);
         engine.addImportPath(QStringLiteral("qrc:/"));
@@ -68,27 +73,35 @@ struct World {
         waitForFrame();
     }
 
-    // Runs the event loop until the window has drawn a new frame.
-    void waitForFrame() {
-        bool drawn = false;
-        const auto c =
-            QObject::connect(&window, &QQuickWindow::frameSwapped, [&] { drawn = true; });
-        window.update();
-        while (!drawn)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QObject::disconnect(c);
-    }
+    void waitForFrame();
 };
 
-World& world() {
-    static World w;
-    return w;
+// Runs the event loop until the window has drawn a new frame.
+void waitForFrame(QQuickWindow& window) {
+    bool drawn = false;
+    const auto c = QObject::connect(&window, &QQuickWindow::frameSwapped, [&] { drawn = true; });
+    window.update();
+    while (!drawn)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QObject::disconnect(c);
+}
+
+void World::waitForFrame() {
+    ::waitForFrame(window);
+}
+
+World& world(int count = 1000) {
+    static std::map<int, std::unique_ptr<World>> worlds;
+    auto& w = worlds[count];
+    if (!w)
+        w = std::make_unique<World>(count);
+    return *w;
 }
 
 // Makes the screen afresh inside the shown window, as a sheet or pop-over does, and waits
 // for its first frame.
-void presentToFirstFrame(benchmark::State& state, const char* file) {
-    World& w = world();
+void presentToFirstFrame(benchmark::State& state, const char* file, int count = 1000) {
+    World& w = world(count);
     QQmlComponent component(&w.engine, QUrl(QStringLiteral("qrc:/Tavlen/Views/") + file));
     for (auto _ : state) {
         QElapsedTimer timer;
@@ -98,9 +111,8 @@ void presentToFirstFrame(benchmark::State& state, const char* file) {
         item->setParentItem(w.window.contentItem());
         w.waitForFrame();
         state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
-        item->setParentItem(nullptr);
         object.reset();
-        QCoreApplication::processEvents();
+        w.waitForFrame();
     }
 }
 
@@ -113,6 +125,53 @@ void BM_FagIndstillingerView(benchmark::State& state) {
     presentToFirstFrame(state, "subjects/FagIndstillingerView.qml");
 }
 BENCHMARK(BM_FagIndstillingerView)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The tray panel as a click on the icon makes it: its window kept, its content loaded
+// afresh and drawn.
+void BM_MenuBarView(benchmark::State& state) {
+    World& w = world(int(state.range(0)));
+    QQuickView view(&w.engine, nullptr);
+    view.setResizeMode(QQuickView::SizeRootObjectToView);
+    view.resize(360, 400);
+    const QUrl panel(QStringLiteral("qrc:/Tavlen/Views/panel/MenuBarView.qml"));
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        view.setSource(panel);
+        view.show();
+        waitForFrame(view);
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        // As the program does: hidden first, then emptied.
+        view.hide();
+        QCoreApplication::processEvents();
+        view.setSource(QUrl());
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_MenuBarView)->Arg(1000)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A tick in the panel: saved (durably), the row gone, the next frame drawn. Each tick is
+// undone untimed, so every iteration ticks an open item.
+void BM_MenuBarTick(benchmark::State& state) {
+    World& w = world(1000);
+    QQuickView view(&w.engine, nullptr);
+    view.setResizeMode(QQuickView::SizeRootObjectToView);
+    view.resize(360, 600);
+    view.setSource(QUrl(QStringLiteral("qrc:/Tavlen/Views/panel/MenuBarView.qml")));
+    view.show();
+    waitForFrame(view);
+    const QUuid id = w.store.kommendeLektier().first().id;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        w.store.toggleFaerdig(id);
+        waitForFrame(view);
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        w.store.toggleFaerdig(id); // untimed: only the manual time above counts
+        waitForFrame(view);
+    }
+}
+BENCHMARK(BM_MenuBarTick)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // A click on "next month": the grid recomputed and redrawn.
 void BM_KalenderSkiftMaaned(benchmark::State& state) {
@@ -134,7 +193,8 @@ void BM_KalenderSkiftMaaned(benchmark::State& state) {
         state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
         k = -k;
     }
-    item->setParentItem(nullptr);
+    object.reset();
+    w.waitForFrame();
 }
 BENCHMARK(BM_KalenderSkiftMaaned)->UseManualTime()->Unit(benchmark::kMillisecond);
 

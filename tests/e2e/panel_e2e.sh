@@ -97,6 +97,7 @@ check "Ctrl+N opens the new-homework form" x11_wait_for 10 form_shown
 sleep 0.5
 xdotool type --delay 20 "Læs side 4"
 shot 2-form-typed
+echo "resident memory with the panel and the form open: $(awk '/VmRSS/ { print $2 " kB" }' /proc/$tavlen_pid/status)"
 xdotool key Return
 check "Return saves and closes the form" x11_wait_for 10 form_gone
 check "the panel stays" panel_shown

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Layouts
 import Tavlen.Toolkit
 
 // One homework item in the tray panel: the subject's colour bar, title, sub-line, an info
@@ -70,28 +69,37 @@ Item {
         onClicked: raekke.tap()
     }
 
-    RowLayout {
+    // Plain anchoring rather than nested layouts: a row is made and destroyed at every
+    // tick, and Qt 6.4's nested layouts can leave a destroyed item waiting to be polished.
+    Item {
         id: indhold
         x: baggrund.x + 10
         y: 5
         width: baggrund.width - 20
-        spacing: 8
+        implicitHeight: Math.max(30, tekster.implicitHeight)
 
         RoundedBox {
+            id: bjaelke
             objectName: "farveBjaelke"
-            implicitWidth: 3
-            implicitHeight: 30
+            anchors.verticalCenter: parent.verticalCenter
+            width: 3
+            height: 30
             cornerRadius: 2
             color: raekke.fagFarveVist
         }
 
-        ColumnLayout {
-            Layout.fillWidth: true
+        Column {
+            id: tekster
+            anchors.left: bjaelke.right
+            anchors.leftMargin: 8
+            anchors.right: hoejre.left
+            anchors.rightMargin: 8
+            anchors.verticalCenter: parent.verticalCenter
             spacing: 1
 
             StyledText {
                 objectName: "titel"
-                Layout.fillWidth: true
+                width: parent.width
                 text: raekke.titel
                 size: 12
                 weight: "medium"
@@ -99,12 +107,14 @@ Item {
                 Accessible.ignored: true
             }
 
-            RowLayout {
+            Row {
+                id: underlinje
                 objectName: "underlinje"
-                Layout.fillWidth: true
+                width: parent.width
                 spacing: 4
                 SymbolIcon {
                     visible: raekke.harFag
+                    anchors.verticalCenter: parent.verticalCenter
                     name: raekke.fagIkon
                     size: 9
                     color: raekke.fagFarveVist
@@ -113,8 +123,8 @@ Item {
                     objectName: "fagNavn"
                     visible: raekke.harFag
                     // A long subject name gives way to the deadline.
-                    Layout.fillWidth: true
-                    Layout.maximumWidth: Math.ceil(implicitWidth)
+                    width: Math.min(Math.ceil(implicitWidth),
+                                    underlinje.width - 16 - prik.width - deadline.width - 12)
                     text: raekke.fagNavn
                     size: 10
                     lineLimit: 1
@@ -122,12 +132,14 @@ Item {
                     Accessible.ignored: true
                 }
                 StyledText {
+                    id: prik
                     text: "·"
                     size: 10
                     color: raekke.underlinjeFarve
                     Accessible.ignored: true
                 }
                 StyledText {
+                    id: deadline
                     objectName: "deadline"
                     text: raekke.deadlineTekst
                     size: 10
@@ -135,41 +147,47 @@ Item {
                     color: raekke.underlinjeFarve
                     Accessible.ignored: true
                 }
-                Item { Layout.fillWidth: true }
             }
         }
 
-        SymbolIcon {
-            objectName: "info"
-            visible: raekke.harDetaljer
-            name: "info.circle"
-            size: 12
-            color: raekke.hover ? (raekke.harFag ? raekke.fagFarveVist : Theme.accent)
-                                : Theme.withOpacity(Theme.secondaryText, 0.4)
-            Behavior on color { ColorAnimation { duration: Motion.duration(0.1) } }
-        }
+        Row {
+            id: hoejre
+            anchors.right: parent.right
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 8
 
-        StyledButton {
-            id: afkrydsKnap
-            objectName: "afkryds"
-            buttonStyle: "plain"
-            symbol: "checkmark.circle"
-            symbolSize: 14
-            foreground: Theme.secondaryText
-            // The row's hover stays while the pointer is over the button.
-            hoverEnabled: false
-            // A click leaves the focus where it was; Tab still reaches the button.
-            focusPolicy: Qt.TabFocus // qmllint disable type
-            onClicked: raekke.afkryds()
-            Keys.onUpPressed: raekke.flyt(-1)
-            Keys.onDownPressed: raekke.flyt(1)
-            Keys.onReturnPressed: raekke.afkryds()
-            Keys.onEnterPressed: raekke.afkryds()
-            // It ticks the item off, so it reads as the item's unticked box.
-            Accessible.role: Accessible.CheckBox
-            Accessible.name: "Markér som færdig: " + raekke.titel
-            Accessible.checkable: true
-            Accessible.checked: false
+            SymbolIcon {
+                objectName: "info"
+                visible: raekke.harDetaljer
+                name: "info.circle"
+                size: 12
+                color: raekke.hover ? (raekke.harFag ? raekke.fagFarveVist : Theme.accent)
+                                    : Theme.withOpacity(Theme.secondaryText, 0.4)
+                Behavior on color { ColorAnimation { duration: Motion.duration(0.1) } }
+            }
+
+            StyledButton {
+                id: afkrydsKnap
+                objectName: "afkryds"
+                buttonStyle: "plain"
+                symbol: "checkmark.circle"
+                symbolSize: 14
+                foreground: Theme.secondaryText
+                // The row's hover stays while the pointer is over the button.
+                hoverEnabled: false
+                // A click leaves the focus where it was; Tab still reaches the button.
+                focusPolicy: Qt.TabFocus // qmllint disable type
+                onClicked: raekke.afkryds()
+                Keys.onUpPressed: raekke.flyt(-1)
+                Keys.onDownPressed: raekke.flyt(1)
+                Keys.onReturnPressed: raekke.afkryds()
+                Keys.onEnterPressed: raekke.afkryds()
+                // It ticks the item off, so it reads as the item's unticked box.
+                Accessible.role: Accessible.CheckBox
+                Accessible.name: "Markér som færdig: " + raekke.titel
+                Accessible.checkable: true
+                Accessible.checked: false
+            }
         }
     }
 
