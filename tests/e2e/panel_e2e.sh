@@ -68,6 +68,27 @@ windows_of_width() {
     return 0
 }
 panel_shown() { windows_of_width 360 | grep -q .; }
+main_shown() { # the main window: at least 900 wide
+    local id
+    for id in $(xdotool search --onlyvisible --classname tavlen 2>/dev/null); do
+        xdotool getwindowgeometry "$id" | grep -Eq "Geometry: (9[0-9][0-9]|[1-9][0-9]{3})x" && return 0
+    done
+    return 1
+}
+# The window manager's stacking order, bottom to top, as decimal ids.
+stacking() {
+    local id
+    for id in $(xprop -root _NET_CLIENT_LIST_STACKING | cut -d'#' -f2 | tr -d ','); do
+        printf '%d\n' "$id"
+    done
+}
+above() { # above <upper window> <lower window>: by the window manager's order
+    local order upper lower
+    order="$(stacking)"
+    upper="$(grep -n "^$1\$" <<<"$order" | cut -d: -f1)"
+    lower="$(grep -n "^$2\$" <<<"$order" | cut -d: -f1)"
+    [ -n "$upper" ] && [ -n "$lower" ] && [ "$upper" -gt "$lower" ]
+}
 panel_gone() { ! panel_shown; }
 form_shown() { windows_of_width 460 | grep -q .; }
 form_gone() { ! form_shown; }
@@ -95,6 +116,7 @@ shot 1-panel-empty
 xdotool key ctrl+n
 check "Ctrl+N opens the new-homework form" x11_wait_for 10 form_shown
 sleep 0.5
+check "the form stacks above the panel" above "$(windows_of_width 460 | head -1)" "$(windows_of_width 360 | head -1)"
 xdotool type --delay 20 "Læs side 4"
 shot 2-form-typed
 echo "resident memory with the panel and the form open: $(awk '/VmRSS/ { print $2 " kB" }' /proc/$tavlen_pid/status)"
@@ -131,11 +153,36 @@ check "and the panel" x11_wait_for 10 panel_gone
 shot 5-desktop-click
 sleep 0.5
 
+# Escape closes the pop-over, a second Escape the panel.
+click_icon
+check "the panel opens for Escape" x11_wait_for 10 panel_shown
+sleep 0.5
+xdotool key ctrl+n
+check "the form opens for Escape" x11_wait_for 10 form_shown
+sleep 0.5
+xdotool key Escape
+check "Escape closes the form" x11_wait_for 10 form_gone
+check "and leaves the panel" panel_shown
+sleep 0.5
+xdotool key Escape
+check "a second Escape closes the panel" x11_wait_for 10 panel_gone
+sleep 0.5
+
+# "Åbn Tavlen" (third of the actions; no rows now) brings the main window, the panel goes.
+click_icon
+check "the panel opens for Åbn Tavlen" x11_wait_for 10 panel_shown
+sleep 0.5
+xdotool key Down Down space
+check "Åbn Tavlen shows the main window" x11_wait_for 10 main_shown
+check "and closes the panel" x11_wait_for 10 panel_gone
+shot 6-main-window
+sleep 0.5
+
 # Ctrl+Q in the panel quits cleanly: exit code 0, reminders kept, lock released.
 click_icon
 check "the panel opens once more" x11_wait_for 10 panel_shown
 sleep 0.5
-shot 6-panel-before-quit
+shot 7-panel-before-quit
 xdotool key ctrl+q
 rc=0
 timeout 10 tail --pid="$tavlen_pid" -f /dev/null || rc=$?
