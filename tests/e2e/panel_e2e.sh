@@ -94,7 +94,7 @@ form_shown() { windows_of_width 460 | grep -q .; }
 form_gone() { ! form_shown; }
 click_icon() {
     local icon
-    x11_wait_for 10 x11_tray_icon tavlen || { fail "no tray icon to click"; return 0; }
+    x11_wait_for 10 x11_tray_icon tavlen >/dev/null || { fail "no tray icon to click"; return 0; }
     icon="$(x11_tray_icon tavlen)"
     xdotool mousemove --window "$icon" 5 5 click 1
 }
@@ -117,7 +117,8 @@ xdotool key ctrl+n
 check "Ctrl+N opens the new-homework form" x11_wait_for 10 form_shown
 sleep 0.5
 check "the form stacks above the panel" above "$(windows_of_width 460 | head -1)" "$(windows_of_width 360 | head -1)"
-xdotool type --delay 20 "Læs side 4"
+# ASCII only: xdotool types other letters by remapping a key on the fly, which races.
+xdotool type --delay 20 "Laes side 4"
 shot 2-form-typed
 echo "resident memory with the panel and the form open: $(awk '/VmRSS/ { print $2 " kB" }' /proc/$tavlen_pid/status)"
 xdotool key Return
@@ -126,7 +127,7 @@ check "the panel stays" panel_shown
 sleep 0.5
 shot 3-panel-one-row
 # The deadline is 24 h after the form opened; the item was created a moment later.
-if homework | grep -Eq "^Læs side 4\|0B3C5D2E-7F1A-4C9B-8E2D-1A2B3C4D5E6F\|False\|86(3[0-9][0-9]|400)$"; then
+if homework | grep -Eq "^Laes side 4\|0B3C5D2E-7F1A-4C9B-8E2D-1A2B3C4D5E6F\|False\|86(3[0-9][0-9]|400)$"; then
     pass "the suite holds the item, first subject, deadline 24 h from the form's opening"
 else
     fail "the suite holds: $(homework)"
