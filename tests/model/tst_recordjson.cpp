@@ -113,12 +113,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QJsonValue>("value"); // undefined: the key is left out
         const QJsonValue missing(QJsonValue::Undefined);
-        const QJsonValue null(QJsonValue::Null);
         for (const char* key : {"id", "fagId", "titel", "beskrivelse", "links", "deadline",
-                                "erFaerdig", "oprettetDato"}) {
+                                "erFaerdig", "oprettetDato"})
             QTest::addRow("%s missing", key) << false << key << missing;
-            QTest::addRow("%s null", key) << false << key << null;
-        }
+        QTest::newRow("null") << false << "titel" << QJsonValue(QJsonValue::Null);
         for (const char* key : {"id", "navn", "ikonNavn", "farveHex"}) {
             QTest::addRow("fag %s missing", key) << true << key << missing;
             QTest::addRow("fag %s number", key) << true << key << QJsonValue(7);
@@ -126,7 +124,7 @@ private Q_SLOTS:
         const QJsonArray wrong =
             QJsonDocument::fromJson(
                 R"([["id",1],["titel",1],["beskrivelse",false],["links","https://a.dk"],)"
-                R"(["links",[1]],["links",["a",null]],["erFaerdig","true"],["oprettetDato",true],)"
+                R"(["links",["a",null]],["erFaerdig","true"],["oprettetDato",true],)"
                 R"(["deadline","2026-12-06T12:00:00Z"],["fagId",""],)"
                 R"(["fagId","{6f1c2a9e-3b4d-4c8e-9a1f-0123456789ab}"],)"
                 R"(["fagId","6f1c2a9e-3b4d-4c8e-9a1f-0123456789ag"],)"

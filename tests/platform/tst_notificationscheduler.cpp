@@ -29,10 +29,16 @@ ScheduledRequest fired(const NotificationRequest& r, int mo, int d, int h) {
     return {r, wallTime(QDate(2026, mo, d), QTime(h, 0))};
 }
 
-QStringList ids(const QList<ScheduledRequest>& entries) {
+QString idOf(const NotificationRequest& r) {
+    return r.identifier;
+}
+QString idOf(const ScheduledRequest& e) {
+    return e.request.identifier;
+}
+template <typename T> QStringList ids(const QList<T>& entries) {
     QStringList out;
-    for (const ScheduledRequest& e : entries)
-        out.append(e.request.identifier);
+    for (const T& e : entries)
+        out.append(idOf(e));
     return out;
 }
 
@@ -40,7 +46,6 @@ NotificationRequest daily(int hour = 18, int minute = 0) {
     return {"daily-summary", "t", "b", true, CalendarTrigger{{}, {}, {}, hour, minute, true}};
 }
 
-// A scheduler on a manual clock that records what fired.
 struct Fixture {
     ManualClock clock;
     NotificationScheduler s{clock};
@@ -60,12 +65,7 @@ struct Fixture {
             s.check();
         }
     }
-    QStringList pending() const {
-        QStringList ids;
-        for (const auto& r : s.pending())
-            ids.append(r.identifier);
-        return ids;
-    }
+    QStringList pending() const { return ids(s.pending()); }
 };
 } // namespace
 

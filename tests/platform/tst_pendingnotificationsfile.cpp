@@ -24,11 +24,6 @@ SchedulerState sample() {
     state.undelivered.append({approaching, wallTime(QDate(2026, 5, 1), QTime(16, 0))});
     return state;
 }
-
-[[nodiscard]] bool write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 } // namespace
 
 class TestPendingNotificationsFile : public QObject {
@@ -74,7 +69,10 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QTemporaryDir dir;
         const PendingNotificationsFile file(dir.path());
-        QVERIFY(write(file.path(), bytes));
+        QFile damaged(file.path());
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        QCOMPARE(damaged.write(bytes), bytes.size());
+        damaged.close();
         QCOMPARE(file.load(), SchedulerState{});
         QVERIFY(!QFile::exists(file.path()));
         QFile aside(file.path() + ".damaged");

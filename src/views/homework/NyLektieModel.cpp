@@ -8,16 +8,12 @@ namespace tavlen {
 
 // ---- FagValgModel --------------------------------------------------------------
 
-FagValgModel::FagValgModel(QObject* parent) : QAbstractListModel(parent) {}
-
-int FagValgModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_fag.size());
-}
+FagValgModel::FagValgModel(QObject* parent) : KeyedListModel(parent) {}
 
 QVariant FagValgModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const Fag& f = m_fag.at(index.row());
+    const Fag& f = rows().at(index.row());
     switch (role) {
     case IdRole:
         return f.id;
@@ -46,32 +42,19 @@ void FagValgModel::setValgt(const QUuid& id) {
     if (id == m_valgt)
         return;
     m_valgt = id;
-    if (!m_fag.isEmpty())
+    if (rowCount() > 0)
         Q_EMIT dataChanged(index(0), index(rowCount() - 1), {ErValgtRole});
 }
 
-// Rows follow the store by id: kept rows keep their delegates (and the keyboard focus).
-void FagValgModel::opdater(const QList<Fag>& fag) {
-    for (qsizetype i = m_fag.size() - 1; i >= 0; --i) {
-        const QUuid id = m_fag.at(i).id;
-        if (std::none_of(fag.cbegin(), fag.cend(), [&](const Fag& f) { return f.id == id; })) {
-            beginRemoveRows({}, int(i), int(i));
-            m_fag.removeAt(i);
-            endRemoveRows();
-        }
-    }
-    for (qsizetype i = 0; i < fag.size(); ++i) {
-        if (i < m_fag.size() && m_fag.at(i).id == fag.at(i).id) {
-            if (!(m_fag.at(i) == fag.at(i))) {
-                m_fag[i] = fag.at(i);
-                Q_EMIT dataChanged(index(int(i)), index(int(i)));
-            }
-            continue;
-        }
-        beginInsertRows({}, int(i), int(i));
-        m_fag.insert(i, fag.at(i));
-        endInsertRows();
-    }
+QList<int> FagValgModel::changedRoles(const Fag& foer, const Fag& efter) const {
+    QList<int> roller;
+    if (foer.navn != efter.navn)
+        roller << NavnRole;
+    if (foer.ikonNavn != efter.ikonNavn)
+        roller << IkonNavnRole;
+    if (foer.farveHex != efter.farveHex)
+        roller << FarveHexRole;
+    return roller;
 }
 
 // ---- LinkFelterModel -----------------------------------------------------------

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/NyLektieRegler.h"
+#include "views/KeyedListModel.h"
 
 #include <QAbstractListModel>
 #include <QDateTime>
@@ -13,22 +14,24 @@ namespace tavlen {
 class LektieStore;
 
 // The subjects of the store as tiles to choose from; rows keyed by the subject's id.
-class FagValgModel : public QAbstractListModel {
+class FagValgModel : public KeyedListModel<Fag> {
     Q_OBJECT
     QML_ANONYMOUS
 public:
     enum Role { IdRole = Qt::UserRole + 1, NavnRole, IkonNavnRole, FarveHexRole, ErValgtRole };
 
     explicit FagValgModel(QObject* parent = nullptr);
-    int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
     void setValgt(const QUuid& id);
-    void opdater(const QList<Fag>& fag);
+    void opdater(const QList<Fag>& fag) { sync(fag); }
+
+protected:
+    QUuid keyOf(const Fag& fag) const override { return fag.id; }
+    QList<int> changedRoles(const Fag& foer, const Fag& efter) const override;
 
 private:
-    QList<Fag> m_fag;
     QUuid m_valgt;
 };
 

@@ -21,14 +21,10 @@ QString tekst(const QUuid& id) {
 }
 } // namespace
 
-int MenuBarLektieListe::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_raekker.size());
-}
-
 QVariant MenuBarLektieListe::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const Raekke& r = m_raekker.at(index.row());
+    const Raekke& r = rows().at(index.row());
     switch (role) {
     case LektieIdRole:
         return tekst(r.id);
@@ -69,43 +65,7 @@ QHash<int, QByteArray> MenuBarLektieListe::roleNames() const {
             {TilgaengeligtNavnRole, "tilgaengeligtNavn"}};
 }
 
-void MenuBarLektieListe::saet(const QList<Raekke>& raekker) {
-    for (int row = int(m_raekker.size()) - 1; row >= 0; --row) {
-        const QUuid id = m_raekker.at(row).id;
-        if (std::none_of(raekker.cbegin(), raekker.cend(),
-                         [&](const Raekke& r) { return r.id == id; })) {
-            beginRemoveRows({}, row, row);
-            m_raekker.removeAt(row);
-            endRemoveRows();
-        }
-    }
-    for (int i = 0; i < raekker.size(); ++i) {
-        const Raekke& ny = raekker.at(i);
-        const auto fundet = std::find_if(m_raekker.cbegin() + i, m_raekker.cend(),
-                                         [&](const Raekke& r) { return r.id == ny.id; });
-        if (fundet == m_raekker.cend()) {
-            beginInsertRows({}, i, i);
-            m_raekker.insert(i, ny);
-            endInsertRows();
-            continue;
-        }
-        if (const int fra = int(fundet - m_raekker.cbegin()); fra != i) {
-            beginMoveRows({}, fra, fra, {}, i);
-            m_raekker.move(fra, i);
-            endMoveRows();
-        }
-        opdater(i, ny);
-    }
-    // Left over only when one id came twice.
-    if (m_raekker.size() > raekker.size()) {
-        beginRemoveRows({}, int(raekker.size()), int(m_raekker.size()) - 1);
-        m_raekker.resize(raekker.size());
-        endRemoveRows();
-    }
-}
-
-void MenuBarLektieListe::opdater(int row, const Raekke& ny) {
-    const Raekke& r = m_raekker.at(row);
+QList<int> MenuBarLektieListe::changedRoles(const Raekke& r, const Raekke& ny) const {
     QList<int> roller;
     if (r.titel != ny.titel)
         roller << TitelRole << Qt::DisplayRole;
@@ -128,10 +88,7 @@ void MenuBarLektieListe::opdater(int row, const Raekke& ny) {
         roller << HarDetaljerRole;
     if (r.tilgaengeligtNavn != ny.tilgaengeligtNavn)
         roller << TilgaengeligtNavnRole;
-    if (roller.isEmpty())
-        return;
-    m_raekker[row] = ny;
-    Q_EMIT dataChanged(index(row), index(row), roller);
+    return roller;
 }
 
 MenuBarModel::MenuBarModel(QObject* parent)

@@ -2,6 +2,8 @@
 
 #include "model/MenuBarRegler.h"
 
+#include "views/KeyedListModel.h"
+
 #include <QAbstractListModel>
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
@@ -13,9 +15,20 @@ namespace tavlen {
 class Clock;
 class LektieStore;
 
+// One row of the panel's lists.
+struct MenuBarRaekke {
+    QUuid id;
+    QString titel;
+    std::optional<Fag> fag;
+    QString deadlineTekst;
+    bool erForfaldt = false;
+    bool harDetaljer = false;
+    QString tilgaengeligtNavn;
+};
+
 // One part of the panel's list (overdue or upcoming), rows keyed by the homework item's id,
 // so a tick moves and removes rows without rebuilding the rest, their focus or their hover.
-class MenuBarLektieListe : public QAbstractListModel {
+class MenuBarLektieListe : public KeyedListModel<MenuBarRaekke> {
     Q_OBJECT
     QML_ANONYMOUS
 public:
@@ -33,28 +46,17 @@ public:
     };
     Q_ENUM(Role)
 
-    struct Raekke {
-        QUuid id;
-        QString titel;
-        std::optional<Fag> fag;
-        QString deadlineTekst;
-        bool erForfaldt = false;
-        bool harDetaljer = false;
-        QString tilgaengeligtNavn;
-    };
+    using Raekke = MenuBarRaekke;
+    using KeyedListModel::KeyedListModel;
 
-    using QAbstractListModel::QAbstractListModel;
-
-    int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    void saet(const QList<Raekke>& raekker);
+    void saet(const QList<Raekke>& raekker) { sync(raekker); }
 
-private:
-    void opdater(int row, const Raekke& ny);
-
-    QList<Raekke> m_raekker;
+protected:
+    QUuid keyOf(const Raekke& raekke) const override { return raekke.id; }
+    QList<int> changedRoles(const Raekke& r, const Raekke& ny) const override;
 };
 
 // The tray panel: its two lists, the count in its header and the one pop-over it shows.

@@ -2,6 +2,8 @@
 
 #include "model/Records.h"
 
+#include "views/KeyedListModel.h"
+
 #include <QAbstractListModel>
 #include <QtQml/qqml.h>
 
@@ -11,9 +13,14 @@ namespace tavlen {
 
 class LektieStore;
 
+struct FagListeRaekke {
+    Fag fag;
+    int aabneLektier = 0;
+};
+
 // The subject settings: one row per subject in the store's order with its number of open
 // homework items, and the subject the pupil asked to delete while the confirmation shows.
-class FagListeModel : public QAbstractListModel {
+class FagListeModel : public KeyedListModel<FagListeRaekke> {
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(int antal READ antal NOTIFY antalChanged)
@@ -25,12 +32,11 @@ public:
 
     explicit FagListeModel(QObject* parent = nullptr);
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
     // At once, where a view over the rows counts them only when it next lays out.
-    int antal() const { return int(m_raekker.size()); }
+    int antal() const { return int(rows().size()); }
     bool visAdvarselsDialog() const { return m_fagTilSletning.has_value(); }
     QString sletKnapTekst() const;
 
@@ -44,18 +50,17 @@ Q_SIGNALS:
     void antalChanged();
     void sletningChanged();
 
-private:
-    struct Raekke {
-        Fag fag;
-        int aabneLektier = 0;
-    };
+protected:
+    QUuid keyOf(const FagListeRaekke& raekke) const override { return raekke.fag.id; }
+    QList<int> changedRoles(const FagListeRaekke& r, const FagListeRaekke& ny) const override;
 
+private:
+    using Raekke = FagListeRaekke;
+    QList<Raekke> oenskede() const;
     void syncFag();
     void syncAntal();
-    void opdater(int row, const Raekke& ny);
 
     LektieStore* m_store;
-    QList<Raekke> m_raekker;
     std::optional<Fag> m_fagTilSletning;
 };
 
