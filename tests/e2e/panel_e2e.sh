@@ -26,17 +26,7 @@ source "$here/x11_session.sh"
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
-check() { # check <description> <command...>
-    local what="$1"
-    shift
-    if "$@" >/dev/null; then pass "$what"; else fail "$what"; fi
-}
-mkdir -p "$artefacts"
-rm -f "$artefacts"/*.png
-shot() { import -window root "$artefacts/$1.png"; echo "screenshot: $artefacts/$1.png"; }
+e2e_artefacts_ready
 
 home="$x11_work/home"
 suite="$home/.config/Tavlen/group.tavlen.json"

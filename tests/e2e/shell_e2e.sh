@@ -37,24 +37,8 @@ source "$here/x11_session.sh"
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-pass() { echo "ok: $*"; }
-check() { # check <description> <command...>
-    local what="$1"
-    shift
-    if "$@" >/dev/null; then pass "$what"; else fail "$what"; fi
-}
 
-mkdir -p "$artefacts"
-rm -f "$artefacts"/*.png
-shot() {
-    import -window root "$artefacts/$1.png"
-    echo "screenshot: $artefacts/$1.png"
-}
+e2e_artefacts_ready
 
 # Runs tavlen with an empty home (every XDG folder inside it) in $x11_work/$1.
 tavlen_env() {

@@ -38,12 +38,6 @@ source "$here/x11_session.sh"
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-pass() { echo "ok: $*"; }
 finish() {
     if [ $failures -eq 0 ]; then
         echo "StatusNotifierItem end to end: all checks passed"
@@ -56,18 +50,8 @@ finish() {
     echo "StatusNotifierItem end to end: $failures check(s) failed"
     exit 1
 }
-check() { # check <description> <command...>
-    local what="$1"
-    shift
-    if "$@" >/dev/null; then pass "$what"; else fail "$what"; fi
-}
 
-mkdir -p "$artefacts"
-rm -f "$artefacts"/*.png
-shot() {
-    import -window root "$artefacts/$1.png"
-    echo "screenshot: $artefacts/$1.png"
-}
+e2e_artefacts_ready
 
 x11_session_start "$screen_w" "$screen_h" notray
 echo "display $DISPLAY, bus $DBUS_SESSION_BUS_ADDRESS"

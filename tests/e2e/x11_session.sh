@@ -1,5 +1,5 @@
-# Shared by the shell end-to-end test and the shell benchmark (sourced, not run):
-# a private X server, session bus and tray host, and helpers to look at windows.
+# Shared by the end-to-end tests and the shell benchmark (sourced, not run): a private X
+# server, session bus and tray host, helpers to look at windows, and the tests' reporting.
 # The caller sets x11_work (a temporary folder) and traps x11_session_stop; it may
 # set x11_bus_config to a bus configuration file to use instead of the session's.
 
@@ -98,4 +98,26 @@ x11_wait_for() {
         [ $SECONDS -ge $end ] && return 1
         sleep 0.1
     done
+}
+
+# Reporting: "ok: …" / "FAIL: …" lines; $failures counts the failed checks.
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+pass() { echo "ok: $*"; }
+check() { # check <description> <command...>
+    local what="$1"
+    shift
+    if "$@" >/dev/null; then pass "$what"; else fail "$what"; fi
+}
+# Screenshots of the whole screen go to $artefacts, emptied first.
+e2e_artefacts_ready() {
+    mkdir -p "$artefacts"
+    rm -f "$artefacts"/*.png
+}
+shot() {
+    import -window root "$artefacts/$1.png"
+    echo "screenshot: $artefacts/$1.png"
 }
