@@ -76,7 +76,6 @@ void MenuBarExtra::createPanel() {
     m_panel->setFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     m_panel->setResizeMode(QQuickView::SizeRootObjectToView);
     m_panel->installEventFilter(this);
-    connect(m_panel.get(), &QWindow::activeChanged, this, &MenuBarExtra::onFocusMoved);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MenuBarExtra::onFocusMoved);
     connect(m_panel.get(), &QWindow::visibleChanged, this, [this](bool visible) {
         // Its pop-overs, hover and scroll position go with the content, so the next

@@ -191,8 +191,8 @@ void LektieNotificationManager::finish(const std::shared_ptr<Run>& run) {
 }
 
 QString LektieNotificationManager::reminderIdentifier(const Lektie& lektie, int daysBefore) {
-    return lektieReminderPrefix + lektie.id.toString(QUuid::WithoutBraces).toUpper() +
-           QLatin1Char('-') + QString::number(daysBefore);
+    return lektieReminderPrefix + uuidTekst(lektie.id) + QLatin1Char('-') +
+           QString::number(daysBefore);
 }
 
 QString LektieNotificationManager::reminderTitle(int daysBefore) {

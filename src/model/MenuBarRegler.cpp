@@ -9,7 +9,7 @@ namespace tavlen::menubar {
 QString AktivMenuPraesentation::id() const {
     switch (m_type) {
     case Type::Lektie:
-        return QStringLiteral("lektie-") + m_lektieId.toString(QUuid::WithoutBraces).toUpper();
+        return QStringLiteral("lektie-") + uuidTekst(m_lektieId);
     case Type::NyLektie:
         return QStringLiteral("ny-lektie");
     case Type::FagIndstillinger:

@@ -75,6 +75,11 @@ struct OldLektie {
     QDateTime oprettetDato;
 };
 
+// An id as text wherever one is turned into text: canonical form, upper case, no braces.
+inline QString uuidTekst(const QUuid& id) {
+    return id.toString(QUuid::WithoutBraces).toUpper();
+}
+
 } // namespace tavlen
 
 Q_DECLARE_METATYPE(tavlen::Fag)

@@ -104,12 +104,7 @@ if [ -n "$icon" ]; then
         read -r _ px py pw ph < <(x11_viewable_toplevels tavlen | head -1)
         echo "panel at ${px},${py} ${pw}x${ph}, icon at ${ix},${iy} ${iw}x${ih}"
         [ "$pw" -eq 360 ] && pass "panel is 360 wide" || fail "panel is $pw wide"
-        if [ "$px" -ge 0 ] && [ "$py" -ge 0 ] && [ $((px + pw)) -le $screen_w ] &&
-            [ $((py + ph)) -le $screen_h ] && [ "$ph" -gt 0 ]; then
-            pass "panel inside the screen"
-        else
-            fail "panel outside the screen"
-        fi
+        check "panel inside the screen" x11_inside "$px" "$py" "$pw" "$ph" "$screen_w" "$screen_h"
         # Next to the icon: right below it and overlapping it horizontally.
         if [ "$py" -ge $((iy + ih)) ] && [ "$py" -le $((iy + ih + 16)) ] &&
             [ "$px" -le $((ix + iw)) ] && [ $((px + pw)) -ge "$ix" ]; then

@@ -110,12 +110,7 @@ if x11_wait_for 10 panel_visible; then
     read -r _ px py pw ph < <(x11_viewable_toplevels tavlen | head -1)
     echo "panel at ${px},${py} ${pw}x${ph}, pointer at ${click_x},${click_y}"
     [ "$pw" -eq 360 ] && pass "panel is 360 wide" || fail "panel is $pw wide"
-    if [ "$px" -ge 0 ] && [ "$py" -ge 0 ] && [ $((px + pw)) -le $screen_w ] &&
-        [ $((py + ph)) -le $screen_h ] && [ "$ph" -gt 0 ]; then
-        pass "panel inside the screen"
-    else
-        fail "panel outside the screen"
-    fi
+    check "panel inside the screen" x11_inside "$px" "$py" "$pw" "$ph" "$screen_w" "$screen_h"
     # How far the pointer lies outside the panel's rectangle, along each axis.
     dx=$((click_x < px ? px - click_x : click_x >= px + pw ? click_x - (px + pw - 1) : 0))
     dy=$((click_y < py ? py - click_y : click_y >= py + ph ? click_y - (py + ph - 1) : 0))

@@ -89,6 +89,12 @@ x11_viewable_toplevels() {
     return 0
 }
 
+# Whether a rectangle "x y width height" lies within a screen "width height" (and is not empty).
+x11_inside() {
+    [ "$1" -ge 0 ] && [ "$2" -ge 0 ] && [ $(($1 + $3)) -le "$5" ] && [ $(($2 + $4)) -le "$6" ] &&
+        [ "$4" -gt 0 ]
+}
+
 # Waits up to $1 seconds for a command to succeed.
 x11_wait_for() {
     local timeout="$1"

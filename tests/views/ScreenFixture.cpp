@@ -6,10 +6,6 @@ namespace tavlen::test {
 
 namespace {
 const QDateTime start(QDate(2026, 12, 6), QTime(10, 0), QTimeZone("Europe/Copenhagen"));
-
-QString text(const QUuid& id) {
-    return id.toString(QUuid::WithoutBraces).toUpper();
-}
 } // namespace
 
 ScreenFixture::ScreenFixture()
@@ -35,7 +31,7 @@ void ScreenFixture::reset() {
 QString ScreenFixture::addFag(const QString& navn, const QString& ikon, const QString& farve) {
     const Fag fag = Fag::ny(navn, ikon, farve);
     m_store->tilfoejFag(fag);
-    return text(fag.id);
+    return uuidTekst(fag.id);
 }
 
 QString ScreenFixture::addLektie(const QString& fagId, const QString& titel, qint64 minutterFraNu,
@@ -45,7 +41,7 @@ QString ScreenFixture::addLektie(const QString& fagId, const QString& titel, qin
                                m_clock.now().addSecs(minutterFraNu * 60), m_clock);
     lektie.erFaerdig = faerdig;
     m_store->tilfoej(lektie);
-    return text(lektie.id);
+    return uuidTekst(lektie.id);
 }
 
 void ScreenFixture::sletLektie(const QString& id) {
@@ -60,8 +56,8 @@ QVariantList ScreenFixture::lektier() const {
     QVariantList out;
     for (const Lektie& l : m_store->lektier()) {
         out.append(
-            QVariantMap{{QStringLiteral("id"), text(l.id)},
-                        {QStringLiteral("fagId"), text(l.fagId)},
+            QVariantMap{{QStringLiteral("id"), uuidTekst(l.id)},
+                        {QStringLiteral("fagId"), uuidTekst(l.fagId)},
                         {QStringLiteral("titel"), l.titel},
                         {QStringLiteral("beskrivelse"), l.beskrivelse},
                         {QStringLiteral("links"), l.links},
@@ -75,7 +71,7 @@ QVariantList ScreenFixture::lektier() const {
 QVariantList ScreenFixture::fag() const {
     QVariantList out;
     for (const Fag& f : m_store->fag()) {
-        out.append(QVariantMap{{QStringLiteral("id"), text(f.id)},
+        out.append(QVariantMap{{QStringLiteral("id"), uuidTekst(f.id)},
                                {QStringLiteral("navn"), f.navn},
                                {QStringLiteral("ikonNavn"), f.ikonNavn},
                                {QStringLiteral("farveHex"), f.farveHex}});

@@ -15,19 +15,13 @@ namespace tavlen {
 
 using menubar::AktivMenuPraesentation;
 
-namespace {
-QString tekst(const QUuid& id) {
-    return id.toString(QUuid::WithoutBraces).toUpper();
-}
-} // namespace
-
 QVariant MenuBarLektieListe::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     const Raekke& r = rows().at(index.row());
     switch (role) {
     case LektieIdRole:
-        return tekst(r.id);
+        return uuidTekst(r.id);
     case Qt::DisplayRole:
     case TitelRole:
         return r.titel;
@@ -147,7 +141,7 @@ QString MenuBarModel::praesentationsType() const {
 
 QString MenuBarModel::valgtLektieId() const {
     return m_aktiv && m_aktiv->type() == AktivMenuPraesentation::Type::Lektie
-               ? tekst(m_aktiv->lektieId())
+               ? uuidTekst(m_aktiv->lektieId())
                : QString();
 }
 

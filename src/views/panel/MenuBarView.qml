@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Layouts
-import QtQuick.Window
 import Tavlen.Toolkit
 import Tavlen.Views
 
@@ -69,15 +68,6 @@ Rectangle {
 
     // Space and Return act on the first row the moment the panel opens.
     Component.onCompleted: fokuserPaa(fokusKaede(), 0)
-
-    // The panel is made once and shown many times: each showing starts from now, at the top.
-    readonly property bool vist: Window.window !== null && Window.window.visible
-    onVistChanged: {
-        if (!vist)
-            return
-        menu.opdater()
-        fokuserPaa(fokusKaede(), 0)
-    }
 
     Shortcut {
         sequence: "Ctrl+N"
