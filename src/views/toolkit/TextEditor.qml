@@ -25,9 +25,9 @@ C.ScrollView {
         font.pixelSize: Math.round(editor.size)
         padding: 6
         selectByMouse: true
-        KeyNavigation.priority: KeyNavigation.BeforeItem
-        KeyNavigation.tab: nextItemInFocusChain(true)
-        KeyNavigation.backtab: nextItemInFocusChain(false)
+        // Asked at the key press: the fields after it may have come or gone since.
+        Keys.onTabPressed: nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
+        Keys.onBacktabPressed: nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
         Accessible.name: editor.caption
         background: null
     }

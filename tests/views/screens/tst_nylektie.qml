@@ -123,6 +123,15 @@ Item {
             compare(findChild(form, "gem").enabled, false)
         }
 
+        // The description lets Tab go on to the link field after it, not past it.
+        function test_tabFromTheDescriptionReachesTheLink() {
+            const form = aabn()
+            findChild(form, "titel").forceActiveFocus()
+            keyClick(Qt.Key_Tab) // into the description
+            keyClick(Qt.Key_Tab)
+            compare(findChild(form, "link0").activeFocus, true)
+        }
+
         function test_everyControlHasANameForScreenReaders() {
             const form = aabn()
             compare(Fixture.unnamedControls(form), [])
