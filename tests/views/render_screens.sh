@@ -23,5 +23,17 @@ for screen in CustomKalender NyLektieView LektieDetaljeView FagIndstillingerView
         done
     done
 done
+# The first-run flow shows no stored data: each of its four steps, light and dark.
+for step in 0 1 2 3; do
+    for look in light dark; do
+        file="$out/OnboardingView-step$step-$look.png"
+        if "$render" OnboardingView "$file" "--$look" --steps "$step" 2>"$file.log"; then
+            rm -f "$file.log"
+        else
+            echo "FAIL: OnboardingView step $step ($look)"; cat "$file.log"
+            failed=1
+        fi
+    done
+done
 [ $failed -eq 0 ] && echo "screens drawn into $out"
 exit $failed

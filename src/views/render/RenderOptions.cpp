@@ -16,6 +16,7 @@ const QList<std::pair<QString, QString>> screens{
     {QStringLiteral("FagIndstillingerView"),
      QStringLiteral("Views/subjects/FagIndstillingerView.qml")},
     {QStringLiteral("NytFagView"), QStringLiteral("Views/subjects/NytFagView.qml")},
+    {QStringLiteral("OnboardingView"), QStringLiteral("Views/onboarding/OnboardingView.qml")},
     {QStringLiteral("Gallery"), QStringLiteral("Toolkit/Gallery.qml")},
 };
 } // namespace
@@ -38,7 +39,9 @@ QUrl RenderOptions::source() const {
 QString RenderOptions::usage() {
     return QStringLiteral(
                "usage: tavlen_render SCREEN OUTPUT.png [--dark|--light] [--size WxH] [--sample]\n"
-               "  SCREEN: %1, or the path of a .qml file\n")
+               "                     [--steps N]\n"
+               "  SCREEN: %1, or the path of a .qml file\n"
+               "  --steps N: moves a flow (the root's `flow`) on N steps first\n")
         .arg(screenNames().join(QStringLiteral(", ")));
 }
 
@@ -64,6 +67,15 @@ std::optional<RenderOptions> RenderOptions::parse(const QStringList& arguments, 
                 return std::nullopt;
             }
             o.size = size;
+            ++i;
+        } else if (a == u"--steps") {
+            bool ok = false;
+            const int steps = i + 1 < arguments.size() ? arguments.at(i + 1).toInt(&ok) : 0;
+            if (!ok || steps < 0) {
+                *error = QStringLiteral("--steps needs a number, 0 or more");
+                return std::nullopt;
+            }
+            o.steps = steps;
             ++i;
         } else if (a.startsWith(u"--")) {
             *error = QStringLiteral("unknown option %1").arg(a);

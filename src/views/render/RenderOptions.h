@@ -16,6 +16,7 @@ struct RenderOptions {
     bool dark = false;
     QSize size; // invalid: the root item's implicit size
     bool sampleData = false;
+    int steps = 0; // a flow's steps to move on before drawing
 
     // The screen's address: a module file for a known name, else the file itself.
     QUrl source() const;

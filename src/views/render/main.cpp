@@ -51,6 +51,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QQuickItem* root = view.rootObject();
+    if (QObject* flow = root->property("flow").value<QObject*>()) {
+        for (int i = 0; i < options->steps; ++i)
+            QMetaObject::invokeMethod(flow, "naeste");
+    }
     if (options->size.isValid()) {
         view.setResizeMode(QQuickView::SizeRootObjectToView);
         view.resize(options->size);

@@ -60,7 +60,9 @@ bool NytFagModel::opret() {
         }
         return false;
     }
-    m_store->tilfoejFag(*fag);
+    if (m_gemIStore)
+        m_store->tilfoejFag(*fag);
+    Q_EMIT oprettet(*fag);
     return true;
 }
 

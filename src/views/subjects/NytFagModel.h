@@ -2,6 +2,8 @@
 
 #include "PaletteModel.h"
 
+#include "model/Records.h"
+
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
 
@@ -10,7 +12,8 @@ namespace tavlen {
 class LektieStore;
 
 // The new-subject form: a name, an icon and a colour from the palettes; a fresh one for
-// every opening of the form.
+// every opening of the form. The first-run flow keeps what is made until it finishes, so
+// there the subject only goes out through oprettet().
 class NytFagModel : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -21,6 +24,7 @@ class NytFagModel : public QObject {
     Q_PROPERTY(bool navnFejlVises READ navnFejlVises NOTIFY navnFejlVisesChanged)
     Q_PROPERTY(tavlen::PaletteModel* ikoner READ ikoner CONSTANT)
     Q_PROPERTY(tavlen::PaletteModel* farver READ farver CONSTANT)
+    Q_PROPERTY(bool gemIStore MEMBER m_gemIStore NOTIFY gemIStoreChanged)
 public:
     explicit NytFagModel(QObject* parent = nullptr);
 
@@ -36,7 +40,8 @@ public:
     PaletteModel* ikoner() { return &m_ikoner; }
     PaletteModel* farver() { return &m_farver; }
 
-    // Adds the subject to the store; false (and the name error shown) when the name is empty.
+    // Makes the subject (and adds it to the store unless told not to); false, with the name
+    // error shown, when the name is empty.
     Q_INVOKABLE bool opret();
 
 Q_SIGNALS:
@@ -45,6 +50,8 @@ Q_SIGNALS:
     void valgtFarveChanged();
     void visFejlChanged();
     void navnFejlVisesChanged();
+    void gemIStoreChanged();
+    void oprettet(const tavlen::Fag& fag);
 
 private:
     LektieStore* m_store;
@@ -52,6 +59,7 @@ private:
     PaletteModel m_farver;
     QString m_navn;
     bool m_visFejl = false;
+    bool m_gemIStore = true;
 };
 
 } // namespace tavlen

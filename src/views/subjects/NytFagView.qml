@@ -1,15 +1,18 @@
 import QtQuick
-import QtQuick.Controls.Basic as C
 import QtQuick.Layouts
 import Tavlen.Toolkit
 import Tavlen.Views
 
 // The new-subject form: a name, an icon and a colour with a live preview. A fresh form for
-// every opening; close() asks the presenter to take it away.
+// every opening; close() asks the presenter to take it away. With gemIStore false the
+// subject only goes out through oprettet() (the first-run flow keeps it until it ends).
 Rectangle {
     id: root
 
     signal close()
+    signal oprettet(fag: var)
+    property alias gemIStore: nytFag.gemIStore
+    property string opretTekst: "Opret fag"
 
     readonly property color farve: Theme.hex(nytFag.valgtFarve)
 
@@ -17,7 +20,10 @@ Rectangle {
     implicitHeight: 560
     color: Theme.windowBackground
 
-    NytFagModel { id: nytFag }
+    NytFagModel {
+        id: nytFag
+        onOprettet: fag => root.oprettet(fag)
+    }
 
     Component.onCompleted: navnFelt.forceActiveFocus()
 
@@ -33,42 +39,20 @@ Rectangle {
         color: Theme.separator
     }
 
-    // A palette cell: picks itself by its row's `valgt` role; arrows move within its grid.
-    component Celle: C.AbstractButton {
-        id: celle
+    // A palette cell: picks itself by its row's `valgt` role.
+    component Celle: GridKnap {
         required property var model
         required property string key
         required property string label
         required property bool valgt
         required property string farveHex
-        property int kolonner: 1
-        property string tooltip: ""
 
         checkable: true
         autoExclusive: true
         checked: valgt
-        hoverEnabled: true
-        focusPolicy: Qt.StrongFocus // qmllint disable type
         Accessible.role: Accessible.Button
         Accessible.name: label
         onClicked: model.valgt = true
-
-        // Along the focus chain, which runs through the cells in grid order.
-        function flyt(trin) {
-            let maal = celle
-            for (let n = 0; n < Math.abs(trin) && maal; ++n)
-                maal = maal.nextItemInFocusChain(trin > 0)
-            if (maal && maal.parent === celle.parent)
-                maal.forceActiveFocus(Qt.TabFocusReason)
-        }
-        Keys.onLeftPressed: flyt(-1)
-        Keys.onRightPressed: flyt(1)
-        Keys.onUpPressed: flyt(-kolonner)
-        Keys.onDownPressed: flyt(kolonner)
-
-        C.ToolTip.visible: tooltip !== "" && hovered
-        C.ToolTip.text: tooltip
-        C.ToolTip.delay: 600
     }
 
     ColumnLayout {
@@ -268,7 +252,7 @@ Rectangle {
                 buttonStyle: "prominent"
                 tint: root.farve
                 symbol: "plus.circle.fill"
-                text: "Opret fag"
+                text: root.opretTekst
                 weight: "semibold"
                 isDefault: true
                 onClicked: if (nytFag.opret()) root.close()

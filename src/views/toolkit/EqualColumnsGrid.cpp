@@ -67,7 +67,8 @@ void EqualColumnsGrid::updatePolish() {
     bool any = false;
     const QList<QQuickItem*> children = childItems();
     for (QQuickItem* child : children) {
-        if (!child->isVisible())
+        // A Repeater sits among the cells it makes but is not one.
+        if (!child->isVisible() || child->inherits("QQuickRepeater"))
             continue;
         if (column == m_columns) {
             y += rowHeight + m_rowSpacing;

@@ -10,10 +10,12 @@ Flickable {
     default property alias content: column.data
     property alias spacing: column.spacing
     property real margins: 0
+    property real topPadding: margins
+    property real bottomPadding: margins
     property bool indicatorsShown: true
 
     contentWidth: width
-    contentHeight: column.implicitHeight + 2 * margins
+    contentHeight: column.implicitHeight + topPadding + bottomPadding
     clip: true
     boundsBehavior: Flickable.StopAtBounds
     flickableDirection: Flickable.VerticalFlick
@@ -21,18 +23,22 @@ Flickable {
     Column {
         id: column
         x: area.margins
-        y: area.margins
+        y: area.topPadding
         width: area.width - 2 * area.margins
     }
 
+    // What the scroll bar covers at the right edge while it shows.
+    readonly property real indicatorWidth: bar.visible && bar.size < 1 ? bar.width : 0
+
     C.ScrollBar.vertical: C.ScrollBar {
+        id: bar
         policy: area.indicatorsShown ? C.ScrollBar.AsNeeded : C.ScrollBar.AlwaysOff
     }
 
     function ensureVisible(item) {
         if (!item)
             return
-        const top = item.mapToItem(column, 0, 0).y + margins
+        const top = item.mapToItem(column, 0, 0).y + topPadding
         const bottom = top + item.height
         if (top < contentY)
             contentY = Math.max(0, top - 8)

@@ -34,7 +34,10 @@ C.AbstractButton {
 
     hoverEnabled: true
     focusPolicy: Qt.StrongFocus // qmllint disable type
-    horizontalPadding: chrome ? 12 : 0
+    // The label's width when the layout fixes it; the label then sits centred in it.
+    property real labelWidth: 0
+    horizontalPadding: (chrome ? 12 : 0)
+                       + (labelWidth > 0 ? Math.max(0, (labelWidth - implicitContentWidth) / 2) : 0)
     verticalPadding: chrome ? 5 : 0
     opacity: enabled ? 1 : 0.4
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,

@@ -22,6 +22,8 @@ Item {
             model: 6
             Rectangle { implicitHeight: 20 + index * 2 }
         }
+        // After the Repeater, which takes no cell of its own.
+        Rectangle { id: sidst; implicitHeight: 10 }
     }
 
     Popover {
@@ -63,6 +65,8 @@ Item {
             compare(celle(4).x, 0)
             compare(celle(4).y, 26 + 6) // the first row is as high as its highest cell
             compare(gitter.implicitHeight, 32 + 30)
+            compare(sidst.x, 2 * (98 + 8))
+            compare(sidst.y, 32)
         }
 
         function test_escapeCloses() {

@@ -1,0 +1,31 @@
+import QtQuick
+import Tavlen.Toolkit
+
+// A numbered tip of the finish step.
+Row {
+    id: raekke
+    property string nummer: ""
+    property string tekst: ""
+
+    spacing: 12
+
+    Circle {
+        anchors.verticalCenter: parent.verticalCenter
+        diameter: 22
+        color: Theme.hex("3B82F6")
+        StyledText {
+            anchors.centerIn: parent
+            text: raekke.nummer
+            size: 11
+            weight: "bold"
+            color: Theme.white
+            Accessible.ignored: true
+        }
+    }
+    StyledText {
+        anchors.verticalCenter: parent.verticalCenter
+        text: raekke.tekst
+        size: 13
+        Accessible.name: raekke.nummer + ". " + raekke.tekst
+    }
+}

@@ -1,0 +1,43 @@
+import QtQuick
+import Tavlen.Toolkit
+
+// An own subject: always chosen, so it cannot be unticked, only removed by its mark (or
+// by Delete while it has the focus).
+OnboardingFlise {
+    id: knap
+    required property string farveHex
+    required property string ikonNavn
+    required property string navn
+    readonly property color c: Theme.hex(farveHex)
+    signal fjern()
+
+    ikon: ikonNavn
+    tekst: navn
+    cirkel: Theme.withOpacity(c, 0.2)
+    ikonFarve: c
+    navnFarve: c
+    baggrund: Theme.withOpacity(c, 0.1)
+    kant: c
+    kantBredde: 2
+    Accessible.role: Accessible.StaticText
+    Accessible.name: navn + ", eget fag"
+    Keys.onPressed: event => {
+        if (event.key === Qt.Key_Delete || event.key === Qt.Key_Backspace) {
+            event.accepted = true
+            knap.fjern()
+        }
+    }
+
+    StyledButton {
+        objectName: "fjernKnap"
+        x: knap.width - width + 4
+        y: -4
+        buttonStyle: "plain"
+        symbol: "xmark.circle.fill"
+        symbolSize: 14
+        foreground: Theme.secondaryText
+        tooltip: "Fjern " + knap.navn
+        background: Circle { diameter: 14; color: Theme.windowBackground }
+        onClicked: knap.fjern()
+    }
+}

@@ -1,0 +1,47 @@
+import QtQuick
+import QtQuick.Controls.Basic as C
+
+// A button in a grid of equal buttons: the arrow keys move the focus within its grid
+// (left and right one cell, up and down one row of `kolonner`), along the focus chain,
+// which runs through the cells in grid order, and stop at the grid's edge.
+C.AbstractButton {
+    id: knap
+    property int kolonner: 1
+    property string tooltip: ""
+
+    hoverEnabled: true
+    focusPolicy: Qt.StrongFocus // qmllint disable type
+
+    // The grid whose cells the arrows walk; a cell made by a Loader names it.
+    property Item gitter: parent
+
+    function iGitter(item) {
+        for (let p = item.parent; p; p = p.parent) {
+            if (p === gitter)
+                return true
+        }
+        return false
+    }
+
+    // Counts only the grid's cells; a control inside a cell (a remove mark) is passed over.
+    function flyt(trin) {
+        let maal = knap
+        let tilbage = Math.abs(trin)
+        while (tilbage > 0) {
+            maal = maal.nextItemInFocusChain(trin > 0)
+            if (!maal || maal === knap || !iGitter(maal))
+                return
+            if (maal.gitter === gitter)
+                --tilbage
+        }
+        maal.forceActiveFocus(Qt.TabFocusReason)
+    }
+    Keys.onLeftPressed: flyt(-1)
+    Keys.onRightPressed: flyt(1)
+    Keys.onUpPressed: flyt(-kolonner)
+    Keys.onDownPressed: flyt(kolonner)
+
+    C.ToolTip.visible: tooltip !== "" && hovered
+    C.ToolTip.text: tooltip
+    C.ToolTip.delay: 600
+}
