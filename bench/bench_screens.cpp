@@ -11,6 +11,7 @@
 #include "support/RecordingUrlOpener.h"
 #include "views/AppContext.h"
 #include "views/homework/KalenderModel.h"
+#include "views/onboarding/OnboardingModel.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -197,6 +198,59 @@ void BM_KalenderSkiftMaaned(benchmark::State& state) {
     w.waitForFrame();
 }
 BENCHMARK(BM_KalenderSkiftMaaned)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The subject step with the catalogue's 14 tiles, made afresh and drawn.
+void BM_VaelgFagTrin(benchmark::State& state) {
+    World& w = world();
+    QQmlComponent component(&w.engine,
+                            QUrl(QStringLiteral("qrc:/Tavlen/Views/onboarding/VaelgFagTrin.qml")));
+    for (auto _ : state) {
+        OnboardingModel flow;
+        QElapsedTimer timer;
+        timer.start();
+        std::unique_ptr<QObject> object(component.createWithInitialProperties(
+            {{QStringLiteral("flow"), QVariant::fromValue(&flow)}}));
+        auto* item = qobject_cast<QQuickItem*>(object.get());
+        item->setParentItem(w.window.contentItem());
+        item->setWidth(680);
+        w.waitForFrame();
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        object.reset();
+        w.waitForFrame();
+    }
+}
+BENCHMARK(BM_VaelgFagTrin)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// "Åbn Tavlen" on the finish step: the subjects stored, the flag set, and the main window's
+// content drawn in place of the flow. Setup is unfinished again, untimed, before each
+// round; the store gets its subjects back at the end.
+void BM_OnboardingAfslut(benchmark::State& state) {
+    World& w = world();
+    const QList<Fag> fag = w.store.fag();
+    QQuickView view(&w.engine, nullptr);
+    view.setResizeMode(QQuickView::SizeRootObjectToView);
+    view.resize(900, 600);
+    w.store.setHarSetupFaerdig(false);
+    view.setSource(QUrl(QStringLiteral("qrc:/Tavlen/Views/main/ContentView.qml")));
+    view.show();
+    waitForFrame(view);
+    for (auto _ : state) {
+        auto* flow = view.rootObject()->findChild<OnboardingModel*>();
+        while (flow->trin() < flow->antalTrin() - 1)
+            flow->naeste();
+        waitForFrame(view);
+        QElapsedTimer timer;
+        timer.start();
+        flow->afslut();
+        waitForFrame(view);
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        w.store.setHarSetupFaerdig(false);
+        waitForFrame(view);
+    }
+    w.store.setFag(fag);
+    w.store.setHarSetupFaerdig(true);
+}
+BENCHMARK(BM_OnboardingAfslut)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

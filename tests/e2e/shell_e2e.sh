@@ -3,7 +3,8 @@
 # session bus, started with an empty home. Checks that it starts in the tray only,
 # that a click on the icon opens the panel inside the screen, that a second start
 # brings up the main window and exits, that closing the window only hides it, and
-# what the first start stored. Then, on a desktop without a tray, that the main
+# what the first start stored; that the keyboard alone walks the first-run flow in the
+# main window and the shared suite then holds the chosen subjects. Then, on a desktop without a tray, that the main
 # window is shown at start and can be brought back after closing it; and that a tray
 # that comes late at login takes over, whether it comes within the first seconds or
 # after the main window was shown in its place.
@@ -144,6 +145,46 @@ if python3 -c 'import json, sys; sys.exit(json.load(open(sys.argv[1])) != {"harS
     pass "shared suite holds exactly harSetupFaerdig_v4 = false"
 else
     fail "shared suite is not {\"harSetupFaerdig_v4\": false}: $(cat "$suite" 2>&1)"
+fi
+
+# The first-run flow fills the shown main window; the keyboard alone walks it: Return on
+# the welcome, Tab to the first subject and Space to untick it, Return on each step after.
+keys() { xdotool key --window "$1" --delay 150 "${@:2}"; }
+if id="$(main_window)"; then
+    xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+    sleep 0.5
+    shot 4b-onboarding-welcome
+    keys "$id" Return
+    sleep 0.5
+    keys "$id" Tab space
+    sleep 0.5
+    shot 4c-onboarding-subjects
+    keys "$id" Return
+    sleep 0.5
+    shot 4d-onboarding-widget
+    keys "$id" Return
+    sleep 0.5
+    shot 4e-onboarding-finish
+    keys "$id" Return
+    sleep 1
+    shot 4f-main-content
+else
+    fail "no main window for the first-run flow"
+fi
+# What the flow stored: the catalogue but its first subject, with fresh ids, and the flag.
+stored() {
+    python3 - "$suite" <<'PY'
+import json, sys
+suite = json.load(open(sys.argv[1]))
+names = [f["navn"] for f in suite.get("fag_v4", [])]
+print(suite.get("harSetupFaerdig_v4"), len(names), "Dansk" in names, names[0] if names else "")
+PY
+}
+stored_as_chosen() { [ "$(stored 2>/dev/null)" = "True 13 False Historie" ]; }
+if x11_wait_for 10 stored_as_chosen; then
+    pass "the flow stored setup as finished and 13 subjects without Dansk, Historie first"
+else
+    fail "the shared suite holds: $(stored 2>&1 || true)"
 fi
 stop_tavlen
 x11_session_stop
