@@ -104,7 +104,25 @@ bool AppDelegate::windowShouldClose(ManagedWindow& window) {
     window.orderOut();
     if (m_application.activationPolicy() != ActivationPolicy::Accessory)
         m_application.setActivationPolicy(ActivationPolicy::Accessory);
+    // Without a tray icon nothing on screen is left of Tavlen: say once that it runs
+    // on. With a tray the icon says so.
+    if (m_keepsMainWindowShown && !m_hasToldItRunsOn) {
+        m_hasToldItRunsOn = true;
+        tellItRunsOn();
+    }
     return false;
+}
+
+void AppDelegate::tellItRunsOn() {
+    NotificationRequest notice;
+    notice.identifier = runsOnNoticeIdentifier;
+    notice.title = QStringLiteral("Tavlen kører videre");
+    notice.body =
+        QStringLiteral("Du får stadig påmindelser. Åbn Tavlen igen for at se dine lektier.");
+    notice.defaultSound = false; // the pupil is right there, having just closed the window
+    // Posted, not scheduled: a reminder for this moment would wait for the next whole
+    // minute. A click on it brings the window back like a reminder's.
+    m_services.notifications.center().post(notice, {});
 }
 
 void AppDelegate::applicationDidBecomeActive() {

@@ -16,6 +16,9 @@ class AppDelegate : public QObject, public WindowDelegate {
     Q_OBJECT
 public:
     static constexpr int hideRetryIntervalMs = 100;
+    // The notice that Tavlen runs on after the main window was closed without a tray;
+    // the planner's refreshes leave it alone.
+    static inline const QString runsOnNoticeIdentifier = QStringLiteral("runs-on");
 
     AppDelegate(LektieStore::Services services, ApplicationHost& application,
                 QObject* parent = nullptr);
@@ -54,6 +57,7 @@ private:
     void runLaunchTask();
     void refreshAfterLaunch();
     void bringMainWindowFront();
+    void tellItRunsOn();
 
     LektieStore::Services m_services;
     ApplicationHost& m_application;
@@ -62,6 +66,7 @@ private:
     bool m_hasHiddenInitialWindow = false;
     bool m_keepsMainWindowShown = false;
     bool m_mainWindowAskedFor = false; // by the pupil: a second start, a reminder's click
+    bool m_hasToldItRunsOn = false;
 };
 
 } // namespace tavlen

@@ -112,8 +112,13 @@ void MappenApp::createScenes() {
     m_context = std::make_unique<AppContext>(m_delegate->store(), Clock::system(), *m_urls);
     QObject::connect(m_context.get(), &AppContext::mainWindowRequested, m_delegate.get(),
                      &AppDelegate::showMainWindow);
+    // Both ways out end the event loop; the teardown then writes what is still
+    // pending (the reminders' file) as on any normal exit. Queued, so the key press
+    // that asked is handled to the end first.
     QObject::connect(m_engine.get(), &QQmlEngine::quit, &m_application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    QObject::connect(m_context.get(), &AppContext::quitRequested, &m_application,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
     QObject::connect(m_engine.get(), &QQmlEngine::exit, &m_application, &QCoreApplication::exit,
                      Qt::QueuedConnection);
 

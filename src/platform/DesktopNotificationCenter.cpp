@@ -116,6 +116,20 @@ void DesktopNotificationCenter::removePending(const QStringList& identifiers, Co
     });
 }
 
+void DesktopNotificationCenter::post(const NotificationRequest& request, AddCompletion done) {
+    QString error;
+    if (request.identifier.isEmpty()) {
+        error = QStringLiteral("A notification request needs an identifier.");
+    } else {
+        // Not in flight: one that no server took is dropped, not kept for later.
+        m_delivery->deliver(++m_lastTicket, request.title, request.body, request.defaultSound);
+    }
+    later([done = std::move(done), error] {
+        if (done)
+            done(error);
+    });
+}
+
 void DesktopNotificationCenter::checkNow() {
     m_scheduler->check();
 }

@@ -41,6 +41,7 @@ public:
     void pendingRequests(PendingCompletion done) override;
     void add(const NotificationRequest& request, AddCompletion done) override;
     void removePending(const QStringList& identifiers, Completion done) override;
+    void post(const NotificationRequest& request, AddCompletion done) override;
 
     // Looks at the clock now instead of at the next regular check (tests, resume).
     void checkNow();

@@ -58,6 +58,10 @@ public:
     virtual void add(const NotificationRequest& request, AddCompletion done) = 0;
     // Removes the pending requests with these identifiers; others are never touched.
     virtual void removePending(const QStringList& identifiers, Completion done) = 0;
+    // Shows a notification at once, its trigger unused. It never joins the pending
+    // requests, so no removal of pending ones can take it back, and a notice that no
+    // server took is not shown later: it speaks of the moment it was posted.
+    virtual void post(const NotificationRequest& request, AddCompletion done) = 0;
 };
 
 } // namespace tavlen

@@ -13,10 +13,10 @@ namespace tavlen {
 class Clock;
 class UrlOpener;
 
-// The one typed way from the screens to the program: the store, the clock, the browser
-// and the main window. The program, tavlen_render and the screen tests each make one
-// before they load QML; QML sees it as the singleton AppContext, view models call
-// AppContext::instance().
+// The one typed way from the screens to the program: the store, the clock, the browser,
+// the main window and quitting. The program, tavlen_render and the screen tests each
+// make one before they load QML; QML sees it as the singleton AppContext, view models
+// call AppContext::instance().
 class AppContext : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -34,9 +34,12 @@ public:
     UrlOpener& urls() const { return m_urls; }
 
     Q_INVOKABLE void showMainWindow() { Q_EMIT mainWindowRequested(); }
+    // The program decides how to end; the screens only ask.
+    Q_INVOKABLE void quit() { Q_EMIT quitRequested(); }
 
 Q_SIGNALS:
     void mainWindowRequested();
+    void quitRequested();
 
 private:
     LektieStore& m_store;

@@ -126,6 +126,8 @@ private Q_SLOTS:
         QVERIFY(!window.visible);
         QCOMPARE(f.app.policy, Accessory);
         QVERIFY(!AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
+        QCoreApplication::processEvents();
+        QCOMPARE(f.center.posted().size(), 0); // the tray icon is the way back
 
         delegate->showMainWindow();
         QCOMPARE(delegate->mainWindow(), &window);
@@ -146,6 +148,21 @@ private Q_SLOTS:
         QCOMPARE(f.app.policy, Regular);
         QVERIFY(!window->shouldClose()); // closing still only hides
         QVERIFY(!window->visible);
+
+        // Nothing of Tavlen is left on screen, so the first close says it runs on, at once.
+        QTRY_COMPARE(f.center.posted().size(), 1);
+        const NotificationRequest notice = f.center.posted().constFirst();
+        QCOMPARE(notice.title, QStringLiteral("Tavlen kører videre"));
+        QCOMPARE(notice.body, QStringLiteral("Du får stadig påmindelser. Åbn Tavlen igen for at "
+                                             "se dine lektier."));
+        // Shown, not scheduled: the planner's clearing of pending requests cannot reach it.
+        QVERIFY(!f.center.pendingRequest(notice.identifier));
+        // Only the first close of a run says so.
+        delegate->showMainWindow();
+        QVERIFY(!window->shouldClose());
+        QCoreApplication::processEvents();
+        QCOMPARE(f.center.posted().size(), 1);
+
         f.app.list.clear();
         window.reset();
         QCOMPARE(delegate->mainWindow(), nullptr); // held weakly
@@ -190,6 +207,11 @@ private Q_SLOTS:
         QCOMPARE(window.visible, askedFor);
         QCOMPARE(f.app.policy, askedFor ? Regular : Accessory);
         QCOMPARE(delegate->keepsMainWindowShown(), false);
+        // The tray icon is the way back now: closing says nothing.
+        delegate->showMainWindow();
+        QVERIFY(!window.shouldClose());
+        QCoreApplication::processEvents();
+        QCOMPARE(f.center.posted().size(), 0);
     }
 
     void asksPermissionOnlyWhenNotDetermined_data() {

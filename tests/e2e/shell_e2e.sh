@@ -191,12 +191,35 @@ x11_session_stop
 
 # ---- Without a tray ----------------------------------------------------------
 x11_session_start "$screen_w" "$screen_h" notray
+# Our own notification server with its defaults; waited for without the bus starting one.
+: >"$x11_work/dunstrc"
+dunst -config "$x11_work/dunstrc" >"$x11_work/dunst.log" 2>&1 &
+x11_pids+=($!)
+served() { dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications | grep true; }
+check "a notification server runs" x11_wait_for 10 served
+runs_on_notices() { # how many notices that Tavlen runs on have arrived
+    dunstctl close-all >/dev/null 2>&1 || true
+    dunstctl history | jq --arg t "Tavlen kører videre" \
+        --arg b "Du får stadig påmindelser. Åbn Tavlen igen for at se dine lektier." \
+        '[.data[0][] | select(.summary.data == $t and .body.data == $b)] | length'
+}
+one_notice() { [ "$(runs_on_notices)" = 1 ]; }
 start_first notray
 check "without a tray the main window is shown at start" x11_wait_for 20 main_window
 sleep 1.5 # past the delegate's hiding attempts: it must stay
 check "and it stays shown" main_window
 shot 5-notray-start
 close_main_window_and_bring_back notray 6-notray
+check "the first close said once that Tavlen runs on" x11_wait_for 10 one_notice
+if id="$(main_window)"; then
+    python3 "$here/x11_close.py" "$id"
+    check "a second close hides it too" x11_wait_for 10 no_main_window
+    sleep 1
+    check "and says nothing more" one_notice
+else
+    fail "no main window for a second close"
+fi
 stop_tavlen
 x11_session_stop
 

@@ -72,6 +72,15 @@ void InMemoryNotificationCenter::removePending(const QStringList& identifiers, C
     });
 }
 
+void InMemoryNotificationCenter::post(const NotificationRequest& request, AddCompletion done) {
+    complete([this, request, done = std::move(done)] {
+        if (m_addError.isEmpty())
+            m_posted.append(request);
+        if (done)
+            done(m_addError);
+    });
+}
+
 QList<NotificationRequest> InMemoryNotificationCenter::pending() const {
     QList<NotificationRequest> result;
     result.reserve(m_order.size());

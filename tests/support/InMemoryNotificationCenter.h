@@ -25,17 +25,19 @@ public:
     void pendingRequests(PendingCompletion done) override;
     void add(const NotificationRequest& request, AddCompletion done) override;
     void removePending(const QStringList& identifiers, Completion done) override;
+    void post(const NotificationRequest& request, AddCompletion done) override;
 
     // Test controls.
     void setMode(Mode mode) { m_mode = mode; }
     void setStatus(AuthorizationStatus status) { m_status = status; }
     void setGrantOnRequest(bool grant) { m_grantOnRequest = grant; }
-    void setAddError(const QString& error) { m_addError = error; } // every add fails
+    void setAddError(const QString& error) { m_addError = error; } // every add and post fails
     int authorizationRequests() const { return m_authorizationRequests; }
 
     QList<NotificationRequest> pending() const; // in order of first addition
     std::optional<NotificationRequest> pendingRequest(const QString& identifier) const;
     QStringList lastRemoved() const { return m_lastRemoved; }
+    QList<NotificationRequest> posted() const { return m_posted; } // shown at once, in order
 
     // Manual mode: each operation takes effect when its completion is released.
     int heldCompletions() const { return int(m_held.size()); }
@@ -54,6 +56,7 @@ private:
     QStringList m_order;
     QHash<QString, NotificationRequest> m_requests;
     QStringList m_lastRemoved;
+    QList<NotificationRequest> m_posted;
     std::deque<std::function<void()>> m_held;
 };
 

@@ -8,11 +8,14 @@ out="${2:?artefacts folder}"
 mkdir -p "$out"
 failed=0
 for screen in CustomKalender NyLektieView LektieDetaljeView FagIndstillingerView NytFagView \
-    MenuBarView; do
+    MenuBarView ContentView OversigtView FagView AppIndstillingerView; do
+    # The pages fill what the window gives them.
+    size=()
+    case "$screen" in OversigtView | FagView) size=(--size 680x600) ;; esac
     for look in light dark; do
         for store in sample empty; do
             file="$out/$screen-$look-$store.png"
-            args=("--$look")
+            args=("--$look" "${size[@]}")
             [ "$store" = sample ] && args+=(--sample)
             if "$render" "$screen" "$file" "${args[@]}" 2>"$out/$screen-$look-$store.log"; then
                 rm -f "$out/$screen-$look-$store.log"

@@ -12,48 +12,31 @@ Rectangle {
     color: Theme.windowBackground
     focus: true
 
+    // The selection outlives the main content: after a reset and a new first run, a
+    // subject selected before is gone, so the overview shows with no row selected.
+    readonly property HovedVindueModel valg: HovedVindueModel {}
+
+    Shortcut {
+        sequence: "Ctrl+Q"
+        onActivated: AppContext.quit()
+    }
+
     Loader {
         id: indhold
         objectName: "indhold"
-        anchors.fill: parent
+        readonly property bool hovedVises: AppContext.store.harSetupFaerdig
+        // The first-run flow keeps its fixed size, centred; the main content fills the window.
+        anchors.centerIn: parent
+        width: hovedVises ? root.width : 680
+        height: hovedVises ? root.height : 580
         focus: true
-        sourceComponent: AppContext.store.harSetupFaerdig ? hovedIndhold : onboarding
-    }
-
-    Component {
-        id: onboarding
-        FocusScope {
-            objectName: "onboardingRamme"
-            focus: true
-            OnboardingView {
-                objectName: "onboarding"
-                anchors.centerIn: parent
-                width: 680
-                height: 580
-            }
+        function vis() {
+            if (hovedVises)
+                setSource(Qt.resolvedUrl("HovedIndhold.qml"), { navigation: root.valg, focus: true })
+            else
+                setSource(Qt.resolvedUrl("../onboarding/OnboardingView.qml"), { focus: true })
         }
-    }
-
-    Component {
-        id: hovedIndhold
-        Item {
-            objectName: "hovedIndhold"
-            StyledText {
-                anchors.centerIn: parent
-                text: "Tavlen"
-                size: 30
-                weight: "bold"
-                rounded: true
-            }
-
-            GemFejlLinje {
-                anchors.left: parent.left
-                anchors.right: parent.right
-                anchors.bottom: parent.bottom
-                anchors.margins: 12
-                horizontalAlignment: Text.AlignHCenter
-                linje: AppContext.store.gemFejlLinje
-            }
-        }
+        onHovedVisesChanged: vis()
+        Component.onCompleted: vis()
     }
 }

@@ -8,6 +8,7 @@ import Tavlen.Views
 // time the main window shows it.
 Rectangle {
     id: root
+    objectName: "onboarding"
 
     readonly property OnboardingModel flow: OnboardingModel {}
 

@@ -16,6 +16,9 @@ const QList<std::pair<QString, QString>> screens{
     {QStringLiteral("FagIndstillingerView"),
      QStringLiteral("Views/subjects/FagIndstillingerView.qml")},
     {QStringLiteral("NytFagView"), QStringLiteral("Views/subjects/NytFagView.qml")},
+    {QStringLiteral("OversigtView"), QStringLiteral("Views/main/OversigtView.qml")},
+    {QStringLiteral("FagView"), QStringLiteral("Views/main/FagView.qml")},
+    {QStringLiteral("AppIndstillingerView"), QStringLiteral("Views/main/AppIndstillingerView.qml")},
     {QStringLiteral("OnboardingView"), QStringLiteral("Views/onboarding/OnboardingView.qml")},
     {QStringLiteral("Gallery"), QStringLiteral("Toolkit/Gallery.qml")},
 };

@@ -40,10 +40,19 @@ int main(int argc, char* argv[]) {
     QQuickView view;
     view.engine()->addImportPath(QStringLiteral("qrc:/"));
     view.setColor(options->dark ? QColor(0x1e, 0x1e, 0x20) : QColor(0xf3, 0xf3, 0xf5));
-    // A homework detail shows the sample item that has a description and links.
-    if (const QUuid shown = store.showcaseLektie();
-        !shown.isNull() && options->screen == u"LektieDetaljeView")
-        view.setInitialProperties({{QStringLiteral("lektieId"), shown}});
+    // A homework detail shows the sample item that has a description and links, a subject
+    // page that item's subject.
+    if (const QUuid shown = store.showcaseLektie(); !shown.isNull()) {
+        if (options->screen == u"LektieDetaljeView")
+            view.setInitialProperties({{QStringLiteral("lektieId"), shown}});
+        for (const tavlen::Lektie& l : store.store()->lektier()) {
+            if (l.id == shown && options->screen == u"FagView")
+                view.setInitialProperties(
+                    {{QStringLiteral("fagId"), l.fagId.toString(QUuid::WithoutBraces)}});
+        }
+    } else if (options->screen == u"FagView") {
+        view.setInitialProperties({{QStringLiteral("fagId"), QString()}});
+    }
     view.setSource(options->source());
     if (view.status() != QQuickView::Ready || !view.rootObject()) {
         for (const auto& e : view.errors())

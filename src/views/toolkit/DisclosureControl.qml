@@ -10,6 +10,7 @@ Item {
     property string text: ""
     property bool expanded: false
     property real size: 12
+    property string symbol: "" // an icon before the text
     signal toggled()
 
     implicitWidth: row.implicitWidth + 8
@@ -35,6 +36,14 @@ Item {
             color: Theme.secondaryText
             rotation: control.expanded ? 90 : 0
             Behavior on rotation { NumberAnimation { duration: Motion.duration(0.2) } }
+        }
+        SymbolIcon {
+            anchors.verticalCenter: parent.verticalCenter
+            visible: control.symbol !== ""
+            name: control.symbol
+            size: control.size
+            weight: "semibold"
+            color: Theme.secondaryText
         }
         StyledText {
             anchors.verticalCenter: parent.verticalCenter

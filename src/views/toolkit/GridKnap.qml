@@ -8,6 +8,8 @@ C.AbstractButton {
     id: knap
     property int kolonner: 1
     property string tooltip: ""
+    // A list whose selection follows the arrows: landing on the button presses it.
+    property bool klikVedPil: false
 
     hoverEnabled: true
     focusPolicy: Qt.StrongFocus // qmllint disable type
@@ -35,6 +37,8 @@ C.AbstractButton {
                 --tilbage
         }
         maal.forceActiveFocus(Qt.TabFocusReason)
+        if (maal.klikVedPil)
+            maal.clicked()
     }
     Keys.onLeftPressed: flyt(-1)
     Keys.onRightPressed: flyt(1)

@@ -12,7 +12,9 @@ Window {
     id: sheet
     property var owner: null // a QWindow (Window, QQuickView)
     property Component content: null
-    readonly property var contentRoot: loader.item
+    // Made from the component's own context (not a Loader's), so a file with bound
+    // components can hand one in.
+    property var contentRoot: null
     // Escape is ours, so the content's own cancel button leaves the key alone.
     readonly property bool ownsEscape: true
     property bool isPresented: false
@@ -25,7 +27,10 @@ Window {
             x = owner.x + Math.round((owner.width - width) / 2)
             y = owner.y + Math.min(40, Math.max(0, Math.round((owner.height - height) / 2)))
         }
-        loader.active = true
+        if (!contentRoot && content) {
+            contentRoot = content.createObject(holder, { width: holder.width, height: holder.height })
+            contentRoot.focus = true
+        }
         show()
         requestActivate()
     }
@@ -40,7 +45,11 @@ Window {
     onVisibleChanged: {
         if (visible)
             return
-        loader.active = false // the next presentation starts afresh
+        // The next presentation starts afresh.
+        if (contentRoot) {
+            contentRoot.destroy()
+            contentRoot = null
+        }
         if (isPresented)
             dismissed()
     }
@@ -51,11 +60,11 @@ Window {
         onActivated: sheet.dismiss()
     }
 
-    Loader {
-        id: loader
+    FocusScope {
+        id: holder
         anchors.fill: parent
-        active: false // made in present(): a Window's visible changes too late for a binding
-        sourceComponent: sheet.content
         focus: true
+        onWidthChanged: if (sheet.contentRoot) sheet.contentRoot.width = width
+        onHeightChanged: if (sheet.contentRoot) sheet.contentRoot.height = height
     }
 }

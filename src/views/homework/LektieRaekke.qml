@@ -1,0 +1,183 @@
+import QtQuick
+import QtQuick.Layouts
+import Tavlen.Toolkit
+
+// One homework item on a main window page: the tick, the subject's colour bar, title,
+// subject tag, deadline line and description, and a delete button while the pointer is
+// over the row or the keyboard is in it. Delete or Backspace deletes from the keyboard.
+// The roles of a LektieRaekkeListe fill the required properties:
+//   Repeater { model: side.aktive; delegate: LektieRaekke { liste: side.aktive } }
+FocusScope {
+    id: raekke
+
+    required property var liste // the LektieRaekkeListe that holds the row
+    required property string id
+    required property string titel
+    required property string beskrivelse
+    required property bool erFaerdig
+    required property bool fagFundet
+    required property string fagNavn
+    required property string fagIkon
+    required property string fagFarve
+    required property string deadlineTekst
+    required property string deadlineFarve
+
+    readonly property bool hover: pointer.hovered
+    readonly property bool sletVises: hover || activeFocus
+    readonly property color fagFarveVist: fagFundet ? Theme.hex(fagFarve) : Theme.secondaryText
+    readonly property color deadlineFarveVist: deadlineFarve === "roed" ? Theme.hex("EF4444")
+                                             : deadlineFarve === "orange" ? Theme.hex("F59E0B")
+                                             : Theme.secondaryText
+
+    function slet() { raekke.liste.slet(raekke.id) }
+
+    implicitWidth: 480
+    implicitHeight: Math.max(indhold.implicitHeight, 20) + 20
+
+    Accessible.role: Accessible.ListItem
+    Accessible.name: titel + (fagFundet ? ", " + fagNavn : "") + ", " + deadlineTekst
+
+    Keys.onPressed: event => {
+        if (event.key === Qt.Key_Delete || event.key === Qt.Key_Backspace) {
+            event.accepted = true
+            raekke.slet()
+        }
+    }
+
+    RoundedBox {
+        anchors.fill: parent
+        cornerRadius: 10
+        color: raekke.hover ? Theme.withOpacity(Theme.selectedContentBackground, 0.08)
+                            : Theme.controlBackground
+        border.width: 1
+        border.color: Theme.withOpacity(Theme.primaryText, 0.07)
+        Behavior on color { ColorAnimation { duration: Motion.duration(0.15) } }
+    }
+
+    HoverHandler { id: pointer }
+
+    // Drawn apart from the row's layout: its height follows the row's, which the layout makes.
+    Rectangle {
+        objectName: "fagBjaelke"
+        x: plads.x + indhold.x
+        y: 4
+        width: 3
+        height: raekke.height - 8
+        radius: 2
+        color: raekke.fagFarveVist
+    }
+
+    RowLayout {
+        id: indhold
+        x: 14
+        anchors.verticalCenter: parent.verticalCenter
+        width: parent.width - 28
+        spacing: 12
+
+        StyledButton {
+            id: afkryds
+            objectName: "afkrydsKnap"
+            buttonStyle: "plain"
+            symbol: raekke.erFaerdig ? "checkmark.circle.fill" : "circle"
+            symbolSize: 20
+            foreground: raekke.erFaerdig ? Theme.hex("22C55E") : Theme.secondaryText
+            tooltip: raekke.erFaerdig ? "Markér som ikke færdig: " + raekke.titel
+                                      : "Markér som færdig: " + raekke.titel
+            focus: true
+            Accessible.role: Accessible.CheckBox
+            Accessible.checkable: true
+            Accessible.checked: raekke.erFaerdig
+            Behavior on foreground { ColorAnimation { duration: Motion.duration(0.3) } }
+            onClicked: raekke.liste.toggleFaerdig(raekke.id)
+        }
+
+        Item {
+            id: plads
+            implicitWidth: 3
+        }
+
+        Column {
+            Layout.fillWidth: true
+            spacing: 3
+
+            Row {
+                width: parent.width
+                spacing: 8
+                StyledText {
+                    objectName: "titel"
+                    width: parent.width - (tag.visible ? tag.width + parent.spacing : 0)
+                    text: raekke.titel
+                    size: 14
+                    weight: "medium"
+                    lineLimit: 1
+                    strikethrough: raekke.erFaerdig
+                    color: raekke.erFaerdig ? Theme.secondaryText : Theme.primaryText
+                }
+                Row {
+                    id: tag
+                    objectName: "fagTag"
+                    visible: raekke.fagFundet
+                    anchors.verticalCenter: parent.verticalCenter
+                    spacing: 4
+                    SymbolIcon {
+                        anchors.verticalCenter: parent.verticalCenter
+                        name: raekke.fagIkon
+                        size: 10
+                        color: raekke.fagFarveVist
+                    }
+                    StyledText {
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: raekke.fagNavn
+                        size: 11
+                        color: Theme.secondaryText
+                    }
+                }
+            }
+
+            Row {
+                spacing: 6
+                SymbolIcon {
+                    anchors.verticalCenter: parent.verticalCenter
+                    name: "calendar"
+                    size: 10
+                    color: raekke.deadlineFarveVist
+                }
+                StyledText {
+                    objectName: "deadline"
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: raekke.deadlineTekst
+                    size: 12
+                    color: raekke.deadlineFarveVist
+                }
+            }
+
+            StyledText {
+                objectName: "beskrivelse"
+                visible: raekke.beskrivelse !== ""
+                width: parent.width
+                text: raekke.beskrivelse
+                size: 12
+                lineLimit: 1
+                color: Theme.secondaryText
+            }
+        }
+
+        StyledButton {
+            id: slet
+            objectName: "sletKnap"
+            buttonStyle: "plain"
+            symbol: "trash"
+            symbolSize: 13
+            foreground: Theme.hex("EF4444", 0.7)
+            tooltip: "Slet " + raekke.titel
+            // Gone, not only unseen, while the pointer is away: it cannot be pressed then.
+            visible: raekke.sletVises || opacity > 0
+            enabled: raekke.sletVises
+            opacity: raekke.sletVises ? 1 : 0
+            scale: raekke.sletVises ? 1 : 0.6
+            Behavior on opacity { NumberAnimation { duration: Motion.duration(0.2) } }
+            Behavior on scale { NumberAnimation { duration: Motion.duration(0.2) } }
+            onClicked: raekke.slet()
+        }
+    }
+}

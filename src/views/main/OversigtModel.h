@@ -1,0 +1,58 @@
+#pragma once
+
+#include "TidsVagt.h"
+#include "views/homework/LektieRaekkeListe.h"
+
+#include <QObject>
+#include <QtQml/qqmlregistration.h>
+
+namespace tavlen {
+
+class LektieStore;
+
+// The overview page: the three counters, the open homework by day (overdue, today,
+// tomorrow, later) and whether nothing is open. Regroups when the store changes and when
+// time alone moves an item on (midnight, a deadline passing).
+class OversigtModel : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(int kommende READ kommende NOTIFY changed)
+    Q_PROPERTY(int forfaldneAntal READ forfaldneAntal NOTIFY changed)
+    Q_PROPERTY(int faerdige READ faerdige NOTIFY changed)
+    Q_PROPERTY(bool tom READ tom NOTIFY changed)
+    Q_PROPERTY(tavlen::LektieRaekkeListe* forfaldne READ forfaldne CONSTANT)
+    Q_PROPERTY(tavlen::LektieRaekkeListe* iDag READ iDag CONSTANT)
+    Q_PROPERTY(tavlen::LektieRaekkeListe* iMorgen READ iMorgen CONSTANT)
+    Q_PROPERTY(tavlen::LektieRaekkeListe* senere READ senere CONSTANT)
+public:
+    explicit OversigtModel(QObject* parent = nullptr);
+
+    int kommende() const { return m_kommende; }
+    int forfaldneAntal() const { return m_forfaldne.antal(); }
+    int faerdige() const { return m_faerdige; }
+    bool tom() const { return m_tom; }
+    LektieRaekkeListe* forfaldne() { return &m_forfaldne; }
+    LektieRaekkeListe* iDag() { return &m_iDag; }
+    LektieRaekkeListe* iMorgen() { return &m_iMorgen; }
+    LektieRaekkeListe* senere() { return &m_senere; }
+    // When time alone next changes the groups.
+    QDateTime naesteOmgruppering() const { return m_vagt.naeste(); }
+
+    Q_INVOKABLE void opdater();
+
+Q_SIGNALS:
+    void changed();
+
+private:
+    LektieStore& m_store;
+    LektieRaekkeListe m_forfaldne;
+    LektieRaekkeListe m_iDag;
+    LektieRaekkeListe m_iMorgen;
+    LektieRaekkeListe m_senere;
+    TidsVagt m_vagt;
+    int m_kommende = 0;
+    int m_faerdige = 0;
+    bool m_tom = true;
+};
+
+} // namespace tavlen

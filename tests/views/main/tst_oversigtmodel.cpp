@@ -1,0 +1,89 @@
+#include "ScreenFixture.h"
+#include "views/main/OversigtModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace tavlen;
+
+namespace {
+constexpr auto kQtTest = QAbstractItemModelTester::FailureReportingMode::QtTest;
+constexpr int timer = 60; // minutes in an hour
+
+QString titel(const LektieRaekkeListe& liste, int row) {
+    return liste.data(liste.index(row), LektieRaekkeListe::TitelRole).toString();
+}
+QString rolle(const LektieRaekkeListe& liste, int row, LektieRaekkeListe::Role r) {
+    return liste.data(liste.index(row), r).toString();
+}
+} // namespace
+
+// The fixture's clock stands at Sunday 6 December 2026 10:00 in Copenhagen.
+class TestOversigtModel : public QObject {
+    Q_OBJECT
+    test::ScreenFixture m_fixture;
+
+private Q_SLOTS:
+    void init() { m_fixture.reset(); }
+
+    // Time alone moves items on: at midnight "I morgen" becomes "For i dag", and when a
+    // deadline passes the item becomes overdue, without any change in the store.
+    void regroupsWhenTimeMovesOn() {
+        const QString dansk = m_fixture.addFag(QStringLiteral("Dansk"));
+        m_fixture.addLektie(dansk, QStringLiteral("Læs"), 23 * timer);  // tomorrow 09:00
+        m_fixture.addLektie(dansk, QStringLiteral("Skriv"), 2 * timer); // today 12:00
+        m_fixture.addLektie(dansk, QStringLiteral("Regn"), -timer, {}, {}, true);
+        OversigtModel model;
+        QAbstractItemModelTester iDag(model.iDag(), kQtTest);
+        QAbstractItemModelTester iMorgen(model.iMorgen(), kQtTest);
+        QAbstractItemModelTester forfaldne(model.forfaldne(), kQtTest);
+        QCOMPARE(titel(*model.iMorgen(), 0), QStringLiteral("Læs"));
+        QCOMPARE(rolle(*model.iMorgen(), 0, LektieRaekkeListe::DeadlineFarveRole),
+                 QStringLiteral("orange"));
+        QCOMPARE(model.kommende(), 2);
+        QCOMPARE(model.faerdige(), 1);
+        // The first change by time is the deadline at noon.
+        QCOMPARE(model.naesteOmgruppering(),
+                 QDateTime(QDate(2026, 12, 6), QTime(12, 0), QTimeZone("Europe/Copenhagen")));
+
+        m_fixture.advanceMinutes(2 * timer + 1);
+        model.opdater(); // what the timer does
+        QCOMPARE(titel(*model.forfaldne(), 0), QStringLiteral("Skriv"));
+        QCOMPARE(model.iDag()->antal(), 0);
+        QCOMPARE(model.naesteOmgruppering(),
+                 QDateTime(QDate(2026, 12, 7), QTime(0, 0), QTimeZone("Europe/Copenhagen")));
+
+        m_fixture.advanceMinutes(12 * timer);
+        model.opdater();
+        QCOMPARE(titel(*model.iDag(), 0), QStringLiteral("Læs"));
+        QCOMPARE(model.iMorgen()->antal(), 0);
+        QCOMPARE(rolle(*model.iDag(), 0, LektieRaekkeListe::DeadlineTekstRole),
+                 QStringLiteral("I dag"));
+    }
+
+    // A tick in a row moves the item out of its group without resetting the list; a deleted
+    // subject takes its homework off the page.
+    void rowsFollowTheStore() {
+        const QString dansk = m_fixture.addFag(QStringLiteral("Dansk"));
+        const QString id = m_fixture.addLektie(dansk, QStringLiteral("Læs"), 3 * 24 * timer);
+        m_fixture.addLektie(dansk, QStringLiteral("Skriv"), 4 * 24 * timer);
+        OversigtModel model;
+        LektieRaekkeListe& senere = *model.senere();
+        QAbstractItemModelTester tester(&senere, kQtTest);
+        QSignalSpy nulstillet(&senere, &QAbstractItemModel::modelReset);
+        QCOMPARE(rolle(senere, 0, LektieRaekkeListe::FagNavnRole), QStringLiteral("Dansk"));
+
+        senere.toggleFaerdig(id);
+        QCOMPARE(senere.antal(), 1);
+        QCOMPARE(model.faerdige(), 1);
+        QCOMPARE(nulstillet.count(), 0);
+
+        m_fixture.sletFag(dansk);
+        QCOMPARE(model.tom(), true);
+        QCOMPARE(model.faerdige(), 0);
+    }
+};
+
+QTEST_MAIN(TestOversigtModel)
+#include "tst_oversigtmodel.moc"

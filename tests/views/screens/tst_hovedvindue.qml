@@ -1,0 +1,178 @@
+import QtQuick
+import QtQuick.Window
+import QtTest
+import Tavlen.Views
+import Tavlen.Test
+
+Item {
+    id: root
+    width: 1000
+    height: 640
+
+    ContentView { id: vindue; anchors.fill: parent }
+
+    TestCase {
+        name: "Hovedvindue"
+        when: windowShown
+
+        readonly property int dag: 24 * 60
+
+        function init() {
+            Fixture.reset()
+            const w = root.Window.window
+            if (!w.contentItem.activeFocus) {
+                w.requestActivate()
+                tryCompare(w.contentItem, "activeFocus", true)
+            }
+            findChild(indhold(), "alleLektier").clicked()
+            tryVerify(() => side() !== null)
+        }
+
+        function cleanup() {
+            for (const navn of ["nyLektieSheet", "fagNyLektieSheet", "fagIndstillingerSheet",
+                                "indstillingerSheet"]) {
+                const sheet = findChild(indhold(), navn)
+                if (sheet)
+                    sheet.dismiss()
+            }
+        }
+
+        // What the window shows now (a page taken away may linger until deleted).
+        function indhold() { return findChild(vindue, "indhold").item }
+        function side() {
+            const loader = findChild(indhold(), "side")
+            return loader ? loader.item : null
+        }
+        function el(navn) { return findChild(side(), navn) }
+        function vis() { waitForRendering(vindue) }
+        // The rows of a list as drawn, by title.
+        function raekke(titel) {
+            vis()
+            const titler = findChildrenByName(side(), "titel")
+            for (const t of titler) {
+                if (t.text === titel)
+                    return t.parent.parent.parent.parent
+            }
+            return null
+        }
+        function findChildrenByName(item, navn) {
+            let fundet = []
+            for (let i = 0; i < item.children.length; ++i) {
+                const c = item.children[i]
+                if (c.objectName === navn)
+                    fundet.push(c)
+                fundet = fundet.concat(findChildrenByName(c, navn))
+            }
+            return fundet
+        }
+
+        function test_overviewCountsAndEmptyState() {
+            const dansk = Fixture.addFag("Dansk")
+            const id = Fixture.addLektie(dansk, "Læs", 3 * dag)
+            Fixture.addLektie(dansk, "Regn", -dag, "", [], true)
+            vis()
+            compare(findChild(el("kommendeKort"), "tal").text, "1")
+            compare(findChild(el("faerdigeKort"), "tal").text, "1")
+            compare(el("tomTilstand").visible, false)
+            compare(el("senereSektion").visible, true)
+            compare(Fixture.unnamedControls(indhold()), [])
+            // Ticking the last open item leaves only the empty state.
+            mouseClick(findChild(raekke("Læs"), "afkrydsKnap"))
+            compare(Fixture.lektier().find(l => l.id === id).erFaerdig, true)
+            tryCompare(el("tomTilstand"), "visible", true)
+            compare(el("senereSektion").visible, false)
+        }
+
+        function test_deleteShowsOnHoverAndByKeyboard() {
+            const dansk = Fixture.addFag("Dansk")
+            Fixture.addLektie(dansk, "Læs", 3 * dag)
+            Fixture.addLektie(dansk, "Skriv", 4 * dag)
+            const r = raekke("Læs")
+            const slet = findChild(r, "sletKnap")
+            compare(slet.visible, false)
+            mouseMove(r, r.width / 2, r.height / 2)
+            tryCompare(slet, "opacity", 1)
+            mouseMove(root, 1, 1)
+            tryCompare(slet, "visible", false)
+            // A keyboard user has no hover: Tab reaches the delete button, Delete deletes.
+            findChild(r, "afkrydsKnap").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Tab)
+            compare(root.Window.activeFocusItem, slet)
+            keyClick(Qt.Key_Delete)
+            tryCompare(Fixture.lektier(), "length", 1)
+            compare(Fixture.lektier()[0].titel, "Skriv")
+        }
+
+        function test_subjectPage() {
+            const dansk = Fixture.addFag("Dansk")
+            Fixture.addLektie(dansk, "Læs", 3 * dag)
+            Fixture.addLektie(dansk, "Regn", -dag, "", [], true)
+            findChild(indhold(), "fag-Dansk").clicked()
+            tryVerify(() => side() && side().objectName === "fagSide")
+            vis()
+            compare(el("taellerLinje").text, "1 aktive lektier \u00B7 1 færdige")
+            compare(findChild(findChild(indhold(), "fag-Dansk"), "badge").visible, true)
+            compare(raekke("Regn"), null) // folded
+            mouseClick(el("faerdigeKnap"))
+            verify(raekke("Regn") !== null)
+            compare(raekke("Regn").opacity, 0.6)
+            compare(Fixture.unnamedControls(indhold()), [])
+            // Its own "Ny lektie" presets the subject; the toolbar's "+" does not.
+            mouseClick(el("nyLektieKnap"))
+            const fagSheet = findChild(indhold(), "fagNyLektieSheet")
+            tryCompare(fagSheet, "visible", true)
+            compare(String(fagSheet.contentRoot.standardFagId).toUpperCase(), dansk.toUpperCase())
+            fagSheet.dismiss()
+            tryCompare(fagSheet, "visible", false)
+            mouseClick(findChild(indhold(), "plusKnap"))
+            const plusSheet = findChild(indhold(), "nyLektieSheet")
+            tryCompare(plusSheet, "visible", true)
+            compare(plusSheet.contentRoot.standardFagId, undefined)
+        }
+
+        function test_deletingTheShownSubjectFallsBackToTheOverview() {
+            const dansk = Fixture.addFag("Dansk")
+            findChild(indhold(), "fag-Dansk").clicked()
+            tryVerify(() => side() && side().objectName === "fagSide")
+            compare(el("tomTekst").text, "Ingen lektier i Dansk")
+            Fixture.sletFag(dansk)
+            tryVerify(() => side() && side().objectName === "oversigt")
+            compare(findChild(indhold(), "alleLektier").valgt, false)
+        }
+
+        function test_sidebarArrowsSelect() {
+            Fixture.addFag("Dansk")
+            Fixture.addFag("Tysk")
+            vis()
+            findChild(indhold(), "alleLektier").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Down)
+            tryVerify(() => side() && side().objectName === "fagSide")
+            compare(findChild(indhold(), "fag-Dansk").valgt, true)
+            keyClick(Qt.Key_Down)
+            compare(findChild(indhold(), "fag-Tysk").valgt, true)
+            keyClick(Qt.Key_Up)
+            keyClick(Qt.Key_Up)
+            compare(findChild(indhold(), "alleLektier").valgt, true)
+        }
+
+        function test_reset_data() {
+            return [{ tag: "cancelled", knap: "cancelButton", fag: 1, onboarding: false },
+                    { tag: "confirmed", knap: "destructiveButton", fag: 0, onboarding: true }]
+        }
+        function test_reset(data) {
+            Fixture.addLektie(Fixture.addFag("Dansk"), "Læs", dag)
+            mouseClick(findChild(indhold(), "indstillingerKnap"))
+            const sheet = findChild(indhold(), "indstillingerSheet")
+            tryCompare(sheet, "visible", true)
+            mouseClick(findChild(sheet.contentRoot, "nulstilKnap"))
+            const dialog = findChild(sheet.contentRoot, "nulstilDialog")
+            tryCompare(dialog, "visible", true)
+            mouseClick(findChild(dialog.contentItem, data.knap))
+            tryCompare(dialog, "visible", false)
+            compare(Fixture.fag().length, data.fag)
+            tryCompare(indhold(), "objectName", data.onboarding ? "onboarding" : "hovedIndhold")
+            if (!data.onboarding)
+                compare(sheet.visible, true)
+        }
+    }
+}
