@@ -4,7 +4,8 @@
 # that a click on the icon opens the panel inside the screen, that a second start
 # brings up the main window and exits, that closing the window only hides it, and
 # what the first start stored; that the keyboard alone walks the first-run flow in the
-# main window and the shared suite then holds the chosen subjects. Then, on a desktop without a tray, that the main
+# main window and the shared suite then holds the chosen subjects; that homework added
+# through "+" is stored and a reset from the settings erases everything. Then, on a desktop without a tray, that the main
 # window is shown at start and can be brought back after closing it; and that a tray
 # that comes late at login takes over, whether it comes within the first seconds or
 # after the main window was shown in its place.
@@ -185,6 +186,56 @@ if x11_wait_for 10 stored_as_chosen; then
     pass "the flow stored setup as finished and 13 subjects without Dansk, Historie first"
 else
     fail "the shared suite holds: $(stored 2>&1 || true)"
+fi
+
+# The main content: new homework through the toolbar's "+" (the form opens with the title
+# field focused and a deadline chosen), then a reset from the settings, by keyboard.
+homework() {
+    python3 - "$suite" <<'PY'
+import json, sys
+suite = json.load(open(sys.argv[1]))
+subjects = {f["id"]: f["navn"] for f in suite.get("fag_v4", [])}
+print(" / ".join(l["titel"] + " in " + subjects.get(l["fagId"], "?") for l in suite.get("lektier_v4", [])))
+PY
+}
+homework_added() { [ "$(homework 2>/dev/null)" = "Brok side 42 in Historie" ]; }
+reset_done() {
+    python3 - "$suite" <<'PY'
+import json, sys
+suite = json.load(open(sys.argv[1]))
+sys.exit(any(k in suite for k in ("fag_v4", "lektier_v4", "harSetupFaerdig_v4")))
+PY
+}
+pending="$x11_work/tray/home/.local/state/Tavlen/pending-notifications.json"
+homework_reminders() { grep -o '"lektie-reminder-[^"]*"' "$pending" 2>/dev/null | wc -l; }
+if id="$(main_window)"; then
+    read -r _ wx wy ww wh < <(x11_viewable_toplevels tavlen | awk -v id="$id" '$1 == id')
+    xdotool mousemove $((wx + ww - 30)) $((wy + 22)) click 1
+    sleep 1
+    xdotool type --delay 60 "Brok side 42"
+    xdotool key Return
+    if x11_wait_for 10 homework_added; then
+        pass "the homework added through + is stored with the first subject"
+    else
+        fail "the shared suite's homework: $(homework 2>&1 || true)"
+    fi
+    sleep 0.5
+    shot 4g-homework-added
+    check "its reminders are pending" x11_wait_for 10 bash -c "[ \$(grep -o lektie-reminder- '$pending' | wc -l) -gt 0 ]"
+    xdotool mousemove $((wx + 60)) $((wy + wh - 22)) click 1
+    sleep 1
+    shot 4h-settings
+    xdotool key --delay 150 Tab Tab space
+    sleep 1
+    xdotool key --delay 150 Tab Tab space
+    check "a reset leaves none of the three keys in the shared suite" x11_wait_for 10 reset_done
+    sleep 1
+    shot 4i-after-reset
+    [ "$(homework_reminders)" = 0 ] && pass "no homework reminder is pending after the reset" ||
+        fail "reminders still pending: $(cat "$pending" 2>&1)"
+    check "the main window shows the first-run flow again" main_window
+else
+    fail "no main window for the main content"
 fi
 stop_tavlen
 x11_session_stop

@@ -27,10 +27,9 @@ Window {
             x = owner.x + Math.round((owner.width - width) / 2)
             y = owner.y + Math.min(40, Math.max(0, Math.round((owner.height - height) / 2)))
         }
-        if (!contentRoot && content) {
+        // The content keeps the focus it gives itself (a form's first field).
+        if (!contentRoot && content)
             contentRoot = content.createObject(holder, { width: holder.width, height: holder.height })
-            contentRoot.focus = true
-        }
         show()
         requestActivate()
     }
