@@ -11,6 +11,7 @@
 #include "support/RecordingUrlOpener.h"
 #include "views/AppContext.h"
 #include "views/homework/KalenderModel.h"
+#include "views/main/HovedVindueModel.h"
 #include "views/onboarding/OnboardingModel.h"
 
 #include <QElapsedTimer>
@@ -251,6 +252,80 @@ void BM_OnboardingAfslut(benchmark::State& state) {
     w.store.setHarSetupFaerdig(true);
 }
 BENCHMARK(BM_OnboardingAfslut)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The main window as a second start or a reminder's click shows it: its view kept, the
+// content made afresh and drawn, the overview selected.
+void BM_HovedvindueVist(benchmark::State& state) {
+    World& w = world(int(state.range(0)));
+    QQuickView view(&w.engine, nullptr);
+    view.setResizeMode(QQuickView::SizeRootObjectToView);
+    view.resize(1000, 700);
+    const QUrl indhold(QStringLiteral("qrc:/Tavlen/Views/main/ContentView.qml"));
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        view.setSource(indhold);
+        view.show();
+        waitForFrame(view);
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        view.hide();
+        QCoreApplication::processEvents();
+        view.setSource(QUrl());
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_HovedvindueVist)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// A shown main window: from the overview to a subject's page and back (only the first way
+// timed), and a tick in the overview to the next frame.
+struct VistHovedvindue {
+    World& w = world();
+    QQuickView view{&w.engine, nullptr};
+    HovedVindueModel* valg = nullptr;
+
+    VistHovedvindue() {
+        view.setResizeMode(QQuickView::SizeRootObjectToView);
+        view.resize(1000, 700);
+        view.setSource(QUrl(QStringLiteral("qrc:/Tavlen/Views/main/ContentView.qml")));
+        view.show();
+        waitForFrame(view);
+        valg = view.rootObject()->property("valg").value<HovedVindueModel*>();
+    }
+};
+
+void BM_SkiftTilFag(benchmark::State& state) {
+    VistHovedvindue v;
+    const QString fagId = Fag::standard().at(3).id.toString(QUuid::WithoutBraces);
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        v.valg->vaelgFag(fagId);
+        waitForFrame(v.view);
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        v.valg->vaelgOversigt();
+        waitForFrame(v.view);
+    }
+}
+BENCHMARK(BM_SkiftTilFag)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_HovedvindueAfkryds(benchmark::State& state) {
+    VistHovedvindue v;
+    const QUuid id = v.w.store.kommendeLektier().first().id;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        v.w.store.toggleFaerdig(id);
+        waitForFrame(v.view);
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        v.w.store.toggleFaerdig(id);
+        waitForFrame(v.view);
+    }
+}
+BENCHMARK(BM_HovedvindueAfkryds)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

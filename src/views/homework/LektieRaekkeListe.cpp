@@ -47,6 +47,8 @@ QVariant LektieRaekkeListe::data(const QModelIndex& index, int role) const {
         return r.deadlineTekst;
     case DeadlineFarveRole:
         return farveNavn(r.deadlineFarve);
+    case GruppeRole:
+        return r.gruppe;
     default:
         return {};
     }
@@ -62,23 +64,30 @@ QHash<int, QByteArray> LektieRaekkeListe::roleNames() const {
             {FagIkonRole, "fagIkon"},
             {FagFarveRole, "fagFarve"},
             {DeadlineTekstRole, "deadlineTekst"},
-            {DeadlineFarveRole, "deadlineFarve"}};
+            {DeadlineFarveRole, "deadlineFarve"},
+            {GruppeRole, "gruppe"}};
 }
 
 void LektieRaekkeListe::vis(const QList<Lektie>& lektier, const QList<Fag>& fag,
                             const Clock& clock) {
+    vis({{QString(), lektier}}, fag, clock);
+}
+
+void LektieRaekkeListe::vis(const QList<std::pair<QString, QList<Lektie>>>& grupper,
+                            const QList<Fag>& fag, const Clock& clock) {
     QList<LektieRaekkeData> raekker;
-    raekker.reserve(lektier.size());
-    for (const Lektie& l : lektier) {
-        LektieRaekkeData r{l, std::nullopt, raekke::deadlineTekst(l, clock),
-                           raekke::deadlineFarve(l, clock)};
-        for (const Fag& f : fag) {
-            if (f.id == l.fagId) {
-                r.fag = f;
-                break;
+    for (const auto& [gruppe, lektier] : grupper) {
+        for (const Lektie& l : lektier) {
+            LektieRaekkeData r{l, std::nullopt, raekke::deadlineTekst(l, clock),
+                               raekke::deadlineFarve(l, clock), gruppe};
+            for (const Fag& f : fag) {
+                if (f.id == l.fagId) {
+                    r.fag = f;
+                    break;
+                }
             }
+            raekker.append(std::move(r));
         }
-        raekker.append(std::move(r));
     }
     const int foer = antal();
     sync(raekker);
@@ -115,6 +124,8 @@ QList<int> LektieRaekkeListe::changedRoles(const LektieRaekkeData& r,
         roller << DeadlineTekstRole;
     if (r.deadlineFarve != ny.deadlineFarve)
         roller << DeadlineFarveRole;
+    if (r.gruppe != ny.gruppe)
+        roller << GruppeRole;
     return roller;
 }
 

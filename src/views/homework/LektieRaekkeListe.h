@@ -18,6 +18,7 @@ struct LektieRaekkeData {
     std::optional<Fag> fag; // none when the subject is gone
     QString deadlineTekst;
     raekke::DeadlineFarve deadlineFarve = raekke::DeadlineFarve::Sekundaer;
+    QString gruppe; // the page's section the row is listed under, if it has sections
 };
 
 // The rows of one list of homework on a main window page, by the item's id, with what a
@@ -39,6 +40,7 @@ public:
         FagFarveRole,
         DeadlineTekstRole,
         DeadlineFarveRole, // "sekundaer", "roed" or "orange"
+        GruppeRole,
     };
     Q_ENUM(Role)
 
@@ -49,6 +51,9 @@ public:
 
     int antal() const { return int(rows().size()); }
     void vis(const QList<Lektie>& lektier, const QList<Fag>& fag, const Clock& clock);
+    // One list in sections: each group's items in order, under the group's key.
+    void vis(const QList<std::pair<QString, QList<Lektie>>>& grupper, const QList<Fag>& fag,
+             const Clock& clock);
 
     Q_INVOKABLE void toggleFaerdig(const QString& id);
     Q_INVOKABLE void slet(const QString& id);

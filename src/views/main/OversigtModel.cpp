@@ -7,8 +7,7 @@
 namespace tavlen {
 
 OversigtModel::OversigtModel(QObject* parent)
-    : QObject(parent), m_store(*AppContext::instance()->store()), m_forfaldne(m_store),
-      m_iDag(m_store), m_iMorgen(m_store), m_senere(m_store) {
+    : QObject(parent), m_store(*AppContext::instance()->store()), m_raekker(m_store) {
     connect(&m_store, &LektieStore::lektierChanged, this, &OversigtModel::opdater);
     connect(&m_store, &LektieStore::fagChanged, this, &OversigtModel::opdater);
     connect(&m_vagt, &TidsVagt::vaagnet, this, &OversigtModel::opdater);
@@ -20,12 +19,13 @@ void OversigtModel::opdater() {
     const QList<Lektie> kommende = m_store.kommendeLektier();
     const oversigt::Grupper g =
         oversigt::grupper(m_store.forfaldneLektier(), kommende, m_store.lektier(), clock);
-    const QList<Fag> fag = m_store.fag();
-    m_forfaldne.vis(g.forfaldne, fag, clock);
-    m_iDag.vis(g.iDag, fag, clock);
-    m_iMorgen.vis(g.iMorgen, fag, clock);
-    m_senere.vis(g.senere, fag, clock);
+    m_raekker.vis({{QStringLiteral("forfaldne"), g.forfaldne},
+                   {QStringLiteral("iDag"), g.iDag},
+                   {QStringLiteral("iMorgen"), g.iMorgen},
+                   {QStringLiteral("senere"), g.senere}},
+                  m_store.fag(), clock);
     m_kommende = g.kommende;
+    m_forfaldneAntal = int(g.forfaldne.size());
     m_faerdige = g.faerdige;
     m_tom = g.tom;
     m_vagt.vaagnVed(oversigt::naesteOmgruppering(kommende, clock), clock);

@@ -20,21 +20,17 @@ class OversigtModel : public QObject {
     Q_PROPERTY(int forfaldneAntal READ forfaldneAntal NOTIFY changed)
     Q_PROPERTY(int faerdige READ faerdige NOTIFY changed)
     Q_PROPERTY(bool tom READ tom NOTIFY changed)
-    Q_PROPERTY(tavlen::LektieRaekkeListe* forfaldne READ forfaldne CONSTANT)
-    Q_PROPERTY(tavlen::LektieRaekkeListe* iDag READ iDag CONSTANT)
-    Q_PROPERTY(tavlen::LektieRaekkeListe* iMorgen READ iMorgen CONSTANT)
-    Q_PROPERTY(tavlen::LektieRaekkeListe* senere READ senere CONSTANT)
+    // The open homework in one list, sectioned by the role "gruppe": "forfaldne", "iDag",
+    // "iMorgen", "senere", in that order.
+    Q_PROPERTY(tavlen::LektieRaekkeListe* raekker READ raekker CONSTANT)
 public:
     explicit OversigtModel(QObject* parent = nullptr);
 
     int kommende() const { return m_kommende; }
-    int forfaldneAntal() const { return m_forfaldne.antal(); }
+    int forfaldneAntal() const { return m_forfaldneAntal; }
     int faerdige() const { return m_faerdige; }
     bool tom() const { return m_tom; }
-    LektieRaekkeListe* forfaldne() { return &m_forfaldne; }
-    LektieRaekkeListe* iDag() { return &m_iDag; }
-    LektieRaekkeListe* iMorgen() { return &m_iMorgen; }
-    LektieRaekkeListe* senere() { return &m_senere; }
+    LektieRaekkeListe* raekker() { return &m_raekker; }
     // When time alone next changes the groups.
     QDateTime naesteOmgruppering() const { return m_vagt.naeste(); }
 
@@ -45,12 +41,10 @@ Q_SIGNALS:
 
 private:
     LektieStore& m_store;
-    LektieRaekkeListe m_forfaldne;
-    LektieRaekkeListe m_iDag;
-    LektieRaekkeListe m_iMorgen;
-    LektieRaekkeListe m_senere;
+    LektieRaekkeListe m_raekker;
     TidsVagt m_vagt;
     int m_kommende = 0;
+    int m_forfaldneAntal = 0;
     int m_faerdige = 0;
     bool m_tom = true;
 };

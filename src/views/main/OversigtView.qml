@@ -1,98 +1,121 @@
 import QtQuick
+import QtQuick.Controls.Basic as C
 import QtQuick.Layouts
 import Tavlen.Toolkit
 import Tavlen.Views
 
 // The overview page: three counters, then the open homework by day, or the empty state.
-ScrollArea {
+// One list in sections, so only the rows in sight are made, however many are open.
+// Qt 6.4 cannot make a list's header, footer or sections from bound components, so this
+// file is not bound and qmllint is told that its delegates reach the file's ids.
+ListView {
     id: side
     objectName: "oversigt"
 
-    topPadding: 24
-    bottomPadding: 40
-    spacing: 24
+    // Heading, icon and colour of each day's section, in the order the rows come.
+    readonly property var sektioner: ({
+        forfaldne: { titel: "Forfaldne lektier", ikon: "exclamationmark.triangle.fill", farve: "EF4444" },
+        iDag: { titel: "For i dag", ikon: "calendar", farve: "F59E0B" },
+        iMorgen: { titel: "I morgen", ikon: "calendar.badge.plus", farve: "6366F1" },
+        senere: { titel: "Kommende lektier", ikon: "calendar.badge.clock", farve: "3B82F6" }
+    })
+
+    clip: true
+    boundsBehavior: Flickable.StopAtBounds
+    spacing: 10
+    leftMargin: 24
+    rightMargin: 24
+    C.ScrollBar.vertical: C.ScrollBar {}
 
     OversigtModel { id: oversigt }
+    model: oversigt.raekker
 
-    RowLayout {
-        x: 24
-        width: parent.width - 48
-        spacing: 16
-        StatKort {
-            objectName: "kommendeKort"
-            Layout.fillWidth: true
-            Layout.preferredWidth: 1
-            tal: oversigt.kommende
-            label: "Kommende"
-            farve: Theme.hex("3B82F6")
-            ikon: "clock.fill"
+    // qmllint disable unqualified
+    header: Item {
+        width: side.width - 48
+        height: kort.implicitHeight + 24
+        RowLayout {
+            id: kort
+            y: 24
+            width: parent.width
+            spacing: 16
+            StatKort {
+                objectName: "kommendeKort"
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                tal: oversigt.kommende
+                label: "Kommende"
+                farve: Theme.hex("3B82F6")
+                ikon: "clock.fill"
+            }
+            StatKort {
+                objectName: "forfaldneKort"
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                tal: oversigt.forfaldneAntal
+                label: "Forfaldne"
+                farve: Theme.hex("EF4444")
+                ikon: "exclamationmark.circle.fill"
+            }
+            StatKort {
+                objectName: "faerdigeKort"
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                tal: oversigt.faerdige
+                label: "Færdige"
+                farve: Theme.hex("22C55E")
+                ikon: "checkmark.circle.fill"
+            }
         }
-        StatKort {
-            objectName: "forfaldneKort"
-            Layout.fillWidth: true
-            Layout.preferredWidth: 1
-            tal: oversigt.forfaldneAntal
-            label: "Forfaldne"
-            farve: Theme.hex("EF4444")
-            ikon: "exclamationmark.circle.fill"
-        }
-        StatKort {
-            objectName: "faerdigeKort"
-            Layout.fillWidth: true
-            Layout.preferredWidth: 1
-            tal: oversigt.faerdige
-            label: "Færdige"
-            farve: Theme.hex("22C55E")
-            ikon: "checkmark.circle.fill"
-        }
-    }
-
-    LektieSektion {
-        objectName: "forfaldneSektion"
-        x: 24
-        width: parent.width - 48
-        titel: "Forfaldne lektier"
-        ikonNavn: "exclamationmark.triangle.fill"
-        accentFarve: Theme.hex("EF4444")
-        lektier: oversigt.forfaldne
-    }
-    LektieSektion {
-        objectName: "iDagSektion"
-        x: 24
-        width: parent.width - 48
-        titel: "For i dag"
-        ikonNavn: "calendar"
-        accentFarve: Theme.hex("F59E0B")
-        lektier: oversigt.iDag
-    }
-    LektieSektion {
-        objectName: "iMorgenSektion"
-        x: 24
-        width: parent.width - 48
-        titel: "I morgen"
-        ikonNavn: "calendar.badge.plus"
-        accentFarve: Theme.hex("6366F1")
-        lektier: oversigt.iMorgen
-    }
-    LektieSektion {
-        objectName: "senereSektion"
-        x: 24
-        width: parent.width - 48
-        titel: "Kommende lektier"
-        ikonNavn: "calendar.badge.clock"
-        accentFarve: Theme.hex("3B82F6")
-        lektier: oversigt.senere
     }
 
-    Item {
-        objectName: "tomTilstand"
-        visible: oversigt.tom
-        width: parent.width
-        height: tom.implicitHeight + 60 - side.spacing
+    section.property: "gruppe"
+    section.delegate: Item {
+        id: overskrift
+        required property string section
+        readonly property var sektion: side.sektioner[section]
+        objectName: section + "Sektion"
+        width: side.width - 48
+        // 24 above a group, 10 of them the list's own spacing; 2 more below the heading.
+        height: linje.implicitHeight + 14 + 2 + 10
+        Row {
+            id: linje
+            y: 14 + 10
+            spacing: 6
+            SymbolIcon {
+                anchors.verticalCenter: parent.verticalCenter
+                name: overskrift.sektion.ikon
+                size: 13
+                weight: "semibold"
+                // The group's own colour on its icon only; the heading stays quiet.
+                color: Theme.hex(overskrift.sektion.farve)
+            }
+            StyledText {
+                anchors.verticalCenter: parent.verticalCenter
+                text: overskrift.sektion.titel
+                size: 13
+                weight: "semibold"
+                color: Theme.secondaryText
+                Accessible.role: Accessible.Heading
+            }
+        }
+    }
+
+    delegate: LektieRaekke {
+        width: side.width - 48
+        liste: oversigt.raekker
+    }
+
+    footer: Item {
+        width: side.width - 48
+        height: oversigt.tom ? tom.implicitHeight + 60 + 40 : 40
         TomTilstand {
             id: tom
+            objectName: "tomTilstand"
+            visible: oversigt.tom
+            y: 60
             anchors.horizontalCenter: parent.horizontalCenter
-            anchors.bottom: parent.bottom
         }
     }
+    // qmllint enable unqualified
 }
