@@ -118,6 +118,28 @@ void presentToFirstFrame(benchmark::State& state, const char* file, int count = 
     }
 }
 
+// A window that is kept while its content is loaded afresh and drawn each time, as the
+// tray panel and the main window are shown; emptied only once hidden, as the program does.
+void reloadToFirstFrame(benchmark::State& state, const QString& file, QSize size) {
+    World& w = world(int(state.range(0)));
+    QQuickView view(&w.engine, nullptr);
+    view.setResizeMode(QQuickView::SizeRootObjectToView);
+    view.resize(size);
+    const QUrl source(QStringLiteral("qrc:/Tavlen/Views/") + file);
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        view.setSource(source);
+        view.show();
+        waitForFrame(view);
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        view.hide();
+        QCoreApplication::processEvents();
+        view.setSource(QUrl());
+        QCoreApplication::processEvents();
+    }
+}
+
 void BM_NyLektieView(benchmark::State& state) {
     presentToFirstFrame(state, "homework/NyLektieView.qml");
 }
@@ -131,24 +153,7 @@ BENCHMARK(BM_FagIndstillingerView)->UseManualTime()->Unit(benchmark::kMillisecon
 // The tray panel as a click on the icon makes it: its window kept, its content loaded
 // afresh and drawn.
 void BM_MenuBarView(benchmark::State& state) {
-    World& w = world(int(state.range(0)));
-    QQuickView view(&w.engine, nullptr);
-    view.setResizeMode(QQuickView::SizeRootObjectToView);
-    view.resize(360, 400);
-    const QUrl panel(QStringLiteral("qrc:/Tavlen/Views/panel/MenuBarView.qml"));
-    for (auto _ : state) {
-        QElapsedTimer timer;
-        timer.start();
-        view.setSource(panel);
-        view.show();
-        waitForFrame(view);
-        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
-        // As the program does: hidden first, then emptied.
-        view.hide();
-        QCoreApplication::processEvents();
-        view.setSource(QUrl());
-        QCoreApplication::processEvents();
-    }
+    reloadToFirstFrame(state, QStringLiteral("panel/MenuBarView.qml"), QSize(360, 400));
 }
 BENCHMARK(BM_MenuBarView)->Arg(1000)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
@@ -256,23 +261,7 @@ BENCHMARK(BM_OnboardingAfslut)->UseManualTime()->Unit(benchmark::kMillisecond);
 // The main window as a second start or a reminder's click shows it: its view kept, the
 // content made afresh and drawn, the overview selected.
 void BM_HovedvindueVist(benchmark::State& state) {
-    World& w = world(int(state.range(0)));
-    QQuickView view(&w.engine, nullptr);
-    view.setResizeMode(QQuickView::SizeRootObjectToView);
-    view.resize(1000, 700);
-    const QUrl indhold(QStringLiteral("qrc:/Tavlen/Views/main/ContentView.qml"));
-    for (auto _ : state) {
-        QElapsedTimer timer;
-        timer.start();
-        view.setSource(indhold);
-        view.show();
-        waitForFrame(view);
-        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
-        view.hide();
-        QCoreApplication::processEvents();
-        view.setSource(QUrl());
-        QCoreApplication::processEvents();
-    }
+    reloadToFirstFrame(state, QStringLiteral("main/ContentView.qml"), QSize(1000, 700));
 }
 BENCHMARK(BM_HovedvindueVist)
     ->Arg(1000)

@@ -97,7 +97,7 @@ def one_run(count):
             drawn = [int(l.split()[2]) for l in marks if l.startswith("tavlen-trace panel-drawn")][-1]
             panel.append(drawn - clicked)
             time.sleep(0.3)
-            subprocess.run(["xdotool", "click", "1"], check=True)  # closes it again
+            subprocess.run(["xdotool", "key", "Escape"], check=True)  # closes it again
             time.sleep(0.5)
         # A second start brings up the main window; then both have been shown once.
         subprocess.run([tavlen], env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,

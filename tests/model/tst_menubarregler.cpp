@@ -1,12 +1,6 @@
-#include "model/LektieNotificationManager.h"
-#include "model/LektieStore.h"
 #include "model/MenuBarRegler.h"
-#include "platform/PreferencesFile.h"
-#include "support/CountingWidgetReloader.h"
-#include "support/InMemoryNotificationCenter.h"
-#include "support/ManualClock.h"
+#include "support/TempStore.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tavlen;
@@ -32,15 +26,9 @@ QString id(const std::optional<AktivMenuPraesentation>& p) {
     return p ? p->id() : QString();
 }
 
-// A real store on a throw-away folder, with the clock standing still.
-struct Butik {
-    QTemporaryDir dir;
-    PreferencesSuites suites{dir.path()};
-    test::CountingWidgetReloader widgets;
-    ManualClock clock{QDateTime(QDate(2026, 12, 6), QTime(10, 0), QTimeZone("Europe/Copenhagen"))};
-    InMemoryNotificationCenter center;
-    LektieNotificationManager notifications{center, clock};
-    LektieStore store{{suites, widgets, notifications, clock, dir.path()}};
+struct Butik : test::TempStore {
+    Butik()
+        : TempStore(QDateTime(QDate(2026, 12, 6), QTime(10, 0), QTimeZone("Europe/Copenhagen"))) {}
 
     QUuid tilfoej(const QString& titel, qint64 timer) {
         const Lektie l = Lektie::ny({}, titel, {}, {}, clock.now().addSecs(timer * 3600), clock);
@@ -49,12 +37,7 @@ struct Butik {
     }
 };
 
-QStringList titler(const QList<Lektie>& lektier) {
-    QStringList out;
-    for (const Lektie& l : lektier)
-        out << l.titel;
-    return out;
-}
+using test::titler;
 
 } // namespace
 

@@ -1,12 +1,6 @@
-#include "model/LektieNotificationManager.h"
-#include "model/LektieStore.h"
 #include "model/OversigtRegler.h"
-#include "platform/PreferencesFile.h"
-#include "support/CountingWidgetReloader.h"
-#include "support/InMemoryNotificationCenter.h"
-#include "support/ManualClock.h"
+#include "support/TempStore.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tavlen;
@@ -17,17 +11,8 @@ QDateTime kl(int aar, int maaned, int dag, int time, int minut = 0) {
     return QDateTime(QDate(aar, maaned, dag), QTime(time, minut), QTimeZone("Europe/Copenhagen"));
 }
 
-// A real store on a throw-away folder, so the lists come split and sorted as in the program.
-struct Butik {
-    explicit Butik(const QDateTime& nu) : clock(nu) {}
-
-    QTemporaryDir dir;
-    PreferencesSuites suites{dir.path()};
-    test::CountingWidgetReloader widgets;
-    ManualClock clock;
-    InMemoryNotificationCenter center;
-    LektieNotificationManager notifications{center, clock};
-    LektieStore store{{suites, widgets, notifications, clock, dir.path()}};
+struct Butik : test::TempStore {
+    using TempStore::TempStore;
 
     void tilfoej(const QString& titel, const QDateTime& deadline, bool faerdig = false) {
         Lektie l = Lektie::ny({}, titel, {}, {}, deadline.toUTC(), clock);
@@ -40,12 +25,7 @@ struct Butik {
     }
 };
 
-QStringList titler(const QList<Lektie>& lektier) {
-    QStringList out;
-    for (const Lektie& l : lektier)
-        out << l.titel;
-    return out;
-}
+using test::titler;
 
 } // namespace
 

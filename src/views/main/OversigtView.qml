@@ -33,7 +33,7 @@ ListView {
     // qmllint disable unqualified
     header: Item {
         width: side.width - 48
-        height: kort.implicitHeight + 24
+        height: kort.implicitHeight + 24 + 10 // 10 more, as the list puts between rows
         RowLayout {
             id: kort
             y: 24
@@ -77,10 +77,10 @@ ListView {
         objectName: section + "Sektion"
         width: side.width - 48
         // 24 above a group, 10 of them the list's own spacing; 2 more below the heading.
-        height: linje.implicitHeight + 14 + 2 + 10
+        height: linje.implicitHeight + 14 + 2
         Row {
             id: linje
-            y: 14 + 10
+            y: 14
             spacing: 6
             SymbolIcon {
                 anchors.verticalCenter: parent.verticalCenter
