@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Window
 import Tavlen.Toolkit
 import Tavlen.Views
 
@@ -16,6 +17,14 @@ Rectangle {
     // subject selected before is gone, so the overview shows with no row selected.
     readonly property HovedVindueModel valg: HovedVindueModel {}
 
+    // The pages are made when the window is first shown: a start in the tray does not
+    // wait for pages nobody sees yet.
+    readonly property bool vindueVist: Window.window !== null && Window.window.visible
+    property bool harVaeretVist: false
+    onVindueVistChanged: if (vindueVist) harVaeretVist = true
+    onHarVaeretVistChanged: indhold.vis()
+    Component.onCompleted: if (vindueVist) harVaeretVist = true
+
     Shortcut {
         sequence: "Ctrl+Q"
         onActivated: AppContext.quit()
@@ -31,6 +40,8 @@ Rectangle {
         height: hovedVises ? root.height : 580
         focus: true
         function vis() {
+            if (!root.harVaeretVist)
+                return
             if (hovedVises)
                 setSource(Qt.resolvedUrl("HovedIndhold.qml"), { navigation: root.valg, focus: true })
             else
@@ -38,5 +49,6 @@ Rectangle {
         }
         onHovedVisesChanged: vis()
         Component.onCompleted: vis()
+
     }
 }
