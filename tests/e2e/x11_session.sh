@@ -8,7 +8,9 @@ x11_pids=()
 # x11_session_start [width] [height] [tray|notray]
 x11_session_start() {
     local width="${1:-1280}" height="${2:-800}" tray="${3:-tray}"
-    # -displayfd lets the server pick a free display number itself.
+    # -displayfd lets the server pick a free display number itself. A file left by an
+    # earlier session in the same folder must not be read for this one's.
+    rm -f "$x11_work/display"
     Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp \
         3>"$x11_work/display" 2>"$x11_work/xvfb.log" &
     x11_pids+=($!)
@@ -37,7 +39,8 @@ x11_tray_start() {
     trayer --edge top --align right --widthtype request --height 24 --transparent false \
         --SetDockType true --SetPartialStrut true >"$x11_work/trayer.log" 2>&1 &
     x11_pids+=($!)
-    for i in $(seq 100); do
+    # Up to ten seconds: on a loaded machine it can take more than five.
+    for i in $(seq 200); do
         x11_tray_panel >/dev/null && return 0
         sleep 0.05
     done
