@@ -9,7 +9,7 @@ StyledText {
     visible: linje.length > 0
     text: linje
     size: 11
-    color: Theme.red
+    color: Theme.readable(Theme.red, Theme.windowBackground)
     lineLimit: 2
     Accessible.role: Accessible.AlertMessage
     Accessible.name: linje

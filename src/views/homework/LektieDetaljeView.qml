@@ -123,7 +123,8 @@ Rectangle {
                             anchors.verticalCenter: parent.verticalCenter
                             text: detalje.deadlineTekst
                             size: 12
-                            color: detalje.erForfaldt ? Theme.red : Theme.secondaryText
+                            color: detalje.erForfaldt ? Theme.readable(Theme.red, Theme.windowBackground)
+                                                      : Theme.secondaryText
                         }
                         Capsule {
                             anchors.verticalCenter: parent.verticalCenter
@@ -251,7 +252,7 @@ Rectangle {
                                     size: 12
                                     lineLimit: 1
                                     truncation: "middle"
-                                    color: Theme.hex("3B82F6")
+                                    color: Theme.readable(Theme.hex("3B82F6"), Theme.hex("3B82F6", 0.12))
                                     Accessible.ignored: true
                                 }
                                 SymbolIcon {

@@ -147,7 +147,7 @@ FocusScope {
                     anchors.verticalCenter: parent.verticalCenter
                     text: raekke.deadlineTekst
                     size: 12
-                    color: raekke.deadlineFarveVist
+                    color: Theme.readable(raekke.deadlineFarveVist, Theme.controlBackground)
                 }
             }
 

@@ -123,7 +123,7 @@ Rectangle {
                     visible: form.visTitelFejl
                     text: "Titel er påkrævet"
                     size: 11
-                    color: Theme.red
+                    color: Theme.readable(Theme.red, Theme.windowBackground)
                 }
             }
 
@@ -191,7 +191,7 @@ Rectangle {
                     size: 12
                     weight: "medium"
                     text: "Tilføj link"
-                    foreground: Theme.accent
+                    foreground: Theme.readable(Theme.accent, Theme.windowBackground)
                     onClicked: form.links.tilfoej()
                 }
             }

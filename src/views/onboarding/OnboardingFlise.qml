@@ -51,7 +51,7 @@ GridKnap {
             weight: "medium"
             lineLimit: 2
             minimumScale: 0.8
-            color: flise.navnFarve
+            color: Theme.readable(flise.navnFarve, flise.baggrund)
             Accessible.ignored: true
         }
     }

@@ -108,7 +108,7 @@ ColumnLayout {
                         text: "Beta-funktion"
                         size: 11
                         weight: "semibold"
-                        color: Theme.hex("6366F1")
+                        color: Theme.readable(Theme.hex("6366F1"), Theme.hex("6366F1", 0.14))
                     }
                 }
                 Column {
@@ -121,7 +121,7 @@ ColumnLayout {
                         text: "Knappen til widget-galleri er midlertidigt utilgængelig."
                         size: 12
                         weight: "semibold"
-                        color: Theme.hex("F59E0B")
+                        color: Theme.readable(Theme.hex("F59E0B"), Theme.windowBackground)
                     }
                     StyledText {
                         width: parent.width

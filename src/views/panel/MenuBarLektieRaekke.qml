@@ -34,7 +34,9 @@ Item {
                                                        : 1 - 2 * (1 - hoverGrad) * (1 - hoverGrad)
 
     readonly property color fagFarveVist: harFag ? Theme.hex(fagFarve) : Theme.secondaryText
-    readonly property color underlinjeFarve: erForfaldt ? Theme.red : Theme.secondaryText
+    readonly property color underlinjeFarve: erForfaldt
+                                             ? Theme.readable(Theme.red, Theme.hex("EF4444", 0.07))
+                                             : Theme.secondaryText
 
     implicitWidth: 360
     implicitHeight: indhold.implicitHeight + 2 * 5

@@ -141,7 +141,7 @@ Rectangle {
                     visible: nytFag.navnFejlVises
                     text: "Navn er påkrævet"
                     size: 11
-                    color: Theme.red
+                    color: Theme.readable(Theme.red, Theme.windowBackground)
                 }
             }
 

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <algorithm>
+#include <cmath>
 
 namespace tavlen {
 
@@ -28,6 +29,40 @@ QColor Theme::withOpacity(const QColor& colour, qreal opacity) const {
     QColor c = colour;
     c.setAlphaF(float(c.alphaF() * std::clamp(opacity, 0.0, 1.0)));
     return c;
+}
+
+namespace {
+double luminance(const QColor& c) {
+    const auto lin = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+}
+
+QColor mix(const QColor& a, const QColor& b, double t) {
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            float(a.blueF() + (b.blueF() - a.blueF()) * t), a.alphaF());
+}
+} // namespace
+
+double Theme::contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor Theme::readableOn(const QColor& text, const QColor& background, const QColor& under) {
+    const QColor bund = mix(under, QColor(background.rgb()), background.alphaF());
+    const QColor maal = luminance(bund) > 0.18 ? QColor(0, 0, 0) : QColor(255, 255, 255);
+    // A little above 4.5, so rounding to 8-bit channels cannot drop below it.
+    constexpr double noedvendig = 4.6;
+    for (int trin = 0; trin <= 50; ++trin) {
+        const QColor c = mix(text, maal, trin / 50.0);
+        if (contrast(c, bund) >= noedvendig)
+            return c;
+    }
+    return maal;
 }
 
 bool Theme::isDarkPalette(const QPalette& palette) {

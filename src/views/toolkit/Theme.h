@@ -50,6 +50,16 @@ public:
     // The same colour with another opacity, for roles: Theme.withOpacity(Theme.secondaryText, .5)
     Q_INVOKABLE QColor withOpacity(const QColor& colour, qreal opacity) const;
 
+    // Text in a colour of the design, kept readable on its background: darkened on a light
+    // background, lightened on a dark one, just enough for a contrast of 4.5:1; unchanged
+    // when it has that already. A translucent background (a tint) is laid over `under`.
+    //   StyledText { color: Theme.readable(Theme.amber, Theme.controlBackground) }
+    static QColor readableOn(const QColor& text, const QColor& background, const QColor& under);
+    Q_INVOKABLE QColor readable(const QColor& text, const QColor& background) const {
+        return readableOn(text, background, windowBackground());
+    }
+    static double contrast(const QColor& a, const QColor& b); // 1 to 21
+
     static bool isDarkPalette(const QPalette& palette);
     // Roles from the palette, unless the desktop prefers the other appearance than the
     // palette shows: then the built-in palette of that appearance gives them.

@@ -11,6 +11,38 @@ class TestTheme : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The design's colours as text: darkened on light backgrounds, lightened on dark ones,
+    // only as far as a contrast of 4.5:1 needs, and left alone where they have it.
+    void readableText_data() {
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<bool>("changed");
+        const QColor white(255, 255, 255);
+        const QColor dark(0x2a, 0x2a, 0x2c);
+        QTest::newRow("amber on white") << Theme::fromHex(u"F59E0B") << white << true;
+        QTest::newRow("red on white") << Theme::fromHex(u"EF4444") << white << true;
+        QTest::newRow("blue on its tint")
+            << Theme::fromHex(u"3B82F6") << Theme::fromHex(u"3B82F6", 0.08) << true;
+        QTest::newRow("black on white") << QColor(0, 0, 0) << white << false;
+        QTest::newRow("amber on dark") << Theme::fromHex(u"F59E0B") << dark << false;
+        QTest::newRow("indigo on dark") << Theme::fromHex(u"6366F1") << dark << true;
+    }
+    void readableText() {
+        QFETCH(QColor, text);
+        QFETCH(QColor, background);
+        QFETCH(bool, changed);
+        const QColor under = background.alpha() < 255 ? QColor(255, 255, 255) : background;
+        const QColor c = Theme::readableOn(text, background, under);
+        const QColor shown = QColor::fromRgbF(
+            float(under.redF() + (background.redF() - under.redF()) * background.alphaF()),
+            float(under.greenF() + (background.greenF() - under.greenF()) * background.alphaF()),
+            float(under.blueF() + (background.blueF() - under.blueF()) * background.alphaF()));
+        QVERIFY2(Theme::contrast(c, shown) >= 4.5, qPrintable(c.name()));
+        QCOMPARE(c != text, changed);
+        // Only as far as needed: the hue stays recognisable.
+        QCOMPARE(qAbs(c.hsvHue() - text.hsvHue()) <= 3 || text.hsvHue() < 0, true);
+    }
+
     void coloursFromHexWithOpacity() {
         QCOMPARE(Theme::fromHex(u"3B82F6").rgba(), qRgba(59, 130, 246, 255));
         const QColor faint = Theme::fromHex(u"#22C55E", 0.7);
