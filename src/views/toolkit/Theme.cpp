@@ -58,7 +58,9 @@ QColor Theme::readableOn(const QColor& text, const QColor& background, const QCo
     // A little above 4.5, so rounding to 8-bit channels cannot drop below it.
     constexpr double noedvendig = 4.6;
     for (int trin = 0; trin <= 50; ++trin) {
-        const QColor c = mix(text, maal, trin / 50.0);
+        const QColor blandet = mix(text, maal, trin / 50.0);
+        // In whole channels, as drawn, so equal colours compare equal everywhere.
+        const QColor c(blandet.red(), blandet.green(), blandet.blue(), blandet.alpha());
         if (contrast(c, bund) >= noedvendig)
             return c;
     }
