@@ -52,6 +52,10 @@ private Q_SLOTS:
         QCOMPARE(id(egne, 0), eget.id.toString(QUuid::WithoutBraces));
         QCOMPARE(model.taellerTekst(), QStringLiteral("1 valgt"));
         QCOMPARE(model.kanFortsaette(), true);
+        // "Vælg alle" ticks the catalogue again and keeps the own subject.
+        model.vaelgAlle();
+        QCOMPARE(valgt(standard, 2), true);
+        QCOMPARE(model.taellerTekst(), QStringLiteral("%1 valgt").arg(Fag::standard().size() + 1));
         model.fjernEgetFag(eget.id.toString(QUuid::WithoutBraces));
         QCOMPARE(egne.rowCount(), 0);
         QCOMPARE(nulstillet.count(), 0);
