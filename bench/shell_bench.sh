@@ -11,15 +11,7 @@ runs="${2:-7}"
 
 x11_work="$(mktemp -d /tmp/tavlen-bench.XXXXXX)"
 source "$here/tests/e2e/x11_session.sh"
-cleanup() {
-    local rc=$?
-    set +e
-    x11_session_stop
-    rm -rf "$x11_work"
-    exit $rc
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
+x11_cleanup_on_exit
 
 x11_session_start 1280 800
 export X11_WORK="$x11_work" TAVLEN="$tavlen" RUNS="$runs"

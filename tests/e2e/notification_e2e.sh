@@ -14,12 +14,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 work="$(mktemp -d /tmp/tavlen-notify-e2e.XXXXXX)"
 x11_work="$work"
 source "$here/x11_session.sh"
-cleanup() {
-    x11_session_stop
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
+x11_cleanup_on_exit
 exec </dev/null
 
 # Everything private: home, XDG folders, display and bus.

@@ -11,20 +11,14 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 x11_work="$(mktemp -d /tmp/tavlen-e2e.XXXXXX)"
 tavlen_pid=""
-cleanup() {
-    local rc=$?
-    set +e
-    if [ $rc -ne 0 ] && [ -f "$x11_work/tavlen.err" ]; then
+x11_before_stop() { # <exit code>
+    if [ "$1" -ne 0 ] && [ -f "$x11_work/tavlen.err" ]; then
         echo "--- tavlen stderr"; cat "$x11_work/tavlen.err"
     fi
     [ -n "$tavlen_pid" ] && kill "$tavlen_pid" 2>/dev/null && wait "$tavlen_pid" 2>/dev/null
-    x11_session_stop
-    rm -rf "$x11_work"
-    exit $rc
 }
 source "$here/x11_session.sh"
-trap cleanup EXIT
-trap 'exit 1' INT TERM
+x11_cleanup_on_exit
 
 e2e_artefacts_ready
 

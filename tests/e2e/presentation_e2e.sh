@@ -7,15 +7,8 @@ set -euo pipefail
 runner="$(realpath "${1:?test runner}")"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 x11_work="$(mktemp -d /tmp/tavlen-e2e.XXXXXX)"
-cleanup() {
-    local rc=$?
-    set +e
-    x11_session_stop
-    rm -rf "$x11_work"
-    exit $rc
-}
 source "$here/x11_session.sh"
-trap cleanup EXIT
+x11_cleanup_on_exit
 x11_session_start 1024 768 notray
 openbox >"$x11_work/openbox.log" 2>&1 &
 x11_pids+=($!)

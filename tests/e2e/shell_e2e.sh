@@ -27,17 +27,9 @@ stop_tavlen() {
     fi
     return 0
 }
-cleanup() {
-    local rc=$?
-    set +e
-    stop_tavlen
-    x11_session_stop
-    rm -rf "$x11_work"
-    exit $rc
-}
+x11_before_stop() { stop_tavlen; }
 source "$here/x11_session.sh"
-trap cleanup EXIT
-trap 'exit 1' INT TERM
+x11_cleanup_on_exit
 
 
 e2e_artefacts_ready

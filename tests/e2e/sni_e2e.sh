@@ -23,20 +23,14 @@ stop_pid() {
     kill "$1" 2>/dev/null || true
     wait "$1" 2>/dev/null || true
 }
-cleanup() {
-    local rc=$?
-    set +e
+x11_before_stop() {
     stop_pid "$tavlen_pid"
     exec 4>&- # the end of its input stops the watcher
     [ -n "$watcher_pid" ] && timeout 5 tail --pid="$watcher_pid" -f /dev/null
     stop_pid "$watcher_pid"
-    x11_session_stop
-    rm -rf "$x11_work"
-    exit $rc
 }
 source "$here/x11_session.sh"
-trap cleanup EXIT
-trap 'exit 1' INT TERM
+x11_cleanup_on_exit
 
 finish() {
     if [ $failures -eq 0 ]; then

@@ -1,9 +1,25 @@
 # Shared by the end-to-end tests and the shell benchmark (sourced, not run): a private X
 # server, session bus and tray host, helpers to look at windows, and the tests' reporting.
-# The caller sets x11_work (a temporary folder) and traps x11_session_stop; it may
+# The caller sets x11_work (a temporary folder) and calls x11_cleanup_on_exit; it may
 # set x11_bus_config to a bus configuration file to use instead of the session's.
 
 x11_pids=()
+
+# The end of every run, however it ends: the caller's x11_before_stop (if it defines one,
+# to stop what it started), then the session and the work folder go; the exit code stays
+# the script's. Call once after sourcing this file.
+x11_cleanup_on_exit() {
+    trap x11_cleanup EXIT
+    trap 'exit 1' INT TERM
+}
+x11_cleanup() {
+    local rc=$?
+    set +e
+    if declare -F x11_before_stop >/dev/null; then x11_before_stop "$rc"; fi
+    x11_session_stop
+    rm -rf "$x11_work"
+    exit $rc
+}
 
 # x11_session_start [width] [height] [tray|notray]
 x11_session_start() {
