@@ -104,7 +104,7 @@ Rectangle {
                         size: 12
                         weight: "medium"
                         lineLimit: 1
-                        color: Theme.hex(detalje.fagFarve)
+                        color: Theme.readable(Theme.hex(detalje.fagFarve), Theme.windowBackground)
                     }
                     Row {
                         id: frist

@@ -5,20 +5,13 @@ import Tavlen.Toolkit
 // by Delete while it has the focus).
 OnboardingFlise {
     id: knap
-    required property string farveHex
+    required farveHex
     required property string ikonNavn
     required property string navn
-    readonly property color c: Theme.hex(farveHex)
     signal fjern()
 
     ikon: ikonNavn
     tekst: navn
-    cirkel: Theme.withOpacity(c, 0.2)
-    ikonFarve: c
-    navnFarve: c
-    baggrund: Theme.withOpacity(c, 0.1)
-    kant: c
-    kantBredde: 2
     Accessible.role: Accessible.StaticText
     Accessible.name: navn + ", eget fag"
     Keys.onPressed: event => {

@@ -2,17 +2,21 @@ import QtQuick
 import Tavlen.Toolkit
 
 // The one shape of the subject step's tiles: a tinted circle with the icon over the name,
-// on a framed rounded box spanning its grid column.
+// on a framed rounded box spanning its grid column. A subject's tile is drawn in its
+// colour (`farveHex`) while `farvet`, plain otherwise; the add tile sets its own colours.
 GridKnap {
     id: flise
     property string ikon: ""
     property string tekst: ""
-    property color cirkel
-    property color ikonFarve
-    property color navnFarve
-    property color baggrund
-    property color kant
-    property real kantBredde: 1
+    property string farveHex: "3B82F6"
+    property bool farvet: true
+    readonly property color c: Theme.hex(farveHex)
+    property color cirkel: farvet ? Theme.withOpacity(c, 0.2) : Theme.controlBackground
+    property color ikonFarve: farvet ? c : Theme.secondaryText
+    property color navnFarve: farvet ? c : Theme.primaryText
+    property color baggrund: farvet ? Theme.withOpacity(c, 0.1) : Theme.controlBackground
+    property color kant: farvet ? c : Theme.withOpacity(Theme.primaryText, 0.08)
+    property real kantBredde: farvet ? 2 : 1
     property string ikonVaegt: "regular"
 
     implicitHeight: implicitContentHeight
