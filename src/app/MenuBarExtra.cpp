@@ -128,8 +128,7 @@ void MenuBarExtra::placePanel() {
     QList<ScreenArea> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens.append({screen->geometry(), screen->availableGeometry()});
-    const QPoint topLeft = tavlen::placePanel(m_tray.geometry(), size, screens, QCursor::pos());
-    m_panel->setGeometry(QRect(topLeft, size));
+    m_panel->setGeometry(tavlen::placePanel(m_tray.geometry(), size, screens, QCursor::pos()));
 }
 
 bool MenuBarExtra::belongsToPanel(const QWindow* window) const {

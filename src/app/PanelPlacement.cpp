@@ -40,20 +40,20 @@ int clampInto(int value, int low, int length, int size) {
 
 } // namespace
 
-QPoint placePanel(const QRect& iconGeometry, const QSize& panelSize,
-                  const QList<ScreenArea>& screens, const QPoint& cursor) {
+QRect placePanel(const QRect& iconGeometry, const QSize& wantedSize,
+                 const QList<ScreenArea>& screens, const QPoint& cursor) {
     const QRect anchor = iconGeometry.isValid() && !iconGeometry.isEmpty()
                              ? iconGeometry
                              : QRect(cursor, QSize(1, 1));
     const QPoint centre = anchor.center();
-    const int w = panelSize.width();
-    const int h = panelSize.height();
+    const int w = wantedSize.width();
 
     const ScreenArea* screen = screenFor(screens, centre);
     if (!screen)
-        return {centre.x() - w / 2, anchor.bottom() + 1 + gap};
+        return {QPoint(centre.x() - w / 2, anchor.bottom() + 1 + gap), wantedSize};
 
     const QRect area = screen->available.isValid() ? screen->available : screen->geometry;
+    const int h = std::max(1, std::min(wantedSize.height(), area.height() - 2 * panelScreenMargin));
 
     // The icon sits in a panel at one edge: open away from that edge.
     QPoint pos;
@@ -72,8 +72,9 @@ QPoint placePanel(const QRect& iconGeometry, const QSize& panelSize,
         pos = {centre.x() - w / 2, anchor.top() - gap - h};
     }
 
-    return {clampInto(pos.x(), area.left(), area.width(), w),
-            clampInto(pos.y(), area.top(), area.height(), h)};
+    return {QPoint(clampInto(pos.x(), area.left(), area.width(), w),
+                   clampInto(pos.y(), area.top(), area.height(), h)),
+            QSize(w, h)};
 }
 
 } // namespace tavlen

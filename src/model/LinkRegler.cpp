@@ -5,9 +5,10 @@ namespace tavlen::links {
 namespace {
 
 // Only web addresses with a host may leave the program; anything else (another scheme, a
-// bare "http:/x") could make the desktop's opener run something other than a browser.
+// bare "http:/x") could make the desktop's opener run something other than a browser. A
+// user name before the host ("https://skole.dk@evil.example") hides the real host.
 bool erWebadresse(const QUrl& url, bool kunHttps) {
-    if (!url.isValid() || url.host().isEmpty())
+    if (!url.isValid() || url.host().isEmpty() || !url.userInfo().isEmpty())
         return false;
     const QString scheme = url.scheme();
     return scheme == QLatin1String("https") || (!kunHttps && scheme == QLatin1String("http"));

@@ -11,13 +11,15 @@ bool DesktopUrlOpener::isWebAddress(const QUrl& url) {
     return url.isValid() && (scheme == u"http" || scheme == u"https") && !url.host().isEmpty();
 }
 
-void DesktopUrlOpener::open(const QUrl& url) {
+bool DesktopUrlOpener::open(const QUrl& url) {
     if (!isWebAddress(url)) {
         qCWarning(lcPlatform).noquote() << "Not opening" << url.toString() << "- no web address";
-        return;
+        return false;
     }
-    if (!QDesktopServices::openUrl(url))
-        qCWarning(lcPlatform).noquote() << "The desktop could not open" << url.toString();
+    if (QDesktopServices::openUrl(url))
+        return true;
+    qCWarning(lcPlatform).noquote() << "The desktop could not open" << url.toString();
+    return false;
 }
 
 } // namespace tavlen

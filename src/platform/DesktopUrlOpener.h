@@ -9,7 +9,7 @@ namespace tavlen {
 // claims it.
 class DesktopUrlOpener : public UrlOpener {
 public:
-    void open(const QUrl& url) override;
+    bool open(const QUrl& url) override;
     static bool isWebAddress(const QUrl& url);
 };
 

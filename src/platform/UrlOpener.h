@@ -9,7 +9,8 @@ namespace tavlen {
 class UrlOpener {
 public:
     virtual ~UrlOpener() = default;
-    virtual void open(const QUrl& url) = 0;
+    // False when nothing took the address (no browser, not a web address).
+    virtual bool open(const QUrl& url) = 0;
 };
 
 } // namespace tavlen

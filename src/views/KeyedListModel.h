@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QSet>
 #include <QUuid>
 
 #include <algorithm>
@@ -25,11 +26,19 @@ protected:
 
     const QList<Row>& rows() const { return m_rows; }
 
+    int rowOf(const QUuid& key) const {
+        const auto found = std::find_if(m_rows.cbegin(), m_rows.cend(),
+                                        [&](const Row& r) { return keyOf(r) == key; });
+        return found == m_rows.cend() ? -1 : int(found - m_rows.cbegin());
+    }
+
     void sync(const QList<Row>& wanted) {
+        QSet<QUuid> wantedKeys;
+        wantedKeys.reserve(wanted.size());
+        for (const Row& r : wanted)
+            wantedKeys.insert(keyOf(r));
         for (int row = int(m_rows.size()) - 1; row >= 0; --row) {
-            const QUuid key = keyOf(m_rows.at(row));
-            if (std::none_of(wanted.cbegin(), wanted.cend(),
-                             [&](const Row& r) { return keyOf(r) == key; })) {
+            if (!wantedKeys.contains(keyOf(m_rows.at(row)))) {
                 beginRemoveRows({}, row, row);
                 m_rows.removeAt(row);
                 endRemoveRows();
@@ -37,8 +46,11 @@ protected:
         }
         for (int i = 0; i < wanted.size(); ++i) {
             const QUuid key = keyOf(wanted.at(i));
-            const auto found = std::find_if(m_rows.cbegin() + i, m_rows.cend(),
-                                            [&](const Row& r) { return keyOf(r) == key; });
+            // Mostly the row is already in its place; only then is the search skipped.
+            const auto found = i < m_rows.size() && keyOf(m_rows.at(i)) == key
+                                   ? m_rows.cbegin() + i
+                                   : std::find_if(m_rows.cbegin() + i, m_rows.cend(),
+                                                  [&](const Row& r) { return keyOf(r) == key; });
             if (found == m_rows.cend()) {
                 beginInsertRows({}, i, i);
                 m_rows.insert(i, wanted.at(i));

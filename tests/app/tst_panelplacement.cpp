@@ -4,6 +4,8 @@
 
 using namespace tavlen;
 
+Q_DECLARE_METATYPE(QList<tavlen::ScreenArea>)
+
 namespace {
 
 const QSize panel(360, 400);
@@ -46,7 +48,7 @@ private Q_SLOTS:
         QFETCH(QRect, icon);
         QFETCH(QPoint, expected);
         const ScreenArea screen = screenWithPanel(edge);
-        const QPoint pos = placePanel(icon, panel, {screen}, icon.center());
+        const QPoint pos = placePanel(icon, panel, {screen}, icon.center()).topLeft();
         QCOMPARE(pos, expected);
         QVERIFY(screen.available.contains(QRect(pos, panel)));
         QVERIFY(!QRect(pos, panel).intersects(icon));
@@ -77,17 +79,39 @@ private Q_SLOTS:
         const QList<ScreenArea> screens{screenWithPanel(Qt::TopEdge),
                                         screenWithPanel(Qt::BottomEdge, {1920, 0}),
                                         screenWithPanel(Qt::TopEdge, {0, -1080})};
-        const QPoint pos = placePanel(icon, panel, screens, cursor);
+        const QPoint pos = placePanel(icon, panel, screens, cursor).topLeft();
         QCOMPARE(pos, expected);
         QVERIFY(screens[screen].available.contains(QRect(pos, panel)));
     }
 
+    void withoutRoom_data() {
+        QTest::addColumn<QList<ScreenArea>>("screens");
+        QTest::addColumn<QRect>("icon");
+        QTest::addColumn<QSize>("wanted");
+        QTest::addColumn<QRect>("expected");
+        // No screens known at all: still a defined place near the cursor (500, 10).
+        QTest::newRow("no screens")
+            << QList<ScreenArea>{} << QRect() << panel << QRect(500 - 180, 10 + 1 + 4, 360, 400);
+        // Wider than the screen: its start edge stays visible.
+        QTest::newRow("narrow screen")
+            << QList<ScreenArea>{{QRect(0, 0, 300, 600), QRect(0, 20, 300, 580)}}
+            << QRect(280, 0, 20, 20) << panel << QRect(0, 24, 360, 400);
+        // A school laptop, 1366 × 768 with a 30 px top panel: never higher than the room.
+        QTest::newRow("taller than a 768 screen")
+            << QList<ScreenArea>{{QRect(0, 0, 1366, 768), QRect(0, 30, 1366, 738)}}
+            << QRect(1300, 4, 22, 22) << QSize(360, 1500)
+            << QRect(1366 - 360, 30, 360, 738 - 2 * panelScreenMargin);
+        QTest::newRow("bottom panel, taller than the screen")
+            << QList<ScreenArea>{{QRect(0, 0, 1366, 768), QRect(0, 0, 1366, 738)}}
+            << QRect(1300, 742, 22, 22) << QSize(360, 900)
+            << QRect(1366 - 360, 742 - 4 - 722, 360, 722);
+    }
     void withoutRoom() {
-        // No screens known at all: still a defined place near the cursor.
-        QCOMPARE(placePanel(QRect(), panel, {}, QPoint(500, 10)), QPoint(500 - 180, 10 + 1 + 4));
-        // Panel larger than the screen: its start edges stay visible.
-        const ScreenArea small{QRect(0, 0, 300, 300), QRect(0, 20, 300, 280)};
-        QCOMPARE(placePanel(QRect(280, 0, 20, 20), panel, {small}, {}), QPoint(0, 20));
+        QFETCH(QList<ScreenArea>, screens);
+        QFETCH(QRect, icon);
+        QFETCH(QSize, wanted);
+        QFETCH(QRect, expected);
+        QCOMPARE(placePanel(icon, wanted, screens, QPoint(500, 10)), expected);
     }
 };
 

@@ -152,7 +152,9 @@ if id="$(main_window)"; then
     keys "$id" Tab space
     sleep 0.5
     shot 4c-onboarding-subjects
-    keys "$id" Return
+    # Return presses the focused tile; "Fortsæt" is the 17th stop after the first tile
+    # (13 more tiles, the own-subject tile, "Vælg alle", "Fravælg alle").
+    keys "$id" $(printf 'Tab %.0s' $(seq 17)) Return
     sleep 0.5
     shot 4d-onboarding-widget
     keys "$id" Return
@@ -219,7 +221,8 @@ if id="$(main_window)"; then
     shot 4h-settings
     xdotool key --delay 150 Tab Tab space
     sleep 1
-    xdotool key --delay 150 Tab Tab space
+    # The dialog opens with "Annuller" focused; one Tab reaches "Nulstil app".
+    xdotool key --delay 150 Tab space
     check "a reset leaves none of the three keys in the shared suite" x11_wait_for 10 reset_done
     sleep 1
     shot 4i-after-reset

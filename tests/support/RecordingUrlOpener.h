@@ -6,11 +6,16 @@
 
 namespace tavlen::test {
 
-// Notes what a screen would have handed to the browser.
+// Notes what a screen would have handed to the browser; `browserTakes` false plays a
+// desktop without a browser.
 class RecordingUrlOpener : public UrlOpener {
 public:
-    void open(const QUrl& url) override { opened.append(url); }
+    bool open(const QUrl& url) override {
+        opened.append(url);
+        return browserTakes;
+    }
     QList<QUrl> opened;
+    bool browserTakes = true;
 };
 
 } // namespace tavlen::test

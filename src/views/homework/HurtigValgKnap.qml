@@ -1,14 +1,12 @@
 import QtQuick
-import QtQuick.Controls.Basic as C
 import Tavlen.Toolkit
 
 // A quick pick of the deadline ("I morgen" …): a capsule, tinted while it is the chosen day.
-C.AbstractButton {
+ButtonBase {
     id: knap
     property bool valgt: false
     property color farve: Theme.accent
 
-    focusPolicy: Qt.StrongFocus // qmllint disable type
     leftPadding: 10
     rightPadding: 10
     topPadding: 5
@@ -32,6 +30,4 @@ C.AbstractButton {
                                  : Theme.withOpacity(Theme.primaryText, 0.1)
         Behavior on color { ColorAnimation { duration: Motion.duration(0.2) } }
     }
-
-    FocusRing { target: knap; visible: knap.visualFocus }
 }

@@ -88,8 +88,13 @@ void LektieDetaljeModel::toggleFaerdig() {
 
 void LektieDetaljeModel::aabnLink(int index) {
     const std::optional<QUrl> url = m_links->maal(index);
-    if (url && AppContext::instance())
-        AppContext::instance()->urls().open(*url);
+    if (!url || !AppContext::instance())
+        return;
+    const bool fejl = !AppContext::instance()->urls().open(*url);
+    if (fejl != m_linkFejl) {
+        m_linkFejl = fejl;
+        Q_EMIT linkFejlChanged();
+    }
 }
 
 void LektieDetaljeModel::opdater() {

@@ -63,6 +63,8 @@ class LektieDetaljeModel : public QObject {
     Q_PROPERTY(bool visBeskrivelse READ visBeskrivelse NOTIFY changed)
     Q_PROPERTY(tavlen::LektieLinksModel* links READ links CONSTANT)
     Q_PROPERTY(bool visTomNote READ visTomNote NOTIFY changed)
+    // The last link the pupil chose could not be opened.
+    Q_PROPERTY(bool linkFejl READ linkFejl NOTIFY linkFejlChanged)
 public:
     explicit LektieDetaljeModel(QObject* parent = nullptr);
 
@@ -85,6 +87,7 @@ public:
     bool visBeskrivelse() const;
     LektieLinksModel* links() const { return m_links; }
     bool visTomNote() const;
+    bool linkFejl() const { return m_linkFejl; }
 
     Q_INVOKABLE void toggleFaerdig();
     // Hands the row's address to the browser; a row without one does nothing.
@@ -93,6 +96,7 @@ public:
 Q_SIGNALS:
     void lektieIdChanged();
     void changed();
+    void linkFejlChanged();
 
 private:
     void opdater();
@@ -104,6 +108,7 @@ private:
     std::optional<Fag> m_fag;
     QString m_deadlineTekst;
     bool m_erForfaldt = false;
+    bool m_linkFejl = false;
     LektieLinksModel* m_links;
 };
 

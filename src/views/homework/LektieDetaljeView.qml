@@ -1,7 +1,6 @@
 pragma ComponentBehavior: Bound
 
 import QtQuick
-import QtQuick.Controls.Basic as C
 import QtQuick.Layouts
 import Tavlen.Toolkit
 import Tavlen.Views
@@ -223,7 +222,7 @@ Rectangle {
                         id: linkRaekker
                         model: detalje.links
 
-                        delegate: C.AbstractButton {
+                        delegate: ButtonBase {
                             id: linkRaekke
                             required property string tekst
                             required property bool harMaal
@@ -231,8 +230,7 @@ Rectangle {
 
                             objectName: "link" + index
                             width: parent ? parent.width : 0
-                            focusPolicy: Qt.StrongFocus // qmllint disable type
-                            hoverEnabled: true
+                            focusRingRadius: 8
                             leftPadding: 12
                             rightPadding: 12
                             topPadding: 9
@@ -275,13 +273,18 @@ Rectangle {
                             Accessible.name: linkRaekke.tekst
                             Accessible.description: linkRaekke.harMaal ? "" : "Kan ikke åbnes"
 
-                            Keys.onReturnPressed: linkRaekke.clicked()
-                            Keys.onEnterPressed: linkRaekke.clicked()
                             onClicked: detalje.aabnLink(linkRaekke.index)
-
-                            FocusRing { target: linkRaekke; visible: linkRaekke.visualFocus }
                         }
                     }
+                }
+
+                StyledText {
+                    objectName: "linkFejl"
+                    visible: detalje.linkFejl
+                    text: "Linket kunne ikke åbnes"
+                    size: 11
+                    color: Theme.readable(Theme.red, Theme.windowBackground)
+                    Accessible.role: Accessible.AlertMessage
                 }
             }
 

@@ -110,6 +110,7 @@ FocusScope {
                     size: 14
                     weight: "medium"
                     lineLimit: 1
+                    fullTextOnHover: true
                     strikethrough: raekke.erFaerdig
                     color: raekke.erFaerdig ? Theme.secondaryText : Theme.primaryText
                 }

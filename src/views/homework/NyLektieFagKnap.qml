@@ -1,9 +1,8 @@
 import QtQuick
-import QtQuick.Controls.Basic as C
 import Tavlen.Toolkit
 
 // A subject tile of the new-homework form: its icon and name, tinted when chosen.
-C.AbstractButton {
+ButtonBase {
     id: knap
     required property var fagId
     required property string navn
@@ -14,7 +13,6 @@ C.AbstractButton {
     readonly property color farve: Theme.hex(farveHex)
 
     checkable: false
-    focusPolicy: Qt.StrongFocus // qmllint disable type
     topPadding: 8
     bottomPadding: 8
     leftPadding: 4
@@ -52,6 +50,4 @@ C.AbstractButton {
         border.width: knap.erValgt ? 2 : 1
         border.color: knap.erValgt ? knap.farve : Theme.withOpacity(Theme.primaryText, 0.08)
     }
-
-    FocusRing { target: knap; visible: knap.visualFocus }
 }

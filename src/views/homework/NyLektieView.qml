@@ -5,8 +5,8 @@ import Tavlen.Toolkit
 import Tavlen.Views
 
 // The new-homework form, 460 × 680: subject, title, description, links and deadline.
-// "Tilføj lektie" (or Return) saves and emits close(); "Annuller", the close icon or
-// Escape emit close() without saving.
+// "Tilføj lektie" (or Return, unless another button has the focus) saves and emits close();
+// "Annuller", the close icon or Escape emit close() without saving.
 //   NyLektieView { standardFagId: fagSide.fagId; onClose: root.visNyLektie = false }
 Rectangle {
     id: root
@@ -115,8 +115,8 @@ Rectangle {
                     invalid: form.visTitelFejl
                     focus: true
                     onTextEdited: form.titel = text
-                    Keys.onReturnPressed: root.gem()
-                    Keys.onEnterPressed: root.gem()
+                    Keys.onReturnPressed: gemKnap.press()
+                    Keys.onEnterPressed: gemKnap.press()
                 }
                 StyledText {
                     objectName: "titelFejl"
@@ -166,8 +166,8 @@ Rectangle {
                             placeholder: "https://..."
                             text: linkRaekke.tekst
                             onTextEdited: form.links.saet(linkRaekke.index, text)
-                            Keys.onReturnPressed: root.gem()
-                            Keys.onEnterPressed: root.gem()
+                            Keys.onReturnPressed: gemKnap.press()
+                            Keys.onEnterPressed: gemKnap.press()
                         }
                         StyledButton {
                             id: fjern
@@ -242,6 +242,7 @@ Rectangle {
                 onClicked: root.close()
             }
             StyledButton {
+                id: gemKnap
                 objectName: "gem"
                 anchors.right: parent.right
                 anchors.rightMargin: 16

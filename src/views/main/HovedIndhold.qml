@@ -15,9 +15,16 @@ FocusScope {
     property bool visIndstillinger: false
     readonly property var vindue: Window.window
 
+    // On a subject's page, as its own "Ny lektie": the form opens with that subject chosen.
     Shortcut {
         sequence: "Ctrl+N"
-        onActivated: hoved.visNyLektie = true
+        onActivated: {
+            const fagSide = side.item as FagView
+            if (fagSide)
+                fagSide.visNyLektie = true
+            else
+                hoved.visNyLektie = true
+        }
     }
 
     Sidebar {

@@ -20,13 +20,11 @@ GridKnap {
     Accessible.name: antal > 0 ? tekst + ", " + antal + " åbne" : tekst
     Accessible.selectable: true
     Accessible.selected: valgt
-    Keys.onReturnPressed: raekke.clicked()
 
     background: Rectangle {
         radius: 6
         color: raekke.valgt ? Theme.withOpacity(Theme.accent, 0.18)
              : raekke.hovered ? Theme.withOpacity(Theme.primaryText, 0.05) : Theme.clear
-        FocusRing { target: parent; visible: raekke.visualFocus }
     }
 
     contentItem: RowLayout {

@@ -21,13 +21,13 @@ GridKnap {
 
     implicitHeight: implicitContentHeight
     kolonner: 4
+    focusRingRadius: 12
 
     background: RoundedBox {
         cornerRadius: 10
         color: flise.baggrund
         border.color: flise.kant
         border.width: flise.kantBredde
-        FocusRing { target: parent; cornerRadius: 12; visible: flise.visualFocus }
     }
 
     contentItem: Column {

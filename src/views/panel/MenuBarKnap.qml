@@ -1,11 +1,10 @@
 import QtQuick
-import QtQuick.Controls.Basic as C
 import Tavlen.Toolkit
 
 // An action of the tray panel: its icon and text on a row, washed with the selection colour
 // while hovered; a click, Space or Return emits handling().
 //   MenuBarKnap { ikon: "plus.circle.fill"; tekst: "Tilføj lektie"; onHandling: menu.skiftNyLektie() }
-C.AbstractButton {
+ButtonBase {
     id: knap
 
     property string ikon: ""
@@ -14,18 +13,11 @@ C.AbstractButton {
     signal handling()
 
     text: tekst
-    hoverEnabled: true
-    focusPolicy: Qt.StrongFocus // qmllint disable type
     leftPadding: 8
     rightPadding: 8
     topPadding: 6
     bottomPadding: 6
 
-    Accessible.role: Accessible.Button
-    Accessible.name: tekst
-
-    Keys.onReturnPressed: knap.clicked()
-    Keys.onEnterPressed: knap.clicked()
     onClicked: knap.handling()
 
     // 0 → 1 as the pointer enters, over 0.1 s, eased in and out (quadratic) here because
@@ -62,6 +54,4 @@ C.AbstractButton {
         color: Theme.withOpacity(Theme.selectedContentBackground,
                                  0.12 * knap.hoverVaegt)
     }
-
-    FocusRing { target: knap; visible: knap.visualFocus }
 }

@@ -4,11 +4,12 @@ import Tavlen.Toolkit
 // One homework item in the tray panel: the subject's colour bar, title, sub-line, an info
 // icon when it has details, and the tick button. The roles of MenuBarModel's lists fill the
 // required properties; a click anywhere but on the tick button, or Return, emits tap();
-// the tick button, or Space, emits afkryds(); Up and Down ask the panel to move on.
+// the tick button, or Space, emits afkryds(); Up and Down ask the panel to move on by a step.
 //   MenuBarLektieRaekke { onTap: menu.skiftLektie(lektieId); onAfkryds: menu.toggleFaerdig(lektieId) }
 Item {
     id: raekke
 
+    required property int index
     required property string lektieId
     required property string titel
     required property bool harFag
@@ -106,6 +107,7 @@ Item {
                 size: 12
                 weight: "medium"
                 lineLimit: 1
+                fullTextOnHover: true
                 Accessible.ignored: true
             }
 

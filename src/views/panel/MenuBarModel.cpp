@@ -41,6 +41,8 @@ QVariant MenuBarLektieListe::data(const QModelIndex& index, int role) const {
         return r.harDetaljer;
     case TilgaengeligtNavnRole:
         return r.tilgaengeligtNavn;
+    case AfsnitRole:
+        return r.afsnit;
     default:
         return {};
     }
@@ -56,7 +58,8 @@ QHash<int, QByteArray> MenuBarLektieListe::roleNames() const {
             {DeadlineTekstRole, "deadlineTekst"},
             {ErForfaldtRole, "erForfaldt"},
             {HarDetaljerRole, "harDetaljer"},
-            {TilgaengeligtNavnRole, "tilgaengeligtNavn"}};
+            {TilgaengeligtNavnRole, "tilgaengeligtNavn"},
+            {AfsnitRole, "afsnit"}};
 }
 
 QList<int> MenuBarLektieListe::changedRoles(const Raekke& r, const Raekke& ny) const {
@@ -82,13 +85,14 @@ QList<int> MenuBarLektieListe::changedRoles(const Raekke& r, const Raekke& ny) c
         roller << HarDetaljerRole;
     if (r.tilgaengeligtNavn != ny.tilgaengeligtNavn)
         roller << TilgaengeligtNavnRole;
+    if (r.afsnit != ny.afsnit)
+        roller << AfsnitRole;
     return roller;
 }
 
 MenuBarModel::MenuBarModel(QObject* parent)
     : QObject(parent), m_store(AppContext::instance()->store()),
-      m_clock(AppContext::instance()->clock()), m_forfaldne(new MenuBarLektieListe(this)),
-      m_kommende(new MenuBarLektieListe(this)) {
+      m_clock(AppContext::instance()->clock()), m_raekker(new MenuBarLektieListe(this)) {
     connect(m_store, &LektieStore::lektierChanged, this, &MenuBarModel::opdater);
     connect(m_store, &LektieStore::fagChanged, this, &MenuBarModel::opdater);
     opdater();
@@ -96,28 +100,27 @@ MenuBarModel::MenuBarModel(QObject* parent)
 
 MenuBarModel::~MenuBarModel() = default;
 
-QList<MenuBarLektieListe::Raekke> MenuBarModel::raekker(const QList<Lektie>& lektier) const {
-    QList<MenuBarLektieListe::Raekke> out;
-    out.reserve(lektier.size());
+void MenuBarModel::tilfoejRaekker(QList<MenuBarLektieListe::Raekke>& ud,
+                                  const QList<Lektie>& lektier, const QString& afsnit) const {
     for (const Lektie& l : lektier) {
         const std::optional<Fag> fag = m_store->fagMedId(l.fagId);
         const QString deadline = detalje::deadlineTekst(l.deadline, m_clock);
-        out.append({l.id, l.titel, fag, deadline, detalje::erForfaldt(l, m_clock),
-                    menubar::harDetaljer(l), menubar::raekkeNavn(l, fag, deadline)});
+        ud.append({l.id, l.titel, fag, deadline, detalje::erForfaldt(l, m_clock),
+                   menubar::harDetaljer(l), menubar::raekkeNavn(l, fag, deadline), afsnit});
     }
-    return out;
 }
 
 void MenuBarModel::opdater() {
     const menubar::MenuLister lister = menubar::menuLister(*m_store);
-    const bool harForfaldneFoer = harForfaldne();
-    const bool harKommendeFoer = harKommende();
-    const int antalFoer = m_aktiveAntal;
-    m_forfaldne->saet(raekker(lister.forfaldne));
-    m_kommende->saet(raekker(lister.kommende));
-    m_aktiveAntal = lister.aktiveAntal();
-    if (antalFoer != m_aktiveAntal || harForfaldneFoer != harForfaldne() ||
-        harKommendeFoer != harKommende())
+    QList<MenuBarLektieListe::Raekke> raekker;
+    raekker.reserve(lister.forfaldne.size() + lister.kommende.size());
+    tilfoejRaekker(raekker, lister.forfaldne, QStringLiteral("forfaldne"));
+    tilfoejRaekker(raekker, lister.kommende,
+                   lister.forfaldne.isEmpty() ? QString() : QStringLiteral("kommende"));
+    m_raekker->saet(raekker);
+    const int forfaldneFoer = std::exchange(m_antalForfaldne, int(lister.forfaldne.size()));
+    const int kommendeFoer = std::exchange(m_antalKommende, int(lister.kommende.size()));
+    if (forfaldneFoer != m_antalForfaldne || kommendeFoer != m_antalKommende)
         Q_EMIT listerChanged();
 }
 

@@ -24,10 +24,13 @@ struct MenuBarRaekke {
     bool erForfaldt = false;
     bool harDetaljer = false;
     QString tilgaengeligtNavn;
+    // The heading the row is listed under: "forfaldne", "kommende" (upcoming after overdue
+    // ones) or "" (upcoming ones alone, without a heading).
+    QString afsnit;
 };
 
-// One part of the panel's list (overdue or upcoming), rows keyed by the homework item's id,
-// so a tick moves and removes rows without rebuilding the rest, their focus or their hover.
+// The panel's list, the overdue part first, rows keyed by the homework item's id, so a tick
+// moves and removes rows without rebuilding the rest, their focus or their hover.
 class MenuBarLektieListe : public KeyedListModel<MenuBarRaekke> {
     Q_OBJECT
     QML_ANONYMOUS
@@ -43,6 +46,7 @@ public:
         ErForfaldtRole,
         HarDetaljerRole,
         TilgaengeligtNavnRole, // what a screen reader says for the row
+        AfsnitRole,            // the heading the row is listed under, see MenuBarRaekke
     };
     Q_ENUM(Role)
 
@@ -53,18 +57,19 @@ public:
     QHash<int, QByteArray> roleNames() const override;
 
     void saet(const QList<Raekke>& raekker) { sync(raekker); }
+    // The row of a homework item, -1 when it is not listed.
+    Q_INVOKABLE int raekkeFor(const QString& lektieId) const { return rowOf(QUuid(lektieId)); }
 
 protected:
     QUuid keyOf(const Raekke& raekke) const override { return raekke.id; }
     QList<int> changedRoles(const Raekke& r, const Raekke& ny) const override;
 };
 
-// The tray panel: its two lists, the count in its header and the one pop-over it shows.
+// The tray panel: its list, the count in its header and the one pop-over it shows.
 class MenuBarModel : public QObject {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(tavlen::MenuBarLektieListe* forfaldne READ forfaldne CONSTANT)
-    Q_PROPERTY(tavlen::MenuBarLektieListe* kommende READ kommende CONSTANT)
+    Q_PROPERTY(tavlen::MenuBarLektieListe* raekker READ raekker CONSTANT)
     Q_PROPERTY(int aktiveAntal READ aktiveAntal NOTIFY listerChanged)
     Q_PROPERTY(bool harForfaldne READ harForfaldne NOTIFY listerChanged)
     Q_PROPERTY(bool harKommende READ harKommende NOTIFY listerChanged)
@@ -78,11 +83,10 @@ public:
     explicit MenuBarModel(QObject* parent = nullptr);
     ~MenuBarModel() override;
 
-    MenuBarLektieListe* forfaldne() const { return m_forfaldne; }
-    MenuBarLektieListe* kommende() const { return m_kommende; }
-    int aktiveAntal() const { return m_aktiveAntal; }
-    bool harForfaldne() const { return m_forfaldne->rowCount() > 0; }
-    bool harKommende() const { return m_kommende->rowCount() > 0; }
+    MenuBarLektieListe* raekker() const { return m_raekker; }
+    int aktiveAntal() const { return m_antalForfaldne + m_antalKommende; }
+    bool harForfaldne() const { return m_antalForfaldne > 0; }
+    bool harKommende() const { return m_antalKommende > 0; }
     QString aktivPraesentation() const;
     QString praesentationsType() const;
     QString valgtLektieId() const;
@@ -108,13 +112,14 @@ protected:
 private:
     void skift(const menubar::AktivMenuPraesentation& p);
     void saetAktiv(const std::optional<menubar::AktivMenuPraesentation>& p);
-    QList<MenuBarLektieListe::Raekke> raekker(const QList<Lektie>& lektier) const;
+    void tilfoejRaekker(QList<MenuBarLektieListe::Raekke>& ud, const QList<Lektie>& lektier,
+                        const QString& afsnit) const;
 
     LektieStore* m_store;
     const Clock& m_clock;
-    MenuBarLektieListe* m_forfaldne;
-    MenuBarLektieListe* m_kommende;
-    int m_aktiveAntal = 0;
+    MenuBarLektieListe* m_raekker;
+    int m_antalForfaldne = 0;
+    int m_antalKommende = 0;
     std::optional<menubar::AktivMenuPraesentation> m_aktiv;
     // Closed by the press of the click now under way: that click's own toggle of the same
     // presentation has then already happened.

@@ -3,8 +3,9 @@ import QtQuick.Layouts
 import Tavlen.Toolkit
 import Tavlen.Views
 
-// The tray panel, 360 wide and as high as its content: the number of open homework items,
-// the overdue ones and the next upcoming ones as rows, the actions and "Afslut". A row's
+// The tray panel, 360 wide and as high as its content, but never higher than the window the
+// program gives it (the screen's free height): the header, the actions and "Afslut" stay,
+// and the rows scroll between them in one list that makes only the rows in sight. A row's
 // detail, the new-homework form and the subject settings open in one pop-over at a time.
 // Keys: Up and Down walk the rows and buttons, Space ticks a row off, Return opens it,
 // Ctrl+N toggles the form, Ctrl+Q quits. Escape belongs to the pop-overs and the program.
@@ -13,7 +14,7 @@ Rectangle {
 
     width: 360
     implicitWidth: 360
-    implicitHeight: indhold.implicitHeight
+    implicitHeight: top.height + listeOmraade.implicitHeight + bund.implicitHeight
     color: Theme.windowBackground
 
     MenuBarModel {
@@ -27,47 +28,22 @@ Rectangle {
         color: Theme.separator
     }
 
-    component Overskrift: StyledText {
-        width: parent ? parent.width : 0
-        leftPadding: 14
-        rightPadding: 14
-        bottomPadding: 2
-        size: 9
-        weight: "semibold"
-        Accessible.role: Accessible.Heading
-    }
+    // Up and Down walk the rows, then the actions and "Afslut": one index for all of them.
+    readonly property var knapper: [tilfoejKnap, fagKnap, aabnKnap, afslutKnap]
 
-    // Rows of both lists, the actions and "Afslut", in the order Up and Down walk them.
-    function fokusKaede() {
-        const kaede = []
-        for (let i = 0; i < forfaldneRaekker.count; ++i)
-            kaede.push(forfaldneRaekker.itemAt(i))
-        for (let i = 0; i < kommendeRaekker.count; ++i)
-            kaede.push(kommendeRaekker.itemAt(i))
-        kaede.push(tilfoejKnap, fagKnap, aabnKnap, afslutKnap)
-        return kaede.filter(item => item !== null)
-    }
-
-    function fokuserPaa(kaede, i) {
-        kaede[Math.max(0, Math.min(kaede.length - 1, i))].forceActiveFocus(Qt.TabFocusReason)
-    }
-
-    function flytFokus(fra, trin) {
-        const kaede = fokusKaede()
-        fokuserPaa(kaede, kaede.indexOf(fra) + trin)
-    }
-
-    // The focus stays where the ticked row was: on the row that takes its place.
-    function afkryds(raekke) {
-        const havdeFokus = raekke.fokusIRaekke
-        const plads = fokusKaede().indexOf(raekke)
-        menu.toggleFaerdig(raekke.lektieId)
-        if (havdeFokus)
-            fokuserPaa(fokusKaede(), plads)
+    function fokuserPaa(i) {
+        const plads = Math.max(0, Math.min(liste.count + knapper.length - 1, i))
+        if (plads >= liste.count)
+            knapper[plads - liste.count].forceActiveFocus(Qt.TabFocusReason)
+        else
+            liste.fokuserRaekke(plads)
     }
 
     // Space and Return act on the first row the moment the panel opens.
-    Component.onCompleted: fokuserPaa(fokusKaede(), 0)
+    Component.onCompleted: {
+        liste.forceLayout()
+        fokuserPaa(0)
+    }
 
     Shortcut {
         sequence: "Ctrl+N"
@@ -79,12 +55,13 @@ Rectangle {
     }
 
     Column {
-        id: indhold
+        id: top
         width: parent.width
 
         Item {
             width: parent.width
             implicitHeight: hoved.implicitHeight + 2 * 10
+            height: implicitHeight
             RowLayout {
                 id: hoved
                 x: 14
@@ -113,10 +90,22 @@ Rectangle {
         }
 
         Skillelinje {}
+    }
+
+    Item {
+        id: listeOmraade
+        readonly property bool tom: !menu.harForfaldne && !menu.harKommende
+        y: top.height
+        width: parent.width
+        implicitHeight: tom ? tomNote.height : liste.contentHeight + liste.topMargin
+                                                + liste.bottomMargin
+        // What the window leaves for the list once the header and the actions have their room.
+        height: Math.max(0, Math.min(implicitHeight, root.height - top.height - bund.implicitHeight))
 
         Item {
+            id: tomNote
             objectName: "tomNote"
-            visible: !menu.harForfaldne && !menu.harKommende
+            visible: listeOmraade.tom
             width: parent.width
             height: Math.max(160, tomIndhold.implicitHeight + 2 * 20)
             Column {
@@ -138,55 +127,22 @@ Rectangle {
             }
         }
 
-        Column {
+        MenuBarListe {
+            id: liste
             objectName: "menuLektieIndhold"
-            visible: menu.harForfaldne || menu.harKommende
-            width: parent.width
-            topPadding: 4
-            bottomPadding: 4
-            spacing: 2
-
-            Overskrift {
-                objectName: "forfaldneOverskrift"
-                visible: menu.harForfaldne
-                topPadding: 8
-                text: "FORFALDNE"
-                color: Theme.hex("EF4444", 0.8)
-            }
-            Repeater {
-                id: forfaldneRaekker
-                objectName: "forfaldneRaekker"
-                model: menu.forfaldne
-                delegate: raekkeKomponent
-                onItemAdded: (index, item) => root.forbind(item)
-            }
-            Item {
-                objectName: "listeSkillelinje"
-                visible: menu.harForfaldne && menu.harKommende
-                width: parent.width
-                height: 1 + 2 * 4
-                Rectangle {
-                    x: 10
-                    y: 4
-                    width: parent.width - 2 * 10
-                    height: 1
-                    color: Theme.separator
-                }
-            }
-            Overskrift {
-                objectName: "kommendeOverskrift"
-                visible: menu.harForfaldne && menu.harKommende
-                text: "KOMMENDE"
-                color: Theme.secondaryText
-            }
-            Repeater {
-                id: kommendeRaekker
-                objectName: "kommendeRaekker"
-                model: menu.kommende
-                delegate: raekkeKomponent
-                onItemAdded: (index, item) => root.forbind(item)
-            }
+            visible: !listeOmraade.tom
+            anchors.fill: parent
+            menu: menu
+            section.property: "afsnit"
+            section.delegate: MenuBarAfsnit {}
+            onFokusOenskes: i => root.fokuserPaa(i)
         }
+    }
+
+    Column {
+        id: bund
+        y: listeOmraade.y + listeOmraade.height
+        width: parent.width
 
         Skillelinje {}
 
@@ -204,8 +160,8 @@ Rectangle {
                 ikon: "plus.circle.fill"
                 tekst: "Tilføj lektie"
                 onHandling: menu.skiftNyLektie()
-                Keys.onUpPressed: root.flytFokus(tilfoejKnap, -1)
-                Keys.onDownPressed: root.flytFokus(tilfoejKnap, 1)
+                Keys.onUpPressed: root.fokuserPaa(liste.count - 1)
+                Keys.onDownPressed: root.fokuserPaa(liste.count + 1)
             }
             MenuBarKnap {
                 id: fagKnap
@@ -214,8 +170,8 @@ Rectangle {
                 ikon: "books.vertical.fill"
                 tekst: "Administrer fag"
                 onHandling: menu.skiftFagIndstillinger()
-                Keys.onUpPressed: root.flytFokus(fagKnap, -1)
-                Keys.onDownPressed: root.flytFokus(fagKnap, 1)
+                Keys.onUpPressed: root.fokuserPaa(liste.count)
+                Keys.onDownPressed: root.fokuserPaa(liste.count + 2)
             }
             MenuBarKnap {
                 id: aabnKnap
@@ -224,8 +180,8 @@ Rectangle {
                 ikon: "arrow.up.forward.app"
                 tekst: "Åbn Tavlen"
                 onHandling: AppContext.showMainWindow()
-                Keys.onUpPressed: root.flytFokus(aabnKnap, -1)
-                Keys.onDownPressed: root.flytFokus(aabnKnap, 1)
+                Keys.onUpPressed: root.fokuserPaa(liste.count + 1)
+                Keys.onDownPressed: root.fokuserPaa(liste.count + 3)
             }
         }
 
@@ -255,24 +211,9 @@ Rectangle {
             size: 12
             foreground: Theme.secondaryText
             onClicked: Qt.quit()
-            Keys.onReturnPressed: afslutKnap.clicked()
-            Keys.onEnterPressed: afslutKnap.clicked()
-            Keys.onUpPressed: root.flytFokus(afslutKnap, -1)
-            Keys.onDownPressed: root.flytFokus(afslutKnap, 1)
+            Keys.onUpPressed: root.fokuserPaa(liste.count + 2)
+            Keys.onDownPressed: root.fokuserPaa(liste.count + 3)
         }
-    }
-
-    Component {
-        id: raekkeKomponent
-        MenuBarLektieRaekke { width: parent ? parent.width : 0 }
-    }
-
-    // Joined here, outside the delegate: Qt 6.4's qmllint takes the file's ids inside a
-    // component for unknown, and a bound component cannot be made by a pop-over's loader.
-    function forbind(raekke) {
-        raekke.tap.connect(() => menu.skiftLektie(raekke.lektieId))
-        raekke.afkryds.connect(() => afkryds(raekke))
-        raekke.flyt.connect(trin => flytFokus(raekke, trin))
     }
 
     Popover {
@@ -341,12 +282,19 @@ Rectangle {
         isPresented: menu.praesentationsType === "lektie"
         onDismissed: menu.afvis()
         content: detaljeIndhold
+        property string vistLektieId: ""
         // The item is fixed when the detail is made; another row's detail is a new one.
         onContentRootChanged: {
             if (!contentRoot)
                 return
-            contentRoot.lektieId = menu.valgtLektieId
+            vistLektieId = menu.valgtLektieId
+            contentRoot.lektieId = vistLektieId
             contentRoot.close.connect(menu.luk)
+        }
+        // Closed with "Luk" or Escape: the panel stays, with the focus on the item's row.
+        onReturned: {
+            const plads = menu.raekker.raekkeFor(vistLektieId)
+            root.fokuserPaa(plads >= 0 ? plads : 0)
         }
     }
 

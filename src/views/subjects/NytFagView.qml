@@ -50,6 +50,7 @@ Rectangle {
         checkable: true
         autoExclusive: true
         checked: valgt
+        showsFocusRing: false // drawn around the swatch
         Accessible.role: Accessible.Button
         Accessible.name: label
         onClicked: model.valgt = true

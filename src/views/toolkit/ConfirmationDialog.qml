@@ -3,8 +3,10 @@ import QtQuick.Layouts
 import QtQuick.Window
 import Tavlen.Toolkit
 
-// Title, message, one destructive and one cancel button; Escape and the window manager's
-// close cancel. Either way dismissed() follows, where the owner clears its flag:
+// Title, message, one destructive and one cancel button, as wide as its buttons need; the
+// cancel button has the focus at first, Tab moves it, Return presses the focused one;
+// Escape and the window manager's close cancel. Either way dismissed() follows, where the
+// owner clears its flag:
 //   ConfirmationDialog { owner: hovedvindue; isPresented: root.visNulstilDialog
 //                        title: "Nulstil app?"; message: "Alt slettes."
 //                        destructiveText: "Nulstil"; onConfirmed: store.nulstilApp()
@@ -30,6 +32,7 @@ Window {
         }
         show()
         requestActivate()
+        cancelButton.forceActiveFocus(Qt.TabFocusReason)
     }
 
     transientParent: owner
@@ -37,7 +40,7 @@ Window {
     flags: Qt.Dialog // qmllint disable type
     color: Theme.windowBackground
     visible: false
-    width: 340
+    width: Math.max(340, Math.min(560, Math.ceil(knapper.implicitWidth) + 40))
     height: column.implicitHeight + 40
     minimumWidth: width
     maximumWidth: width
@@ -72,11 +75,13 @@ Window {
             visible: text !== ""
         }
         RowLayout {
+            id: knapper
             Layout.fillWidth: true
             Layout.topMargin: 8
             spacing: 8
             Item { Layout.fillWidth: true }
             StyledButton {
+                id: cancelButton
                 objectName: "cancelButton"
                 text: dialog.cancelText
                 isCancel: true

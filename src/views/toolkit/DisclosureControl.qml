@@ -1,33 +1,25 @@
 import QtQuick
 import Tavlen.Toolkit
 
-// A disclosure control: a chevron that turns when open and a label; Space or Return
-// toggles it from the keyboard:
+// A disclosure control: a chevron that turns when open and a label; a click, Space or
+// Return toggles it:
 //   DisclosureControl { text: "Færdige (3)"; expanded: root.visFaerdige
 //                       onToggled: root.visFaerdige = !root.visFaerdige }
-Item {
+ButtonBase {
     id: control
-    property string text: ""
     property bool expanded: false
     property real size: 12
     property string symbol: "" // an icon before the text
-    signal toggled()
 
-    implicitWidth: row.implicitWidth + 8
-    implicitHeight: Math.max(22, row.implicitHeight + 4)
-    activeFocusOnTab: true
-    Accessible.role: Accessible.Button
-    Accessible.name: text
+    leftPadding: 4
+    rightPadding: 4
+    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+    implicitHeight: Math.max(22, implicitContentHeight + 4)
     Accessible.checkable: true
     Accessible.checked: expanded
-    Accessible.onPressAction: toggled()
-    Keys.onSpacePressed: toggled()
-    Keys.onReturnPressed: toggled()
+    onClicked: toggled()
 
-    Row {
-        id: row
-        x: 4
-        anchors.verticalCenter: parent.verticalCenter
+    contentItem: Row {
         spacing: 6
         SymbolIcon {
             anchors.verticalCenter: parent.verticalCenter
@@ -51,13 +43,7 @@ Item {
             size: control.size
             weight: "semibold"
             color: Theme.secondaryText
+            Accessible.ignored: true
         }
     }
-
-    MouseArea {
-        anchors.fill: parent
-        onClicked: control.toggled()
-    }
-
-    FocusRing { target: control }
 }

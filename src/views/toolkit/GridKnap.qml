@@ -1,18 +1,14 @@
 import QtQuick
-import QtQuick.Controls.Basic as C
+import Tavlen.Toolkit
 
 // A button in a grid of equal buttons: the arrow keys move the focus within its grid
 // (left and right one cell, up and down one row of `kolonner`), along the focus chain,
 // which runs through the cells in grid order, and stop at the grid's edge.
-C.AbstractButton {
+ButtonBase {
     id: knap
     property int kolonner: 1
-    property string tooltip: ""
     // A list whose selection follows the arrows: landing on the button presses it.
     property bool klikVedPil: false
-
-    hoverEnabled: true
-    focusPolicy: Qt.StrongFocus // qmllint disable type
 
     // The grid whose cells the arrows walk; a cell made by a Loader names it.
     property Item gitter: parent
@@ -44,8 +40,4 @@ C.AbstractButton {
     Keys.onRightPressed: flyt(1)
     Keys.onUpPressed: flyt(-kolonner)
     Keys.onDownPressed: flyt(kolonner)
-
-    C.ToolTip.visible: tooltip !== "" && hovered
-    C.ToolTip.text: tooltip
-    C.ToolTip.delay: 600
 }

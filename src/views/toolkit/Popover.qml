@@ -4,8 +4,10 @@ import Tavlen.Toolkit
 
 // A frameless window attached to a point of `owner` (below it, or above when there is no
 // room), shown while `isPresented` is true; a click anywhere outside it, another window
-// taking the focus, or Escape emits dismissed(), where the owner clears its value. The
-// content is made afresh for every presentation, so a form always opens empty:
+// taking the focus, or Escape emits dismissed(), where the owner clears its value. Closed
+// from inside (Escape, or the content clearing `isPresented`), it hands the focus back to
+// the owner's window and emits returned(). The content is made afresh for every
+// presentation, so a form always opens empty:
 //   Popover { owner: tilfoejKnap; isPresented: root.aktiv === "nyLektie"
 //             onDismissed: root.aktiv = ""; width: 460; height: 680
 //             content: Component { NyLektieView { onClose: root.aktiv = "" } } }
@@ -20,6 +22,10 @@ Window {
     property real anchorY: owner ? owner.height : 0
     property bool isPresented: false
     signal dismissed()
+    signal returned()
+
+    // Whether the focus goes back to the owner at the close: not when it left for elsewhere.
+    property bool focusLeftElsewhere: false
 
     function dismiss() { popover.hide() }
 
@@ -28,6 +34,7 @@ Window {
         x = Math.round(p.x)
         y = Math.round(p.y)
         loader.active = true
+        focusLeftElsewhere = false
         show()
         requestActivate()
     }
@@ -42,15 +49,26 @@ Window {
         if (visible)
             return
         loader.active = false // the next presentation starts afresh
+        const ownerWindow = owner ? owner.Window.window : null
+        const giveBack = !focusLeftElsewhere && ownerWindow !== null && ownerWindow.visible
+        // Otherwise the focus is nowhere for a moment, and a panel that hides when the focus
+        // leaves it would go too.
+        if (giveBack)
+            ownerWindow.requestActivate()
         if (isPresented)
             dismissed()
+        if (giveBack)
+            returned()
     }
     Component.onCompleted: if (isPresented) present()
 
     ClickOutsideWatcher {
         window: popover
         onClickedOutside: popover.dismiss()
-        onFocusLeft: popover.dismiss()
+        onFocusLeft: {
+            popover.focusLeftElsewhere = true
+            popover.dismiss()
+        }
     }
 
     Shortcut {

@@ -1,16 +1,15 @@
 import QtQuick
-import QtQuick.Controls.Basic as C
 import Tavlen.Toolkit
 
-// Buttons in the three styles, with destructive role, disabled state, tooltip and the
-// form's keyboard equivalents:
+// Buttons in the three styles, with destructive role, disabled state and the form's keyboard
+// equivalents (a default button takes Return unless another button has the focus):
 //   StyledButton { buttonStyle: "prominent"; tint: Theme.hex(valgtFarve)
 //                  symbol: "plus.circle.fill"; text: "Opret fag"; weight: "semibold"
 //                  enabled: navnErGyldigt; isDefault: true; onClicked: opret() }
 //   StyledButton { text: "Annuller"; isCancel: true; onClicked: luk() }
 //   StyledButton { buttonStyle: "plain"; symbol: "trash"; foreground: Theme.hex("EF4444", 0.7)
 //                  tooltip: "Slet" }
-C.AbstractButton {
+ButtonBase {
     id: control
 
     property string buttonStyle: "bordered"   // prominent | bordered | plain
@@ -23,7 +22,6 @@ C.AbstractButton {
     property real symbolSize: size
     property color symbolColor: foreground
     property string weight: "regular"
-    property string tooltip: ""
     property bool isDefault: false   // Return triggers it
     property bool isCancel: false    // Escape triggers it
 
@@ -32,8 +30,6 @@ C.AbstractButton {
     readonly property var hostWindow: Window.window
     readonly property bool escapeTakenByWindow: hostWindow !== null && hostWindow.ownsEscape === true
 
-    hoverEnabled: true
-    focusPolicy: Qt.StrongFocus // qmllint disable type
     // The label's width when the layout fixes it; the label then sits centred in it.
     property real labelWidth: 0
     horizontalPadding: (chrome ? 12 : 0)
@@ -91,10 +87,6 @@ C.AbstractButton {
         z: -1
     }
 
-    C.ToolTip.visible: control.tooltip !== "" && control.hovered
-    C.ToolTip.text: control.tooltip
-    C.ToolTip.delay: 600
-
     Shortcut {
         sequences: ["Return", "Enter"]
         enabled: control.isDefault && control.enabled && control.visible
@@ -106,9 +98,4 @@ C.AbstractButton {
                  && !control.escapeTakenByWindow
         onActivated: control.clicked()
     }
-
-    Accessible.role: Accessible.Button
-    Accessible.name: control.text !== "" ? control.text : control.tooltip
-
-    FocusRing { target: control; visible: control.visualFocus }
 }

@@ -50,6 +50,8 @@ private Q_SLOTS:
         QTest::newRow("tomorrow") << false << 0 << int(R::DeadlineTekstRole)
                                   << QVariant("I morgen");
         QTest::newRow("upcoming") << false << 0 << int(R::ErForfaldtRole) << QVariant(false);
+        QTest::newRow("overdue part") << true << 1 << int(R::AfsnitRole) << QVariant("forfaldne");
+        QTest::newRow("upcoming part") << false << 0 << int(R::AfsnitRole) << QVariant("kommende");
         QTest::newRow("no details") << false << 0 << int(R::HarDetaljerRole) << QVariant(false);
         QTest::newRow("subject gone: no colour")
             << false << 1 << int(R::FagFarveRole) << QVariant("");
@@ -69,8 +71,10 @@ private Q_SLOTS:
         m_fixture.addLektie(dansk, "Læs", dag);
         m_fixture.addLektie(QUuid::createUuid().toString(), "Forældet", 2 * dag);
         MenuBarModel model;
-        const MenuBarLektieListe& liste = forfalden ? *model.forfaldne() : *model.kommende();
-        QCOMPARE(liste.data(liste.index(row), role), vaerdi);
+        const MenuBarLektieListe& liste = *model.raekker();
+        // The two overdue rows come first.
+        const int i = forfalden ? row : 2 + row;
+        QCOMPARE(liste.data(liste.index(i), role), vaerdi);
     }
 
     // Rows are kept by id: a tick removes one and lets the ninth in, nothing is rebuilt.
@@ -81,27 +85,26 @@ private Q_SLOTS:
         for (int i = 1; i <= 12; ++i)
             m_fixture.addLektie(dansk, QStringLiteral("K%1").arg(i), i * dag);
         MenuBarModel model;
-        QAbstractItemModelTester forfaldneTester(model.forfaldne(), kQtTest);
-        QAbstractItemModelTester kommendeTester(model.kommende(), kQtTest);
+        MenuBarLektieListe& liste = *model.raekker();
+        QAbstractItemModelTester tester(&liste, kQtTest);
         QCOMPARE(model.aktiveAntal(), 10);
-        QCOMPARE(titler(*model.kommende()).last(), "K8");
+        QCOMPARE(titler(liste).last(), "K8");
 
-        const QPersistentModelIndex k8 = model.kommende()->index(7);
-        QSignalSpy reset(model.kommende(), &QAbstractItemModel::modelReset);
+        const QPersistentModelIndex k8 = liste.index(9);
+        QSignalSpy reset(&liste, &QAbstractItemModel::modelReset);
         QSignalSpy antal(&model, &MenuBarModel::listerChanged);
-        model.toggleFaerdig(
-            rolle(*model.kommende(), 1, MenuBarLektieListe::LektieIdRole).toString());
-        QCOMPARE(titler(*model.kommende()),
-                 (QStringList{"K1", "K3", "K4", "K5", "K6", "K7", "K8", "K9"}));
-        QCOMPARE(k8.row(), 6);
+        model.toggleFaerdig(rolle(liste, 3, MenuBarLektieListe::LektieIdRole).toString());
+        QCOMPARE(titler(liste),
+                 (QStringList{"F1", "F2", "K1", "K3", "K4", "K5", "K6", "K7", "K8", "K9"}));
+        QCOMPARE(k8.row(), 8);
         QCOMPARE(model.aktiveAntal(), 10);
         QCOMPARE(antal.count(), 0);
         QCOMPARE(reset.count(), 0);
         QCOMPARE(m_fixture.lektier().at(3).toMap().value("erFaerdig"), QVariant(true));
+        QCOMPARE(liste.raekkeFor(rolle(liste, 9, MenuBarLektieListe::LektieIdRole).toString()), 9);
 
-        m_fixture.sletLektie(
-            rolle(*model.forfaldne(), 0, MenuBarLektieListe::LektieIdRole).toString());
-        QCOMPARE(titler(*model.forfaldne()), QStringList{"F2"});
+        m_fixture.sletLektie(rolle(liste, 0, MenuBarLektieListe::LektieIdRole).toString());
+        QCOMPARE(titler(liste).first(), "F2");
         QCOMPARE(model.aktiveAntal(), 9);
         QCOMPARE(antal.count(), 1);
     }
@@ -110,8 +113,8 @@ private Q_SLOTS:
         const QString dansk = m_fixture.addFag("Dansk");
         m_fixture.addLektie(dansk, "Læs", dag);
         MenuBarModel model;
-        QAbstractItemModelTester tester(model.kommende(), kQtTest);
-        QSignalSpy changed(model.kommende(), &QAbstractItemModel::dataChanged);
+        QAbstractItemModelTester tester(model.raekker(), kQtTest);
+        QSignalSpy changed(model.raekker(), &QAbstractItemModel::dataChanged);
         QList<Fag> fag = m_fixture.store().fag();
         fag[0].navn = "Dansk A";
         m_fixture.store().setFag(fag);
@@ -125,14 +128,16 @@ private Q_SLOTS:
     void timeMovesAnItemIntoTheOverduePart() {
         m_fixture.addLektie(m_fixture.addFag("Dansk"), "Snart", 30);
         MenuBarModel model;
-        QAbstractItemModelTester forfaldneTester(model.forfaldne(), kQtTest);
-        QAbstractItemModelTester kommendeTester(model.kommende(), kQtTest);
+        QAbstractItemModelTester tester(model.raekker(), kQtTest);
         QSignalSpy lister(&model, &MenuBarModel::listerChanged);
+        // Upcoming items alone go without a heading.
+        QCOMPARE(rolle(*model.raekker(), 0, MenuBarLektieListe::AfsnitRole), QVariant(QString()));
         m_fixture.advanceMinutes(31);
         model.opdater();
         QCOMPARE(model.harKommende(), false);
         QCOMPARE(model.harForfaldne(), true);
-        QCOMPARE(rolle(*model.forfaldne(), 0, MenuBarLektieListe::ErForfaldtRole), QVariant(true));
+        QCOMPARE(rolle(*model.raekker(), 0, MenuBarLektieListe::ErForfaldtRole), QVariant(true));
+        QCOMPARE(rolle(*model.raekker(), 0, MenuBarLektieListe::AfsnitRole), QVariant("forfaldne"));
         QCOMPARE(lister.count(), 1);
     }
 

@@ -11,6 +11,7 @@ Item {
         x: 10; y: 10
         StyledButton { id: prominent; buttonStyle: "prominent"; text: "Tilføj"; isDefault: true }
         StyledButton { id: bordered; text: "Annuller"; isCancel: true }
+        Item { id: andet; width: 10; height: 10; activeFocusOnTab: true }
     }
 
     SignalSpy { id: prominentClicks; target: prominent; signalName: "clicked" }
@@ -23,21 +24,34 @@ Item {
         function test_clickKeysAndDisabled() {
             mouseClick(prominent)
             mouseClick(bordered)
+            // The focused button takes Return, Enter and Space itself, before the default.
+            compare(bordered.activeFocus, true)
+            keyClick(Qt.Key_Return)
+            keyClick(Qt.Key_Enter)
+            keyClick(Qt.Key_Space)
+            compare(borderedClicks.count, 4)
+            compare(prominentClicks.count, 1)
+            // Elsewhere, Return and Enter press the default button.
+            andet.forceActiveFocus()
             keyClick(Qt.Key_Return)
             keyClick(Qt.Key_Enter)
             compare(prominentClicks.count, 3)
-            compare(borderedClicks.count, 1)
+            compare(borderedClicks.count, 4)
             keyClick(Qt.Key_Escape)
-            compare(borderedClicks.count, 2)
+            compare(borderedClicks.count, 5)
             compare(prominentClicks.count, 3)
+            // Assistive technology's Press is a click.
+            bordered.Accessible.pressAction()
+            compare(borderedClicks.count, 6)
             // A form with an invalid field disables its default button; Return must not
             // get around that.
             prominent.enabled = bordered.enabled = false
             mouseClick(prominent)
             keyClick(Qt.Key_Return)
             keyClick(Qt.Key_Escape)
+            prominent.Accessible.pressAction()
             compare(prominentClicks.count, 3)
-            compare(borderedClicks.count, 2)
+            compare(borderedClicks.count, 6)
         }
     }
 }

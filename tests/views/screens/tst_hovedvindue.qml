@@ -130,6 +130,31 @@ Item {
             compare(plusSheet.contentRoot.standardFagId, undefined)
         }
 
+        // A bin click, then a click on the tick of the row that moved up into its place:
+        // that row is ticked off, not deleted, on a subject page as on the overview.
+        function test_aTickAfterADeleteTicksTheRowThatMovedUp_data() {
+            return [{ tag: "subject page", fagSide: true }, { tag: "overview", fagSide: false }]
+        }
+        function test_aTickAfterADeleteTicksTheRowThatMovedUp(data) {
+            const matematik = Fixture.addFag("Matematik")
+            for (let i = 1; i <= 5; ++i)
+                Fixture.addLektie(matematik, "Opgave " + i, i * dag)
+            if (data.fagSide) {
+                findChild(indhold(), "fag-Matematik").clicked()
+                tryVerify(() => side() && side().objectName === "fagSide")
+            }
+            const foerste = raekke("Opgave 1")
+            mouseMove(foerste, foerste.width / 2, foerste.height / 2)
+            const slet = findChild(foerste, "sletKnap")
+            tryCompare(slet, "opacity", 1)
+            mouseClick(slet)
+            tryCompare(Fixture.lektier(), "length", 4)
+            const anden = raekke("Opgave 2")
+            mouseClick(findChild(anden, "afkrydsKnap"))
+            compare(Fixture.lektier().length, 4)
+            compare(Fixture.lektier().find(l => l.titel === "Opgave 2").erFaerdig, true)
+        }
+
         function test_deletingTheShownSubjectFallsBackToTheOverview() {
             const dansk = Fixture.addFag("Dansk")
             findChild(indhold(), "fag-Dansk").clicked()

@@ -38,9 +38,9 @@ Item {
             }
         }
 
-        function vis() {
-            panel = createTemporaryObject(skaerm, top)
-            waitForRendering(panel) // the columns place the rows when drawn
+        function vis(egenskaber) {
+            panel = createTemporaryObject(skaerm, top, egenskaber || {})
+            waitForRendering(panel) // the list places the rows when drawn
             return panel
         }
 
@@ -50,8 +50,21 @@ Item {
             return item
         }
 
-        function raekke(liste, i) {
-            return del(liste).itemAt(i)
+        // The i-th row of the list, overdue ones first.
+        function raekke(i) {
+            return del("menuLektieIndhold").itemAtIndex(i)
+        }
+
+        // Shown somewhere: made and not hidden (each part's heading has all three pieces).
+        function vises(navn, item) {
+            item = item || panel
+            if (item.objectName === navn && item.visible)
+                return true
+            for (let i = 0; i < item.children.length; ++i) {
+                if (vises(navn, item.children[i]))
+                    return true
+            }
+            return false
         }
 
         // Overdue items an hour apart, upcoming ones a day apart.
@@ -84,11 +97,40 @@ Item {
             compare(del("antal").text, data.antal)
             compare(del("tomNote").visible, data.tom)
             compare(del("menuLektieIndhold").visible, !data.tom)
-            compare(del("forfaldneOverskrift").visible, data.forfaldneOverskrift)
-            compare(del("listeSkillelinje").visible, data.skillelinje)
-            compare(del("kommendeOverskrift").visible, data.kommendeOverskrift)
-            compare(del("forfaldneRaekker").count, data.forfaldneRaekker)
-            compare(del("kommendeRaekker").count, data.kommendeRaekker)
+            compare(vises("forfaldneOverskrift"), data.forfaldneOverskrift)
+            compare(vises("listeSkillelinje"), data.skillelinje)
+            compare(vises("kommendeOverskrift"), data.kommendeOverskrift)
+            compare(del("menuLektieIndhold").count, data.forfaldneRaekker + data.kommendeRaekker)
+            // Earliest first: the last overdue row is the one due last.
+            if (data.forfaldneRaekker > 0)
+                compare(findChild(raekke(data.forfaldneRaekker - 1), "titel").text, "F0")
+        }
+
+        // A 1366 × 768 screen leaves the panel less than its content: the header, the
+        // actions and "Afslut" stay in the window, the rows scroll between them, and the
+        // keys keep the focused row in sight.
+        function test_aSmallScreenKeepsEveryButtonInReach() {
+            fyld(15, 10)
+            vis({ height: 500 })
+            verify(panel.implicitHeight > 500)
+            const afslut = del("afslutKnap")
+            compare(afslut.mapToItem(panel, 0, afslut.height).y <= panel.height, true)
+            compare(del("antal").mapToItem(panel, 0, 0).y >= 0, true)
+            const liste = del("menuLektieIndhold")
+            compare(liste.count, 23)
+            compare(liste.contentHeight > liste.height, true)
+            tryCompare(raekke(0), "activeFocus", true)
+            for (let i = 0; i < 22; ++i)
+                keyClick(Qt.Key_Down)
+            const sidste = raekke(22)
+            compare(sidste.activeFocus, true)
+            const y = sidste.mapToItem(liste, 0, 0).y
+            compare(y >= 0, true)
+            compare(y + sidste.height <= liste.height, true)
+            keyClick(Qt.Key_Down)
+            compare(del("tilfoejKnap").activeFocus, true)
+            keyClick(Qt.Key_Up)
+            compare(sidste.activeFocus, true)
         }
 
         function test_texts() {
@@ -97,8 +139,8 @@ Item {
             vis()
             compare(del("forfaldneOverskrift").text, "FORFALDNE")
             compare(del("kommendeOverskrift").text, "KOMMENDE")
-            compare(findChild(raekke("forfaldneRaekker", 0), "deadline").text, "I dag")
-            compare(findChild(raekke("kommendeRaekker", 0), "deadline").text, "I morgen")
+            compare(findChild(raekke(0), "deadline").text, "I dag")
+            compare(findChild(raekke(1), "deadline").text, "I morgen")
             compare(["tilfoejKnap", "fagKnap", "aabnKnap", "afslutKnap"].map(n => del(n).text),
                     ["Tilføj lektie", "Administrer fag", "Åbn Tavlen", "Afslut"])
             Fixture.reset()
@@ -109,13 +151,14 @@ Item {
         function test_tickButtonRemovesTheRowAndTheNinthMovesUp() {
             fyld(0, 9)
             vis()
-            mouseClick(findChild(raekke("kommendeRaekker", 0), "afkryds"))
+            mouseClick(findChild(raekke(0), "afkryds"))
             compare(Fixture.lektier()[0].erFaerdig, true)
-            compare(del("kommendeRaekker").count, 8)
-            compare(findChild(raekke("kommendeRaekker", 7), "titel").text, "K8")
+            compare(del("menuLektieIndhold").count, 8)
+            waitForRendering(panel)
+            compare(findChild(raekke(7), "titel").text, "K8")
             compare(del("antal").text, "8 aktive")
             // The first row had the focus; it passes to the row in its place.
-            compare(raekke("kommendeRaekker", 0).activeFocus, true)
+            compare(raekke(0).activeFocus, true)
         }
 
         // Another row's detail is a new view in its place; a row's own click closes it.
@@ -124,16 +167,32 @@ Item {
             const to = Fixture.addLektie(fag, "To", 2 * dag)
             vis()
             const popover = del("detaljePopover")
-            mouseClick(raekke("kommendeRaekker", 0))
+            mouseClick(raekke(0))
             tryCompare(popover, "visible", true)
             compare(popover.contentRoot.lektieId, en)
             const foerste = popover.contentRoot
-            mouseClick(raekke("kommendeRaekker", 1))
+            mouseClick(raekke(1))
             tryCompare(popover, "visible", true)
             compare(popover.contentRoot.lektieId, to)
             verify(popover.contentRoot !== foerste)
-            mouseClick(raekke("kommendeRaekker", 1))
+            mouseClick(raekke(1))
             tryCompare(popover, "visible", false)
+            compare(del("menuModel").aktivPraesentation, "")
+        }
+
+        // "Luk" closes the detail only: the panel keeps the focus, on that row (Escape, which
+        // the program's windows route, is proven end to end).
+        function test_closingTheDetailReturnsToItsRow() {
+            Fixture.addLektie(fag, "En", dag)
+            Fixture.addLektie(fag, "To", 2 * dag)
+            vis()
+            const popover = del("detaljePopover")
+            mouseClick(raekke(1))
+            tryCompare(popover, "active", true)
+            mouseClick(findChild(popover.contentRoot, "lukIkon"))
+            tryCompare(popover, "visible", false)
+            tryCompare(top.Window.window, "active", true)
+            tryCompare(raekke(1), "activeFocus", true)
             compare(del("menuModel").aktivPraesentation, "")
         }
 
@@ -163,9 +222,9 @@ Item {
             const en = Fixture.addLektie(fag, "En", dag)
             Fixture.addLektie(fag, "To", 2 * dag)
             vis()
-            tryCompare(raekke("kommendeRaekker", 0), "activeFocus", true)
+            tryCompare(raekke(0), "activeFocus", true)
             keyClick(Qt.Key_Down)
-            compare(raekke("kommendeRaekker", 1).activeFocus, true)
+            compare(raekke(1).activeFocus, true)
             keyClick(Qt.Key_Down)
             compare(del("tilfoejKnap").activeFocus, true)
             keyClick(Qt.Key_Up)
@@ -175,7 +234,7 @@ Item {
             compare(del("tilfoejKnap").activeFocus, true)
             keyClick(Qt.Key_Up)
             keyClick(Qt.Key_Tab)
-            compare(findChild(raekke("kommendeRaekker", 0), "afkryds").activeFocus, true)
+            compare(findChild(raekke(0), "afkryds").activeFocus, true)
             keyClick(Qt.Key_Backtab)
             keyClick(Qt.Key_Return)
             const popover = del("detaljePopover")
@@ -199,8 +258,8 @@ Item {
             Fixture.addLektie("{6a1f0c3e-0000-4000-8000-000000000001}", "Uden fag", dag)
             vis()
             compare(Fixture.unnamedControls(panel), [])
-            compare(raekke("kommendeRaekker", 0).Accessible.name, "Uden fag, I morgen")
-            compare(findChild(raekke("forfaldneRaekker", 0), "afkryds").Accessible.name,
+            compare(raekke(1).Accessible.name, "Uden fag, I morgen")
+            compare(findChild(raekke(0), "afkryds").Accessible.name,
                     "Markér som færdig: Overdue")
             Fixture.reset()
             waitForRendering(panel)

@@ -154,6 +154,13 @@ Item {
             keyClick(Qt.Key_Space)
             compare(el("taeller").text, (katalog - 2) + " valgt")
             compare(el("fag-Samfundsfag").Accessible.checked, false)
+            // Return presses the focused tile, not the step's "Fortsæt".
+            keyClick(Qt.Key_Return)
+            compare(el("taeller").text, (katalog - 1) + " valgt")
+            compare(flow().trin, 1)
+            keyClick(Qt.Key_Space)
+            for (let i = 0; i < 40 && root.Window.activeFocusItem !== el("fortsaetKnap"); ++i)
+                keyClick(Qt.Key_Tab)
             keyClick(Qt.Key_Return)
             compare(flow().trin, 2)
             keyClick(Qt.Key_Return)
