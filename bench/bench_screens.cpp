@@ -56,16 +56,20 @@ struct World {
     QQmlEngine engine;
     QQuickWindow window;
 
-    explicit World(int count) {
+    // 100 of the items open, as a pupil has; with `forfaldne`, that many more open and
+    // overdue (a pupil who never ticks anything off).
+    explicit World(int count, int forfaldne = 0) {
         center.setStatus(AuthorizationStatus::Denied); // no reminders to plan meanwhile
         store.setFag(Fag::standard());
         store.setHarSetupFaerdig(true);
         QList<Lektie> lektier;
         for (int i = 0; i < count; ++i) {
+            const bool forfalden = i < forfaldne;
+            const qint64 dage = forfalden ? -1 - i % 30 : forfaldne > 0 ? 1 + i % 60 : i % 60 - 10;
             Lektie l =
                 Lektie::ny(Fag::standard().at(i % 14).id, QStringLiteral("Lektie nr. %1").arg(i),
-                           QString(), {}, benchNow.addSecs(qint64(i % 60 - 10) * 86400), clock);
-            l.erFaerdig = i % std::max(1, count / 100) != 0; // 100 open, as a pupil has
+                           QString(), {}, benchNow.addSecs(dage * 86400), clock);
+            l.erFaerdig = forfaldne > 0 ? i >= forfaldne + 100 : i % std::max(1, count / 100) != 0;
             lektier.append(l);
         }
         store.setLektier(lektier);
@@ -98,11 +102,11 @@ void World::waitForFrame() {
     ::waitForFrame(window);
 }
 
-World& world(int count = 1000) {
-    static std::map<int, std::unique_ptr<World>> worlds;
-    auto& w = worlds[count];
+World& world(int count = 1000, int forfaldne = 0) {
+    static std::map<std::pair<int, int>, std::unique_ptr<World>> worlds;
+    auto& w = worlds[{count, forfaldne}];
     if (!w)
-        w = std::make_unique<World>(count);
+        w = std::make_unique<World>(count, forfaldne);
     return *w;
 }
 
@@ -126,8 +130,9 @@ void presentToFirstFrame(benchmark::State& state, const char* file, int count = 
 
 // A window that is kept while its content is loaded afresh and drawn each time, as the
 // tray panel and the main window are shown; emptied only once hidden, as the program does.
-void reloadToFirstFrame(benchmark::State& state, const QString& file, QSize size) {
-    World& w = world(int(state.range(0)));
+void reloadToFirstFrame(benchmark::State& state, const QString& file, QSize size,
+                        int forfaldne = 0) {
+    World& w = world(int(state.range(0)), forfaldne);
     QQuickView view(&w.engine, nullptr);
     view.setResizeMode(QQuickView::SizeRootObjectToView);
     view.resize(size);
@@ -163,6 +168,13 @@ void BM_MenuBarView(benchmark::State& state) {
     reloadToFirstFrame(state, QStringLiteral("panel/MenuBarView.qml"), QSize(360, 400));
 }
 BENCHMARK(BM_MenuBarView)->Arg(1000)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A pupil who never ticks anything off: 500 overdue and 100 upcoming of 1,000 stored, in a
+// panel as high as a 1366 × 768 screen leaves it.
+void BM_MenuBarViewForfaldne(benchmark::State& state) {
+    reloadToFirstFrame(state, QStringLiteral("panel/MenuBarView.qml"), QSize(360, 722), 500);
+}
+BENCHMARK(BM_MenuBarViewForfaldne)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // A tick in the panel: saved (durably), the row gone, the next frame drawn. Each tick is
 // undone untimed, so every iteration ticks an open item.

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # End to end: a pupil living in the tray, on a desktop with a window manager (openbox), a
-# tray host (trayer) and a private session bus. Opens the panel from the icon, adds
-# homework with the keyboard, ticks it off, closes the panel and its pop-over with a click
-# on the desktop, and quits with Ctrl+Q. The shared suite file is the judge.
+# tray host (trayer) and a private session bus, on a 1366 × 768 school laptop. Opens the
+# panel from the icon, adds homework with the keyboard, ticks it off, closes the panel and
+# its pop-over with a click on the desktop, and quits with Ctrl+Q. Then, with 15 overdue and
+# 10 upcoming items, the panel fits the screen, a detail closes back into the panel, and
+# "Afslut" is reached by the keyboard. The shared suite file is the judge.
 # Usage: panel_e2e.sh <tavlen executable> <artefacts folder>
 set -euo pipefail
 tavlen="$(realpath "${1:?tavlen executable}")"
@@ -32,16 +34,21 @@ cat >"$suite" <<'JSON'
 "fag_v4":[{"id":"0B3C5D2E-7F1A-4C9B-8E2D-1A2B3C4D5E6F","navn":"Dansk","ikonNavn":"book.fill","farveHex":"E8704A"},{"id":"1B3C5D2E-7F1A-4C9B-8E2D-1A2B3C4D5E6F","navn":"Matematik","ikonNavn":"function","farveHex":"3B82F6"}]}
 JSON
 
-x11_session_start 1280 800 tray
+screen_w=1366
+screen_h=768
+x11_session_start "$screen_w" "$screen_h" tray
 openbox >"$x11_work/openbox.log" 2>&1 &
 x11_pids+=($!)
 sleep 0.5
 
-env -u QT_QPA_PLATFORM -u XDG_CONFIG_DIRS HOME="$home" XDG_CONFIG_HOME="$home/.config" \
-    XDG_DATA_HOME="$home/.local/share" XDG_STATE_HOME="$home/.local/state" \
-    XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$x11_work/runtime" QT_QPA_PLATFORM=xcb \
-    "$tavlen" </dev/null >"$x11_work/tavlen.out" 2>"$x11_work/tavlen.err" &
-tavlen_pid=$!
+start_tavlen() {
+    env -u QT_QPA_PLATFORM -u XDG_CONFIG_DIRS HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+        XDG_DATA_HOME="$home/.local/share" XDG_STATE_HOME="$home/.local/state" \
+        XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$x11_work/runtime" QT_QPA_PLATFORM=xcb \
+        "$tavlen" </dev/null >"$x11_work/tavlen.out" 2>>"$x11_work/tavlen.err" &
+    tavlen_pid=$!
+}
+start_tavlen
 
 # Visible windows of Tavlen of a given width ("id" per line).
 windows_of_width() {
@@ -179,6 +186,56 @@ fi
 tavlen_pid=""
 check "the pending reminders are kept" test -s "$home/.local/state/Tavlen/pending-notifications.json"
 check "the instance lock is released" test ! -e "$x11_work/runtime/tavlen/tavlen.lock"
+
+# 15 overdue and 10 upcoming items: the panel is no higher than the screen, and the keys
+# reach past every row to "Afslut", which quits.
+python3 - "$suite" <<'PY'
+import json, sys, time, uuid
+suite = json.load(open(sys.argv[1]))
+now = time.time() - 978307200  # seconds since 2001-01-01, as the suite stores dates
+fag = suite["fag_v4"][0]["id"]
+def item(title, hours):
+    return {"id": str(uuid.uuid4()).upper(), "fagId": fag, "titel": title, "beskrivelse": "",
+            "links": [], "deadline": now + hours * 3600, "erFaerdig": False,
+            "oprettetDato": now - 86400}
+suite["lektier_v4"] = ([item(f"Forfalden {i}", -1 - i) for i in range(15)] +
+                       [item(f"Kommende {i}", 24 * (i + 1)) for i in range(10)])
+json.dump(suite, open(sys.argv[1], "w"))
+PY
+start_tavlen
+check "tray icon embedded again" x11_wait_for 20 x11_tray_icon tavlen
+sleep 0.5
+click_icon
+check "the full panel opens" x11_wait_for 10 panel_shown
+sleep 0.5
+shot 8-panel-full
+eval "$(xdotool getwindowgeometry --shell "$(windows_of_width 360 | head -1)")"
+echo "full panel at $X,$Y ${WIDTH}x$HEIGHT"
+check "the full panel lies inside the 1366 × 768 screen" x11_inside "$X" "$Y" "$WIDTH" "$HEIGHT" "$screen_w" "$screen_h"
+# A detail closes back into the panel: Escape takes the detail only.
+detail_shown() { windows_of_width 400 | grep -q .; }
+detail_gone() { ! detail_shown; }
+xdotool key Return
+check "Return on the first row opens its detail" x11_wait_for 10 detail_shown
+sleep 0.5
+xdotool key Escape
+check "Escape closes the detail" x11_wait_for 10 detail_gone
+sleep 0.5
+check "and leaves the panel" panel_shown
+# From the first row again: 15 + 8 rows, then "Tilføj lektie", "Administrer fag",
+# "Åbn Tavlen", "Afslut".
+xdotool key --delay 40 $(printf 'Down %.0s' $(seq 26))
+sleep 0.5
+shot 9-panel-afslut-focused
+xdotool key Return
+rc=0
+timeout 10 tail --pid="$tavlen_pid" -f /dev/null || rc=$?
+if [ $rc -eq 0 ]; then
+    wait "$tavlen_pid" && pass "Return on \"Afslut\", reached by the keys, quits" || fail "exit code $?"
+else
+    fail "Tavlen did not end after Return on Afslut"
+fi
+tavlen_pid=""
 
 if [ $failures -eq 0 ]; then
     echo "panel end to end: all checks passed"

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Window
 import QtQuick.Layouts
 import Tavlen.Toolkit
 import Tavlen.Views
@@ -97,8 +98,11 @@ Rectangle {
         readonly property bool tom: !menu.harForfaldne && !menu.harKommende
         y: top.height
         width: parent.width
-        implicitHeight: tom ? tomNote.height : liste.contentHeight + liste.topMargin
-                                                + liste.bottomMargin
+        // At most a screen's height: more never shows, and the list would make every row
+        // to measure them before the window has its size.
+        implicitHeight: tom ? tomNote.height
+                            : Math.min(liste.contentHeight + liste.topMargin + liste.bottomMargin,
+                                       Screen.height > 0 ? Screen.height : 1080)
         // What the window leaves for the list once the header and the actions have their room.
         height: Math.max(0, Math.min(implicitHeight, root.height - top.height - bund.implicitHeight))
 

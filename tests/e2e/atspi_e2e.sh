@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# End to end over AT-SPI: a pupil who uses a screen reader's actions rather than the
+# pointer, on a 1366 × 768 desktop (openbox, trayer, an AT-SPI bus). Walks the first-run
+# flow (Fravælg alle, a tile, Eget fag, Fortsæt), adds and ticks homework in the main window
+# (+, the tick) and in the panel, and resets from the settings. Every step is a control's
+# Press or Toggle action; the shared suite file is the judge.
+# Usage: atspi_e2e.sh <tavlen executable> <artefacts folder>
+set -euo pipefail
+tavlen="$(realpath "${1:?tavlen executable}")"
+artefacts="${2:?artefacts folder}"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+
+x11_work="$(mktemp -d /tmp/tavlen-e2e.XXXXXX)"
+tavlen_pid=""
+x11_before_stop() { # <exit code>
+    if [ "$1" -ne 0 ] && [ -f "$x11_work/tavlen.err" ]; then
+        echo "--- tavlen stderr"; cat "$x11_work/tavlen.err"
+    fi
+    [ -n "$tavlen_pid" ] && kill "$tavlen_pid" 2>/dev/null && wait "$tavlen_pid" 2>/dev/null
+}
+source "$here/x11_session.sh"
+x11_cleanup_on_exit
+e2e_artefacts_ready
+
+home="$x11_work/home"
+suite="$home/.config/Tavlen/group.tavlen.json"
+mkdir -p "$home/.config/Tavlen" "$x11_work/runtime"
+chmod 700 "$x11_work/runtime"
+
+x11_session_start 1366 768 tray
+openbox >"$x11_work/openbox.log" 2>&1 &
+x11_pids+=($!)
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$x11_work/atspi.log" 2>&1 &
+x11_pids+=($!)
+sleep 0.5
+
+tavlen_env=(env -u QT_QPA_PLATFORM -u XDG_CONFIG_DIRS HOME="$home" XDG_CONFIG_HOME="$home/.config"
+    XDG_DATA_HOME="$home/.local/share" XDG_STATE_HOME="$home/.local/state"
+    XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$x11_work/runtime" QT_QPA_PLATFORM=xcb
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=C.UTF-8)
+"${tavlen_env[@]}" "$tavlen" </dev/null >"$x11_work/tavlen.out" 2>"$x11_work/tavlen.err" &
+tavlen_pid=$!
+
+do_() { /usr/bin/python3 "$here/atspi_do.py" "$@"; }
+# The suite through a Python expression over it (`s`), printed.
+suite_says() {
+    python3 - "$suite" "$1" <<'PY' 2>/dev/null
+import json, sys
+s = json.load(open(sys.argv[1]))
+print(eval(sys.argv[2]))
+PY
+}
+suite_is() { [ "$(suite_says "$1")" = "$2" ]; }
+counter_is() { [ "$(do_ name-of label " valgt")" = "$1" ]; }
+
+check "tray icon embedded" x11_wait_for 20 x11_tray_icon tavlen
+# A second start brings up the main window with the first-run flow.
+"${tavlen_env[@]}" "$tavlen" </dev/null >/dev/null 2>&1 || true
+
+check "Kom i gang: Press" do_ press "Kom i gang"
+check "Fravælg alle: Press" do_ press "Fravælg alle"
+check "and none is chosen" x11_wait_for 5 counter_is "0 valgt"
+check "a tile: Toggle" do_ toggle "Historie" "check box"
+check "and it is chosen" x11_wait_for 5 counter_is "1 valgt"
+check "its state reads checked" do_ checked "Historie" "check box"
+check "Eget fag: Press" do_ press "Eget fag"
+check "the subject name field takes the focus" do_ focus "Fagnavn"
+xdotool type --delay 40 "Kor"
+check "Tilføj fag: Press" do_ press "Tilføj fag"
+check "and two are chosen" x11_wait_for 5 counter_is "2 valgt"
+shot 1-subjects
+check "Fortsæt: Press" do_ press "Fortsæt"
+check "Spring over: Press" do_ press "Spring over"
+check "Åbn Tavlen: Press" do_ press "Åbn Tavlen"
+chosen='[f["navn"] for f in s.get("fag_v4", [])], s.get("harSetupFaerdig_v4")'
+if x11_wait_for 10 suite_is "$chosen" "(['Historie', 'Kor'], True)"; then
+    pass "the suite holds the chosen subjects"
+else
+    fail "the suite holds: $(suite_says "$chosen")"
+fi
+
+# The main window: "+" and the form's button, then the row's tick.
+check "+: Press" do_ press "Tilføj ny lektie"
+check "the title field takes the focus" do_ focus "Titel"
+xdotool type --delay 40 "Laes side 7"
+check "Tilføj lektie: Press" do_ press "Tilføj lektie"
+check "the suite holds the homework" x11_wait_for 10 \
+    suite_is '[(l["titel"], l["erFaerdig"]) for l in s.get("lektier_v4", [])]' \
+    "[('Laes side 7', False)]"
+shot 2-main-window
+check "the row's tick: Press" do_ press "Markér som færdig: Laes side 7"
+check "ticks it off in the suite" x11_wait_for 10 \
+    suite_is '[l["erFaerdig"] for l in s["lektier_v4"]]' "[True]"
+
+# The panel: its "Tilføj lektie", the form's own, then the row's tick.
+icon="$(x11_tray_icon tavlen)"
+xdotool mousemove --window "$icon" 5 5 click 1
+check "the panel's Tilføj lektie: Press" do_ press "Tilføj lektie"
+check "the form's title field takes the focus" do_ focus "Titel"
+xdotool type --delay 40 "Regn opgave 3"
+check "the form's Tilføj lektie: Press" do_ press "Tilføj lektie#2"
+check "the suite holds it" x11_wait_for 10 \
+    suite_is '[l["titel"] for l in s["lektier_v4"] if not l["erFaerdig"]]' "['Regn opgave 3']"
+shot 3-panel
+check "the panel row's tick: Press" do_ press "Markér som færdig: Regn opgave 3"
+check "ticks it off in the suite" x11_wait_for 10 \
+    suite_is '[l["erFaerdig"] for l in s["lektier_v4"]]' "[True, True]"
+xdotool key Escape
+
+# Settings, "Nulstil app", and the dialog's own "Nulstil app".
+check "Indstillinger: Press" do_ press "Indstillinger"
+check "Nulstil app: Press" do_ press "Nulstil app" "push button"
+check "the dialog's Nulstil app: Press" do_ press "Nulstil app#2" "push button"
+check "the reset empties the suite" x11_wait_for 10 \
+    suite_is '[k for k in ("fag_v4", "lektier_v4", "harSetupFaerdig_v4") if k in s]' "[]"
+shot 4-after-reset
+
+if [ $failures -eq 0 ]; then
+    echo "AT-SPI end to end: all checks passed"
+    exit 0
+fi
+echo "AT-SPI end to end: $failures check(s) failed"
+exit 1
