@@ -9,7 +9,7 @@ AppContext* installed = nullptr;
 }
 
 AppContext::AppContext(LektieStore& store, const Clock& clock, UrlOpener& urls, QObject* parent)
-    : QObject(parent), m_store(store), m_clock(clock), m_urls(urls) {
+    : QObject(parent), m_store(store), m_clock(clock), m_urls(urls), m_tid(store, clock) {
     installed = this;
 }
 

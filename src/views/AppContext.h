@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/LektieStore.h"
+#include "views/TidsVagt.h"
 
 #include <QObject>
 #include <QtQml/qqml.h>
@@ -13,10 +14,10 @@ namespace tavlen {
 class Clock;
 class UrlOpener;
 
-// The one typed way from the screens to the program: the store, the clock, the browser,
-// the main window and quitting. The program, tavlen_render and the screen tests each
-// make one before they load QML; QML sees it as the singleton AppContext, view models
-// call AppContext::instance().
+// The one typed way from the screens to the program: the store, the clock and the one
+// watch over time, the browser, the main window and quitting. The program, tavlen_render and the
+// screen tests each make one before they load QML; QML sees it as the singleton AppContext, view
+// models call AppContext::instance().
 class AppContext : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -31,6 +32,7 @@ public:
 
     LektieStore* store() const { return &m_store; }
     const Clock& clock() const { return m_clock; }
+    TidsVagt& tid() { return m_tid; }
     UrlOpener& urls() const { return m_urls; }
 
     Q_INVOKABLE void showMainWindow() { Q_EMIT mainWindowRequested(); }
@@ -45,6 +47,7 @@ private:
     LektieStore& m_store;
     const Clock& m_clock;
     UrlOpener& m_urls;
+    TidsVagt m_tid;
 };
 
 // The store's type as QML knows it: made by the program only.

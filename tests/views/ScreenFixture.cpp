@@ -24,6 +24,7 @@ ScreenFixture::~ScreenFixture() = default;
 void ScreenFixture::reset() {
     m_clock.setNow(start);
     m_urls.opened.clear();
+    m_urls.browserTakes = true;
     m_store->nulstilApp();
     m_store->setHarSetupFaerdig(true);
 }
@@ -85,6 +86,8 @@ QString ScreenFixture::now() const {
 
 void ScreenFixture::advanceMinutes(int minutes) {
     m_clock.advance(qint64(minutes) * 60);
+    // As the watch's timer would have woken by now.
+    m_context->tid().tjek();
 }
 
 QStringList ScreenFixture::unnamedControls(QQuickItem* root) const {

@@ -43,6 +43,8 @@ public:
     Q_INVOKABLE QVariantList fag() const;
     Q_INVOKABLE QString now() const; // ISO text in UTC
     Q_INVOKABLE void advanceMinutes(int minutes);
+    // false plays a desktop where no browser takes a link (until the next reset).
+    Q_INVOKABLE void setBrowserTakes(bool takes) { m_urls.browserTakes = takes; }
 
     // Every visible, enabled control under `root` (buttons, fields, anything Tab reaches)
     // that a screen reader could not name: its object name or type with what is missing.

@@ -16,6 +16,12 @@ const Clock& clock() {
 KalenderModel::KalenderModel(QObject* parent) : QAbstractListModel(parent) {
     visMaanedFor(clock().now());
     beregn();
+    // Today's mark moves at midnight.
+    if (AppContext* context = AppContext::instance())
+        connect(&context->tid(), &TidsVagt::vaagnet, this, [this] {
+            if (!m_celler.isEmpty())
+                Q_EMIT dataChanged(index(0), index(rowCount() - 1), {ErIDagRole, TekstFarveRole});
+        });
 }
 
 QTimeZone KalenderModel::zone() const {

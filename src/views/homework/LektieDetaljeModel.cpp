@@ -57,6 +57,8 @@ LektieDetaljeModel::LektieDetaljeModel(QObject* parent)
         m_clock = &context->clock();
         connect(m_store, &LektieStore::lektierChanged, this, &LektieDetaljeModel::opdater);
         connect(m_store, &LektieStore::fagChanged, this, &LektieDetaljeModel::opdater);
+        // "I dag", "I morgen" and "FORFALDT" follow midnight and the deadline.
+        connect(&context->tid(), &TidsVagt::vaagnet, this, &LektieDetaljeModel::opdater);
     }
 }
 

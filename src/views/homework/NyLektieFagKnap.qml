@@ -1,8 +1,9 @@
 import QtQuick
 import Tavlen.Toolkit
 
-// A subject tile of the new-homework form: its icon and name, tinted when chosen.
-ButtonBase {
+// A subject tile of the new-homework form: its icon and name, tinted when chosen; the
+// arrows move within the form's grid of four columns.
+GridKnap {
     id: knap
     required property var fagId
     required property string navn
@@ -13,6 +14,7 @@ ButtonBase {
     readonly property color farve: Theme.hex(farveHex)
 
     checkable: false
+    kolonner: 4
     topPadding: 8
     bottomPadding: 8
     leftPadding: 4

@@ -100,8 +100,10 @@ void LinkFelterModel::saet(int row, const QString& tekst) {
 // ---- NyLektieModel -------------------------------------------------------------
 
 NyLektieModel::NyLektieModel(QObject* parent) : QObject(parent) {
-    const AppContext* context = AppContext::instance();
+    AppContext* context = AppContext::instance();
     m_deadline = nylektie::hurtigValg(context->clock().now()).first().dato;
+    // Which quick pick is the chosen day changes at midnight.
+    connect(&context->tid(), &TidsVagt::vaagnet, this, &NyLektieModel::hurtigValgChanged);
     LektieStore& s = store();
     m_fag.opdater(s.fag());
     connect(&s, &LektieStore::fagChanged, this, [this] {
@@ -144,6 +146,7 @@ void NyLektieModel::setDeadline(const QDateTime& deadline) {
         return;
     m_deadline = deadline;
     Q_EMIT deadlineChanged();
+    Q_EMIT hurtigValgChanged();
 }
 
 QString NyLektieModel::fagFarve() const {

@@ -80,7 +80,7 @@ class NyLektieModel : public QObject, public QQmlParserStatus {
     Q_PROPERTY(tavlen::FagValgModel* fag READ fag CONSTANT)
     Q_PROPERTY(tavlen::LinkFelterModel* links READ links CONSTANT)
     // [{label, valgt}] for the three quick picks, from the current moment.
-    Q_PROPERTY(QVariantList hurtigValg READ hurtigValg NOTIFY deadlineChanged)
+    Q_PROPERTY(QVariantList hurtigValg READ hurtigValg NOTIFY hurtigValgChanged)
 public:
     explicit NyLektieModel(QObject* parent = nullptr);
 
@@ -111,6 +111,7 @@ Q_SIGNALS:
     void titelChanged();
     void beskrivelseChanged();
     void deadlineChanged();
+    void hurtigValgChanged(); // with the deadline, and at midnight
     void titelFejlChanged();
     void fagChanged();
 

@@ -11,7 +11,7 @@ FagSideModel::FagSideModel(QObject* parent)
       m_faerdige(m_store) {
     connect(&m_store, &LektieStore::lektierChanged, this, &FagSideModel::opdater);
     connect(&m_store, &LektieStore::fagChanged, this, &FagSideModel::opdater);
-    connect(&m_vagt, &TidsVagt::vaagnet, this, &FagSideModel::opdater);
+    connect(&AppContext::instance()->tid(), &TidsVagt::vaagnet, this, &FagSideModel::opdater);
 }
 
 void FagSideModel::setFagId(const QString& id) {
@@ -41,7 +41,6 @@ void FagSideModel::opdater() {
     const QList<Fag> fag = m_store.fag();
     m_aktive.vis(aktive, fag, clock);
     m_faerdige.vis(faerdige, fag, clock);
-    m_vagt.vaagnVed(oversigt::naesteOmgruppering(aktive, clock), clock);
     Q_EMIT changed();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "TidsVagt.h"
 #include "views/homework/LektieRaekkeListe.h"
 
 #include <QObject>
@@ -47,7 +46,6 @@ private:
     Fag m_fag;
     LektieRaekkeListe m_aktive;
     LektieRaekkeListe m_faerdige;
-    TidsVagt m_vagt;
 };
 
 } // namespace tavlen

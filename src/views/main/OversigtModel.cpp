@@ -10,7 +10,7 @@ OversigtModel::OversigtModel(QObject* parent)
     : QObject(parent), m_store(*AppContext::instance()->store()), m_raekker(m_store) {
     connect(&m_store, &LektieStore::lektierChanged, this, &OversigtModel::opdater);
     connect(&m_store, &LektieStore::fagChanged, this, &OversigtModel::opdater);
-    connect(&m_vagt, &TidsVagt::vaagnet, this, &OversigtModel::opdater);
+    connect(&AppContext::instance()->tid(), &TidsVagt::vaagnet, this, &OversigtModel::opdater);
     opdater();
 }
 
@@ -28,7 +28,6 @@ void OversigtModel::opdater() {
     m_forfaldneAntal = int(g.forfaldne.size());
     m_faerdige = g.faerdige;
     m_tom = g.tom;
-    m_vagt.vaagnVed(oversigt::naesteOmgruppering(kommende, clock), clock);
     Q_EMIT changed();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "TidsVagt.h"
 #include "views/homework/LektieRaekkeListe.h"
 
 #include <QObject>
@@ -32,7 +31,6 @@ public:
     bool tom() const { return m_tom; }
     LektieRaekkeListe* raekker() { return &m_raekker; }
     // When time alone next changes the groups.
-    QDateTime naesteOmgruppering() const { return m_vagt.naeste(); }
 
     Q_INVOKABLE void opdater();
 
@@ -42,7 +40,6 @@ Q_SIGNALS:
 private:
     LektieStore& m_store;
     LektieRaekkeListe m_raekker;
-    TidsVagt m_vagt;
     int m_kommende = 0;
     int m_forfaldneAntal = 0;
     int m_faerdige = 0;

@@ -95,6 +95,8 @@ MenuBarModel::MenuBarModel(QObject* parent)
       m_clock(AppContext::instance()->clock()), m_raekker(new MenuBarLektieListe(this)) {
     connect(m_store, &LektieStore::lektierChanged, this, &MenuBarModel::opdater);
     connect(m_store, &LektieStore::fagChanged, this, &MenuBarModel::opdater);
+    // Rows move into the overdue part and "I morgen" becomes "I dag" while it is open.
+    connect(&AppContext::instance()->tid(), &TidsVagt::vaagnet, this, &MenuBarModel::opdater);
     opdater();
 }
 

@@ -48,6 +48,7 @@ C.AbstractButton {
 
     Loader {
         id: tipLoader
+        objectName: "tooltip"
         // Bound here: inside the component the file's ids are out of reach. Shown only
         // once its delay is set, so it waits before it appears.
         onLoaded: {

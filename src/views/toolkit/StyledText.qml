@@ -35,12 +35,14 @@ Text {
 
     Loader {
         id: tipLoader
+        objectName: "fuldTekst"
         // Bound here: inside the component the file's ids are out of reach.
         onLoaded: item.text = Qt.binding(() => label.text)
         anchors.fill: parent
         active: label.fullTextOnHover && label.truncated
         sourceComponent: Item {
             property alias text: tip.text
+            property alias tip: tip
             // Set, not bound: a binding would show it before its delay is known.
             HoverHandler { onHoveredChanged: tip.visible = hovered }
             PlainToolTip {

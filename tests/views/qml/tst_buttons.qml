@@ -12,6 +12,9 @@ Item {
         StyledButton { id: prominent; buttonStyle: "prominent"; text: "Tilføj"; isDefault: true }
         StyledButton { id: bordered; text: "Annuller"; isCancel: true }
         Item { id: andet; width: 10; height: 10; activeFocusOnTab: true }
+        StyledButton { id: ikon; symbol: "trash"; buttonStyle: "plain"; tooltip: "<b>fed</b>" }
+        StyledText { id: titel; width: 60; lineLimit: 1; fullTextOnHover: true
+                     text: "<img src=\"https://example.org/p.png\" width=600>x" }
     }
 
     SignalSpy { id: prominentClicks; target: prominent; signalName: "clicked" }
@@ -20,6 +23,23 @@ Item {
     TestCase {
         name: "StyledButton"
         when: windowShown
+
+        // What a pupil typed shows as its characters in a tooltip, never as markup.
+        function test_tooltipsArePlainText_data() {
+            return [{ tag: "button", item: ikon, loader: "tooltip", tekst: "<b>fed</b>" },
+                    { tag: "cut-off text", item: titel, loader: "fuldTekst",
+                      tekst: "<img src=\"https://example.org/p.png\" width=600>x" }]
+        }
+        function test_tooltipsArePlainText(data) {
+            const loader = findChild(data.item, data.loader)
+            mouseMove(data.item, data.item.width / 2, data.item.height / 2)
+            tryVerify(() => loader.item !== null)
+            const tip = data.tag === "button" ? loader.item : loader.item.tip
+            tryCompare(tip, "visible", true)
+            compare(tip.text, data.tekst)
+            compare(tip.contentItem.textFormat, Text.PlainText)
+            mouseMove(andet, 1, 1)
+        }
 
         function test_clickKeysAndDisabled() {
             mouseClick(prominent)

@@ -128,6 +128,15 @@ Item {
             const plusSheet = findChild(indhold(), "nyLektieSheet")
             tryCompare(plusSheet, "visible", true)
             compare(plusSheet.contentRoot.standardFagId, undefined)
+            plusSheet.dismiss()
+            tryCompare(plusSheet, "visible", false)
+            // Ctrl+N on the page is its own "Ny lektie".
+            root.Window.window.requestActivate()
+            tryCompare(root.Window.window, "active", true)
+            keyClick(Qt.Key_N, Qt.ControlModifier)
+            tryCompare(fagSheet, "visible", true)
+            compare(String(fagSheet.contentRoot.standardFagId).toUpperCase(), dansk.toUpperCase())
+            compare(plusSheet.visible, false)
         }
 
         // A bin click, then a click on the tick of the row that moved up into its place:

@@ -95,6 +95,24 @@ Item {
             compare(Fixture.openedUrls.length, 2)
             keyClick(Qt.Key_Space)
             compare(Fixture.openedUrls.length, 3)
+            compare(del("linkFejl").visible, false)
+            // A desktop where no browser takes it: the pupil is told, not left waiting.
+            Fixture.setBrowserTakes(false)
+            keyClick(Qt.Key_Return)
+            compare(del("linkFejl").visible, true)
+            compare(del("linkFejl").text, "Linket kunne ikke åbnes")
+        }
+
+        // Open at 10:00 on Sunday with a deadline on Monday at 09:00: midnight makes it
+        // "I dag", nine o'clock overdue, without anything stored changing.
+        function test_followsTheClock() {
+            vis(Fixture.addLektie(fag, "Læs", 23 * 60))
+            compare(del("deadline").text, "I morgen")
+            Fixture.advanceMinutes(14 * 60 + 1)
+            compare(del("deadline").text, "I dag")
+            compare(del("forfaldt").visible, false)
+            Fixture.advanceMinutes(9 * 60)
+            compare(del("forfaldt").visible, true)
         }
 
         function test_tabFollowsTheReadingOrder() {

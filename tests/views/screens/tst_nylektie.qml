@@ -63,13 +63,17 @@ Item {
 
         function test_closesOnce_data() {
             return [{ tag: "Return saves", tast: Qt.Key_Return, gemt: 1 },
-                    { tag: "Escape does not", tast: Qt.Key_Escape, gemt: 0 }]
+                    { tag: "Escape does not", tast: Qt.Key_Escape, gemt: 0 },
+                    // A focused button takes Return itself.
+                    { tag: "Return on Annuller", fokus: "annuller", tast: Qt.Key_Return, gemt: 0 }]
         }
         function test_closesOnce(data) {
             const form = aabn()
             compare(findChild(form, "fag_Dansk").erValgt, true)
             klik(form, "fag_Matematik")
             skriv(findChild(form, "titel"), "Broeker")
+            if (data.fokus)
+                findChild(form, data.fokus).forceActiveFocus(Qt.TabFocusReason)
             keyClick(data.tast)
             compare(root.lukket, 1)
             compare(Fixture.lektier().length, data.gemt)
@@ -103,6 +107,35 @@ Item {
             compare(Fixture.lektier()[0].deadline, "2026-12-05T23:00:00Z")
         }
 
+        // Return on a focused quick pick picks it; the form stays open, nothing is saved.
+        // Arrows move within the subject grid as in every grid.
+        function test_keysOnTheFormsButtons() {
+            const form = aabn()
+            skriv(findChild(form, "titel"), "X")
+            findChild(form, "hurtigValg2").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Return)
+            compare(findChild(form, "hurtigValg2").valgt, true)
+            compare(root.lukket, 0)
+            compare(Fixture.lektier().length, 0)
+            findChild(form, "fag_Dansk").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Right)
+            compare(findChild(form, "fag_Matematik").activeFocus, true)
+            keyClick(Qt.Key_Space)
+            compare(findChild(form, "fag_Matematik").erValgt, true)
+        }
+
+        // Open across midnight: the chosen day is no longer "I morgen", and the calendar's
+        // today mark moves on.
+        function test_followsTheClock() {
+            const form = aabn()
+            compare(findChild(form, "hurtigValg0").valgt, true)
+            compare(findChild(form, "dag6").erIDag, true)
+            Fixture.advanceMinutes(14 * 60 + 1)
+            compare(findChild(form, "hurtigValg0").valgt, false)
+            compare(findChild(form, "dag6").erIDag, false)
+            compare(findChild(form, "dag7").erIDag, true)
+        }
+
         function test_calendarByKeys() {
             const form = aabn()
             const kalender = findChild(form, "kalender")
@@ -121,6 +154,11 @@ Item {
             const form = aabn()
             compare(findChild(form, "ingenFag").visible, true)
             compare(findChild(form, "gem").enabled, false)
+            // Return does nothing then: no save, no close, no error.
+            skriv(findChild(form, "titel"), "X")
+            keyClick(Qt.Key_Return)
+            compare(root.lukket, 0)
+            compare(findChild(form, "titelFejl").visible, false)
         }
 
         // The description lets Tab go on to the link field after it, not past it.
