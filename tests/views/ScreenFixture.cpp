@@ -1,6 +1,13 @@
 #include "ScreenFixture.h"
 
+#include "views/toolkit/Symbols.h"
+#include "views/toolkit/Theme.h"
+
 #include <QAccessible>
+#include <QGuiApplication>
+#include <QHash>
+#include <QImage>
+#include <QQuickWindow>
 
 namespace tavlen::test {
 
@@ -27,6 +34,9 @@ void ScreenFixture::reset() {
     m_urls.browserTakes = true;
     m_store->nulstilApp();
     m_store->setHarSetupFaerdig(true);
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) &&
+        Theme::isDarkPalette(QGuiApplication::palette()))
+        setDark(false);
 }
 
 QString ScreenFixture::addFag(const QString& navn, const QString& ikon, const QString& farve) {
@@ -119,6 +129,86 @@ QStringList ScreenFixture::unnamedControls(QQuickItem* root) const {
     };
     walk(root);
     return missing;
+}
+
+namespace {
+
+// What is drawn behind a text: the most frequent colour in its rectangle, where the glyphs
+// cover less than the background does.
+QColor backgroundIn(const QImage& image, const QRect& rect) {
+    QHash<QRgb, int> counts;
+    const int step = std::max(1, std::min(rect.width(), rect.height()) / 12);
+    for (int y = rect.top(); y <= rect.bottom(); y += step)
+        for (int x = rect.left(); x <= rect.right(); x += step)
+            ++counts[image.pixel(x, y) | 0xff000000u];
+    QRgb best = 0;
+    int bestCount = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > bestCount) {
+            best = it.key();
+            bestCount = it.value();
+        }
+    return QColor::fromRgb(best);
+}
+
+QColor over(const QColor& top, qreal alpha, const QColor& under) {
+    return QColor::fromRgbF(float(top.redF() * alpha + under.redF() * (1 - alpha)),
+                            float(top.greenF() * alpha + under.greenF() * (1 - alpha)),
+                            float(top.blueF() * alpha + under.blueF() * (1 - alpha)));
+}
+
+} // namespace
+
+QStringList ScreenFixture::lowContrastTexts(QQuickItem* root) const {
+    QStringList low;
+    QQuickWindow* window = root ? root->window() : nullptr;
+    if (!window)
+        return {QStringLiteral("no window")};
+    const QImage image = window->grabWindow().convertToFormat(QImage::Format_RGB32);
+    const qreal scale = image.width() / qMax(1.0, qreal(window->width()));
+    const QRectF shown(0, 0, window->width(), window->height());
+    const QString symbols = Symbols::fontFamily();
+    const std::function<void(QQuickItem*, qreal, QRectF)> walk = [&](QQuickItem* item,
+                                                                     qreal opacity, QRectF clip) {
+        if (!item || !item->isVisible() || item->opacity() <= 0)
+            return;
+        opacity *= item->opacity();
+        const QRectF inScene = item->mapRectToScene(item->boundingRect());
+        if (item->clip())
+            clip = clip.intersected(inScene);
+        const QString text = item->property("text").toString().trimmed();
+        const QFont font = item->property("font").value<QFont>();
+        if (item->inherits("QQuickText") && !text.isEmpty() && item->isEnabled() &&
+            font.family() != symbols && clip.contains(inScene) && !inScene.isEmpty()) {
+            const QRect pixels = QRectF(inScene.topLeft() * scale, inScene.size() * scale)
+                                     .toAlignedRect()
+                                     .intersected(image.rect());
+            const QColor bg = backgroundIn(image, pixels);
+            const QColor colour = item->property("color").value<QColor>();
+            const QColor fg = over(colour, colour.alphaF() * opacity, bg);
+            const double ratio = Theme::contrast(fg, bg);
+            const bool large =
+                font.pixelSize() >= 18 || (font.pixelSize() >= 14 && font.weight() >= QFont::Bold);
+            if (ratio < (large ? 3.0 : 4.5))
+                low.append(QStringLiteral("%1 \"%2\": %3:1, %4 on %5")
+                               .arg(item->objectName(), text.left(30))
+                               .arg(ratio, 0, 'f', 2)
+                               .arg(fg.name(), bg.name()));
+        }
+        const QList<QQuickItem*> children = item->childItems();
+        for (QQuickItem* child : children)
+            walk(child, opacity, clip);
+    };
+    QQuickItem* top = root;
+    qreal opacity = 1;
+    for (QQuickItem* p = root->parentItem(); p; p = p->parentItem())
+        opacity *= p->opacity();
+    walk(top, opacity, shown);
+    return low;
+}
+
+void ScreenFixture::setDark(bool dark) {
+    QGuiApplication::setPalette(Theme::standardPalette(dark));
 }
 
 QVariantList ScreenFixture::openedUrls() const {

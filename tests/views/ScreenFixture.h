@@ -27,7 +27,8 @@ public:
     ScreenFixture();
     ~ScreenFixture() override;
 
-    // Starts again from an empty store (setup finished), the clock back at its start.
+    // Starts again from an empty store (setup finished), the clock back at its start, the
+    // light appearance.
     Q_INVOKABLE void reset();
     Q_INVOKABLE QString addFag(const QString& navn,
                                const QString& ikon = QStringLiteral("book.fill"),
@@ -49,6 +50,12 @@ public:
     // Every visible, enabled control under `root` (buttons, fields, anything Tab reaches)
     // that a screen reader could not name: its object name or type with what is missing.
     Q_INVOKABLE QStringList unnamedControls(QQuickItem* root) const;
+    // Every text under `root` as drawn that reads below 4.5:1 on what is drawn behind it
+    // (3:1 for large text: 18 px, or 14 px bold): its text, ratio and colours. Icons and
+    // disabled controls are left out, as is text clipped away or outside the window.
+    Q_INVOKABLE QStringList lowContrastTexts(QQuickItem* root) const;
+    // The light or the dark appearance, as the desktop would switch it.
+    Q_INVOKABLE void setDark(bool dark);
 
     QVariantList openedUrls() const;
     LektieStore& store() { return *m_store; }

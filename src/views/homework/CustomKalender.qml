@@ -109,7 +109,8 @@ RoundedBox {
                     text: modelData
                     size: 11
                     weight: "semibold"
-                    color: index >= 5 ? Theme.withOpacity(root.accentFarve, 0.7)
+                    color: index >= 5 ? Theme.readable(Theme.withOpacity(root.accentFarve, 0.7),
+                                                       root.color)
                                       : Theme.secondaryText
                 }
             }

@@ -15,6 +15,8 @@ Item {
     required property int tekstFarve
     required property string navn
     property color accentFarve: Theme.accent
+    // What the calendar is drawn on, for its coloured numbers to read on.
+    readonly property color grund: Theme.withOpacity(Theme.controlBackground, 0.6)
     property KalenderModel kalender: null
     signal tapped()
 
@@ -33,7 +35,7 @@ Item {
     RoundedBox {
         anchors.fill: parent
         cornerRadius: 8
-        color: celle.baggrund === 0 ? celle.accentFarve
+        color: celle.baggrund === 0 ? Theme.fillFor(celle.accentFarve, Theme.white)
              : celle.baggrund === 1 ? Theme.withOpacity(Theme.primaryText, 0.08)
              : "transparent"
         border.width: celle.erIDag && !celle.erValgt ? 1.5 : 0
@@ -48,8 +50,9 @@ Item {
         weight: celle.erValgt || celle.erIDag ? "bold" : "regular"
         color: celle.tekstFarve === 0 ? Theme.white
              : celle.tekstFarve === 1 ? Theme.withOpacity(Theme.secondaryText, 0.35)
-             : celle.tekstFarve === 2 ? celle.accentFarve
-             : celle.tekstFarve === 3 ? Theme.withOpacity(celle.accentFarve, 0.8)
+             : celle.tekstFarve === 2 ? Theme.readable(celle.accentFarve, celle.grund)
+             : celle.tekstFarve === 3 ? Theme.readable(Theme.withOpacity(celle.accentFarve, 0.8),
+                                                       celle.grund)
              : Theme.primaryText
         Accessible.ignored: true
     }

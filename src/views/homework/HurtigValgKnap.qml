@@ -20,11 +20,13 @@ ButtonBase {
         text: knap.text
         size: 11
         weight: "medium"
-        color: knap.valgt ? knap.farve : Theme.primaryText
+        color: knap.valgt ? Theme.readable(knap.farve, knap.grund) : Theme.primaryText
         Behavior on color { ColorAnimation { duration: Motion.duration(0.2) } }
     }
+    readonly property color grund: valgt ? Theme.withOpacity(farve, 0.18) : Theme.controlBackground
+
     background: Capsule {
-        color: knap.valgt ? Theme.withOpacity(knap.farve, 0.18) : Theme.controlBackground
+        color: knap.grund
         border.width: 1
         border.color: knap.valgt ? Theme.withOpacity(knap.farve, 0.5)
                                  : Theme.withOpacity(Theme.primaryText, 0.1)

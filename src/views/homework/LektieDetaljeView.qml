@@ -130,7 +130,7 @@ Rectangle {
                             visible: detalje.erForfaldt
                             width: maerke.implicitWidth + 12
                             height: maerke.implicitHeight + 4
-                            color: Theme.red
+                            color: Theme.fillFor(Theme.red, Theme.white)
                             StyledText {
                                 id: maerke
                                 objectName: "forfaldt"

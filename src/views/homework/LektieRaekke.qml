@@ -21,6 +21,9 @@ FocusScope {
     required property string fagFarve
     required property string deadlineTekst
     required property string deadlineFarve
+    // Done rows are drawn faded: their box, bar, tick and icons, not their texts, which
+    // keep a readable contrast.
+    property real nedtoning: 1
 
     readonly property bool hover: pointer.hovered
     readonly property bool sletVises: hover || activeFocus
@@ -46,6 +49,7 @@ FocusScope {
 
     RoundedBox {
         anchors.fill: parent
+        opacity: raekke.nedtoning
         cornerRadius: 10
         color: raekke.hover ? Theme.withOpacity(Theme.selectedContentBackground, 0.08)
                             : Theme.controlBackground
@@ -59,6 +63,7 @@ FocusScope {
     // Drawn apart from the row's layout: its height follows the row's, which the layout makes.
     Rectangle {
         objectName: "fagBjaelke"
+        opacity: raekke.nedtoning
         x: plads.x + indhold.x
         y: 4
         width: 3
@@ -77,6 +82,7 @@ FocusScope {
         StyledButton {
             id: afkryds
             objectName: "afkrydsKnap"
+            opacity: raekke.nedtoning
             buttonStyle: "plain"
             symbol: raekke.erFaerdig ? "checkmark.circle.fill" : "circle"
             symbolSize: 20
@@ -125,6 +131,7 @@ FocusScope {
                         name: raekke.fagIkon
                         size: 10
                         color: raekke.fagFarveVist
+                        opacity: raekke.nedtoning
                     }
                     StyledText {
                         anchors.verticalCenter: parent.verticalCenter
@@ -142,6 +149,7 @@ FocusScope {
                     name: "calendar"
                     size: 10
                     color: raekke.deadlineFarveVist
+                    opacity: raekke.nedtoning
                 }
                 StyledText {
                     objectName: "deadline"

@@ -42,13 +42,15 @@ GridKnap {
             lineLimit: 2
             minimumScale: 0.8
             height: Math.min(implicitHeight, 26)
-            color: knap.erValgt ? knap.farve : Theme.primaryText
+            color: knap.erValgt ? Theme.readable(knap.farve, knap.grund) : Theme.primaryText
         }
     }
 
+    readonly property color grund: erValgt ? Theme.hex(farveHex, 0.2) : Theme.controlBackground
+
     background: RoundedBox {
         cornerRadius: 8
-        color: knap.erValgt ? Theme.hex(knap.farveHex, 0.2) : Theme.controlBackground
+        color: knap.grund
         border.width: knap.erValgt ? 2 : 1
         border.color: knap.erValgt ? knap.farve : Theme.withOpacity(Theme.primaryText, 0.08)
     }

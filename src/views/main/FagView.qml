@@ -155,7 +155,7 @@ ScrollArea {
             model: side.visFaerdige ? fagSide.faerdige : null
             delegate: LektieRaekke {
                 width: side.width - 48
-                opacity: 0.6
+                nedtoning: 0.6
                 liste: fagSide.faerdige
             }
         }

@@ -92,7 +92,7 @@ Rectangle {
                     ikonFarve: Theme.hex(farveHex)
                     tekst: navn
                     antal: aabneLektier
-                    badgeFarve: Theme.hex(farveHex)
+                    badgeFarve: Theme.fillFor(Theme.hex(farveHex), Theme.white)
                     valgt: sidebar.hoved.valgtFagId === id
                     onClicked: sidebar.hoved.vaelgFag(id)
                 }

@@ -11,7 +11,7 @@ GridKnap {
     property color ikonFarve: Theme.accent
     property string tekst: ""
     property int antal: 0
-    property color badgeFarve: Theme.accent
+    property color badgeFarve: Theme.fillFor(Theme.accent, Theme.white)
     property bool valgt: false
 
     implicitHeight: 28

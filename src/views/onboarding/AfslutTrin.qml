@@ -98,7 +98,6 @@ Column {
             text: "Lavet med omhu af Tavlen-holdet"
             size: 11
             color: Theme.secondaryText
-            opacity: 0.7
         }
     }
 }

@@ -156,7 +156,7 @@ Rectangle {
                         visible: raekke.aabneLektier > 0
                         implicitWidth: Math.max(22, antal.implicitWidth + 12)
                         implicitHeight: Math.max(16, antal.implicitHeight + 4)
-                        color: Theme.hex(raekke.farveHex)
+                        color: Theme.fillFor(Theme.hex(raekke.farveHex), Theme.white)
                         StyledText {
                             id: antal
                             objectName: "antalTekst"

@@ -66,10 +66,12 @@ ButtonBase {
         implicitHeight: 24
         radius: 6
         antialiasing: true
+        // A light tint is darkened just enough for its label; hover and press darken more.
+        readonly property color fill: Theme.fillFor(control.tint, control.foreground)
         color: {
             if (control.buttonStyle === "prominent")
-                return control.down ? Qt.darker(control.tint, 1.15)
-                     : control.hovered ? Qt.lighter(control.tint, 1.06) : control.tint
+                return control.down ? Qt.darker(fill, 1.15)
+                     : control.hovered ? Qt.darker(fill, 1.06) : fill
             return control.down ? Theme.withOpacity(Theme.primaryText, 0.12)
                                 : Theme.controlBackground
         }

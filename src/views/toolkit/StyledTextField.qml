@@ -14,7 +14,7 @@ C.TextField {
     property bool invalid: false
 
     placeholderText: placeholder
-    placeholderTextColor: Theme.withOpacity(Theme.secondaryText, 0.8)
+    placeholderTextColor: Theme.secondaryText
     color: Theme.primaryText
     selectionColor: Theme.selectedContentBackground
     selectedTextColor: Theme.primaryText

@@ -55,10 +55,13 @@ double Theme::contrast(const QColor& a, const QColor& b) {
 QColor Theme::readableOn(const QColor& text, const QColor& background, const QColor& under) {
     const QColor bund = mix(under, QColor(background.rgb()), background.alphaF());
     const QColor maal = luminance(bund) > 0.18 ? QColor(0, 0, 0) : QColor(255, 255, 255);
+    // Text drawn see-through is judged, and returned, as it shows on its background.
+    QColor synlig = mix(bund, QColor(text.rgb()), text.alphaF());
+    synlig.setAlpha(255);
     // A little above 4.5, so rounding to 8-bit channels cannot drop below it.
     constexpr double noedvendig = 4.6;
     for (int trin = 0; trin <= 50; ++trin) {
-        const QColor blandet = mix(text, maal, trin / 50.0);
+        const QColor blandet = mix(synlig, maal, trin / 50.0);
         // In whole channels, as drawn, so equal colours compare equal everywhere.
         const QColor c(blandet.red(), blandet.green(), blandet.blue(), blandet.alpha());
         if (contrast(c, bund) >= noedvendig)
@@ -119,10 +122,17 @@ Theme::Roles Theme::rolesFor(const QPalette& palette, Scheme scheme) {
     Roles r;
     r.isDark = wantDark;
     r.primaryText = p.color(QPalette::Active, QPalette::WindowText);
-    r.secondaryText = r.primaryText;
-    r.secondaryText.setAlphaF(0.55f);
     r.windowBackground = p.color(QPalette::Active, QPalette::Window);
     r.controlBackground = p.color(QPalette::Active, QPalette::Base);
+    // The primary colour faded, but never below 4.5:1 on the backgrounds it is used on: the
+    // window, controls, and the sidebar's and cards' faint tints (a tenth towards the text).
+    QColor sekundaer = r.primaryText;
+    sekundaer.setAlphaF(0.55f);
+    QColor tonet = r.primaryText;
+    tonet.setAlphaF(0.1f);
+    for (const QColor& bund : {r.windowBackground, r.controlBackground})
+        sekundaer = readableOn(sekundaer, tonet, bund);
+    r.secondaryText = sekundaer;
     r.controlColor = p.color(QPalette::Active, QPalette::Button);
     r.textBackground = p.color(QPalette::Active, QPalette::Base);
     r.selectedContentBackground = p.color(QPalette::Active, QPalette::Highlight);

@@ -54,6 +54,21 @@ Item {
             tryCompare(i("navnFelt"), "activeFocus", true)
         }
 
+        function test_everyTextReadsOnItsBackground_data() {
+            return [{ tag: "light", dark: false }, { tag: "dark", dark: true }]
+        }
+        function test_everyTextReadsOnItsBackground(data) {
+            Fixture.setDark(data.dark)
+            const gul = Fixture.addFag("Idræt", "figure.run", "FACC15")
+            Fixture.addLektie(gul, "Løb", 60)
+            waitForRendering(panel)
+            compare(Fixture.lowContrastTexts(panel), [])
+            aabnFormular()
+            mouseClick(i("opretKnap")) // the name's error shows too
+            waitForRendering(popover.contentItem)
+            compare(Fixture.lowContrastTexts(popover.contentRoot), [])
+        }
+
         function test_emptyState() {
             compare(findChild(panel, "tomTekst").text,
                     "Tilføj dine fag ved at trykke på 'Nyt fag' ovenfor.")

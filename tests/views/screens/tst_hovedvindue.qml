@@ -84,6 +84,7 @@ Item {
         }
 
         function test_deleteShowsOnHoverAndByKeyboard() {
+            mouseMove(root, 1, 1)
             const dansk = Fixture.addFag("Dansk")
             Fixture.addLektie(dansk, "Læs", 3 * dag)
             Fixture.addLektie(dansk, "Skriv", 4 * dag)
@@ -115,7 +116,7 @@ Item {
             compare(raekke("Regn"), null) // folded
             mouseClick(el("faerdigeKnap"))
             verify(raekke("Regn") !== null)
-            compare(raekke("Regn").opacity, 0.6)
+            compare(raekke("Regn").nedtoning, 0.6)
             compare(Fixture.unnamedControls(indhold()), [])
             // Its own "Ny lektie" presets the subject; the toolbar's "+" does not.
             mouseClick(el("nyLektieKnap"))
@@ -162,6 +163,33 @@ Item {
             mouseClick(findChild(anden, "afkrydsKnap"))
             compare(Fixture.lektier().length, 4)
             compare(Fixture.lektier().find(l => l.titel === "Opgave 2").erFaerdig, true)
+        }
+
+        // The overview with every group, a light subject's page (its tinted "Ny lektie"),
+        // and the settings sheet.
+        function test_everyTextReadsOnItsBackground_data() {
+            return [{ tag: "light", dark: false }, { tag: "dark", dark: true }]
+        }
+        function test_everyTextReadsOnItsBackground(data) {
+            Fixture.setDark(data.dark)
+            const gul = Fixture.addFag("Idræt", "figure.run", "FACC15")
+            Fixture.addLektie(gul, "Forfalden", -dag, "Noter")
+            Fixture.addLektie(gul, "I dag", 60)
+            Fixture.addLektie(gul, "I morgen", dag)
+            Fixture.addLektie(gul, "Senere", 5 * dag)
+            Fixture.addLektie(gul, "Færdig", dag, "", [], true)
+            vis()
+            compare(Fixture.lowContrastTexts(indhold()), [])
+            findChild(indhold(), "fag-Idræt").clicked()
+            tryVerify(() => side() && side().objectName === "fagSide")
+            mouseClick(el("faerdigeKnap"))
+            vis()
+            compare(Fixture.lowContrastTexts(indhold()), [])
+            mouseClick(findChild(indhold(), "indstillingerKnap"))
+            const sheet = findChild(indhold(), "indstillingerSheet")
+            tryCompare(sheet, "visible", true)
+            waitForRendering(sheet.contentItem)
+            compare(Fixture.lowContrastTexts(sheet.contentRoot), [])
         }
 
         function test_deletingTheShownSubjectFallsBackToTheOverview() {

@@ -149,6 +149,17 @@ Item {
             compare(lukket.count, 1)
         }
 
+        function test_everyTextReadsOnItsBackground_data() {
+            return [{ tag: "light", dark: false }, { tag: "dark", dark: true }]
+        }
+        function test_everyTextReadsOnItsBackground(data) {
+            Fixture.setDark(data.dark)
+            const gul = Fixture.addFag("Idræt", "figure.run", "FACC15")
+            vis(Fixture.addLektie(gul, "Løb", -dag, "Husk sko", ["a.dk", "b c"]))
+            waitForRendering(view)
+            compare(Fixture.lowContrastTexts(view), [])
+        }
+
         function test_everyControlHasANameWithOrWithoutTheItem() {
             vis(Fixture.addLektie(fag, "Læs", dag, "Noter", ["a.dk", "b c"]))
             compare(Fixture.unnamedControls(view), [])

@@ -253,6 +253,19 @@ Item {
             compare(del("menuModel").aktivPraesentation, "")
         }
 
+        function test_everyTextReadsOnItsBackground_data() {
+            return [{ tag: "light", dark: false }, { tag: "dark", dark: true }]
+        }
+        function test_everyTextReadsOnItsBackground(data) {
+            Fixture.setDark(data.dark)
+            const gul = Fixture.addFag("Idræt", "figure.run", "F59E0B")
+            Fixture.addLektie(fag, "Forfalden", -2 * dag, "Noter")
+            Fixture.addLektie(gul, "I dag", 60)
+            Fixture.addLektie(fag, "Kommende", 3 * dag, "", ["a.dk"])
+            vis()
+            compare(Fixture.lowContrastTexts(panel), [])
+        }
+
         function test_everyControlHasANameForScreenReaders() {
             Fixture.addLektie(fag, "Overdue", -60, "Noter")
             Fixture.addLektie("{6a1f0c3e-0000-4000-8000-000000000001}", "Uden fag", dag)

@@ -170,6 +170,24 @@ Item {
             compare(findChild(form, "link0").activeFocus, true)
         }
 
+        // A light subject chosen: its tile's name, the chosen quick pick and the white label
+        // on the tinted button all read; so do the calendar's today and weekend numbers.
+        function test_everyTextReadsOnItsBackground_data() {
+            return [{ tag: "light", dark: false }, { tag: "dark", dark: true }]
+        }
+        function test_everyTextReadsOnItsBackground(data) {
+            Fixture.setDark(data.dark)
+            Fixture.addFag("Idræt", "figure.run", "FACC15")
+            const form = aabn()
+            klik(form, "fag_Idræt")
+            wait(300) // the tint's fade
+            waitForRendering(form)
+            compare(Fixture.lowContrastTexts(form), [])
+            findChild(form, "indhold").ensureVisible(findChild(form, "kalender"))
+            waitForRendering(form)
+            compare(Fixture.lowContrastTexts(form), [])
+        }
+
         function test_everyControlHasANameForScreenReaders() {
             const form = aabn()
             compare(Fixture.unnamedControls(form), [])

@@ -141,6 +141,18 @@ Item {
             compare(Fixture.lektier().length, 1)
         }
 
+        function test_everyStepReadsOnItsBackground_data() {
+            return [{ tag: "light", dark: false }, { tag: "dark", dark: true }]
+        }
+        function test_everyStepReadsOnItsBackground(data) {
+            Fixture.setDark(data.dark)
+            for (let trin = 0; trin < 4; ++trin) {
+                tilTrin(trin)
+                waitForRendering(onboarding())
+                compare(Fixture.lowContrastTexts(onboarding()), [], "step " + trin)
+            }
+        }
+
         function test_walkByKeys() {
             keyClick(Qt.Key_Return)
             compare(flow().trin, 1)

@@ -26,6 +26,10 @@ private Q_SLOTS:
         QTest::newRow("black on white") << QColor(0, 0, 0) << white << false;
         QTest::newRow("amber on dark") << Theme::fromHex(u"F59E0B") << dark << false;
         QTest::newRow("indigo on dark") << Theme::fromHex(u"6366F1") << dark << true;
+        // Drawn at 80 %, as a heading: judged as it shows, returned opaque.
+        QTest::newRow("red at 80 % on dark") << Theme::fromHex(u"EF4444", 0.8) << dark << true;
+        QTest::newRow("red at 80 % on light")
+            << Theme::fromHex(u"EF4444", 0.8) << QColor(0xf3, 0xf3, 0xf5) << true;
     }
     void readableText() {
         QFETCH(QColor, text);
@@ -39,8 +43,9 @@ private Q_SLOTS:
             float(under.blueF() + (background.blueF() - under.blueF()) * background.alphaF()));
         QVERIFY2(Theme::contrast(c, shown) >= 4.5, qPrintable(c.name()));
         QCOMPARE(c != text, changed);
-        // Only as far as needed: the hue stays recognisable.
-        QCOMPARE(qAbs(c.hsvHue() - text.hsvHue()) <= 3 || text.hsvHue() < 0, true);
+        // Only as far as needed: the hue stays recognisable (red lies either side of 0°).
+        const int hue = qAbs(c.hsvHue() - text.hsvHue());
+        QCOMPARE(qMin(hue, 360 - hue) <= 3 || text.hsvHue() < 0, true);
     }
 
     void coloursFromHexWithOpacity() {
