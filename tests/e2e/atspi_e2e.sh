@@ -11,21 +11,11 @@ artefacts="${2:?artefacts folder}"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 x11_work="$(mktemp -d /tmp/tavlen-e2e.XXXXXX)"
-tavlen_pid=""
-x11_before_stop() { # <exit code>
-    if [ "$1" -ne 0 ] && [ -f "$x11_work/tavlen.err" ]; then
-        echo "--- tavlen stderr"; cat "$x11_work/tavlen.err"
-    fi
-    [ -n "$tavlen_pid" ] && kill "$tavlen_pid" 2>/dev/null && wait "$tavlen_pid" 2>/dev/null
-}
+x11_before_stop() { e2e_stop_tavlen "$1"; }
 source "$here/x11_session.sh"
 x11_cleanup_on_exit
 e2e_artefacts_ready
-
-home="$x11_work/home"
-suite="$home/.config/Tavlen/group.tavlen.json"
-mkdir -p "$home/.config/Tavlen" "$x11_work/runtime"
-chmod 700 "$x11_work/runtime"
+e2e_home
 
 x11_session_start 1366 768 tray
 openbox >"$x11_work/openbox.log" 2>&1 &
@@ -34,12 +24,8 @@ x11_pids+=($!)
 x11_pids+=($!)
 sleep 0.5
 
-tavlen_env=(env -u QT_QPA_PLATFORM -u XDG_CONFIG_DIRS HOME="$home" XDG_CONFIG_HOME="$home/.config"
-    XDG_DATA_HOME="$home/.local/share" XDG_STATE_HOME="$home/.local/state"
-    XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$x11_work/runtime" QT_QPA_PLATFORM=xcb
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=C.UTF-8)
-"${tavlen_env[@]}" "$tavlen" </dev/null >"$x11_work/tavlen.out" 2>"$x11_work/tavlen.err" &
-tavlen_pid=$!
+e2e_start_tavlen QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+first_pid="$tavlen_pid"
 
 do_() { /usr/bin/python3 "$here/atspi_do.py" "$@"; }
 # The suite through a Python expression over it (`s`), printed.
@@ -55,7 +41,9 @@ counter_is() { [ "$(do_ name-of label " valgt")" = "$1" ]; }
 
 check "tray icon embedded" x11_wait_for 20 x11_tray_icon tavlen
 # A second start brings up the main window with the first-run flow.
-"${tavlen_env[@]}" "$tavlen" </dev/null >/dev/null 2>&1 || true
+e2e_start_tavlen
+wait "$tavlen_pid" || true
+tavlen_pid="$first_pid"
 
 check "Kom i gang: Press" do_ press "Kom i gang"
 check "Fravælg alle: Press" do_ press "Fravælg alle"

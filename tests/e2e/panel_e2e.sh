@@ -12,22 +12,11 @@ artefacts="${2:?artefacts folder}"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 x11_work="$(mktemp -d /tmp/tavlen-e2e.XXXXXX)"
-tavlen_pid=""
-x11_before_stop() { # <exit code>
-    if [ "$1" -ne 0 ] && [ -f "$x11_work/tavlen.err" ]; then
-        echo "--- tavlen stderr"; cat "$x11_work/tavlen.err"
-    fi
-    [ -n "$tavlen_pid" ] && kill "$tavlen_pid" 2>/dev/null && wait "$tavlen_pid" 2>/dev/null
-}
+x11_before_stop() { e2e_stop_tavlen "$1"; }
 source "$here/x11_session.sh"
 x11_cleanup_on_exit
-
 e2e_artefacts_ready
-
-home="$x11_work/home"
-suite="$home/.config/Tavlen/group.tavlen.json"
-mkdir -p "$home/.config/Tavlen" "$x11_work/runtime"
-chmod 700 "$x11_work/runtime"
+e2e_home
 # Setup finished, two subjects: Dansk first.
 cat >"$suite" <<'JSON'
 {"harSetupFaerdig_v4":true,
@@ -41,14 +30,7 @@ openbox >"$x11_work/openbox.log" 2>&1 &
 x11_pids+=($!)
 sleep 0.5
 
-start_tavlen() {
-    env -u QT_QPA_PLATFORM -u XDG_CONFIG_DIRS HOME="$home" XDG_CONFIG_HOME="$home/.config" \
-        XDG_DATA_HOME="$home/.local/share" XDG_STATE_HOME="$home/.local/state" \
-        XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$x11_work/runtime" QT_QPA_PLATFORM=xcb \
-        "$tavlen" </dev/null >"$x11_work/tavlen.out" 2>>"$x11_work/tavlen.err" &
-    tavlen_pid=$!
-}
-start_tavlen
+e2e_start_tavlen
 
 # Visible windows of Tavlen of a given width ("id" per line).
 windows_of_width() {
@@ -88,6 +70,16 @@ click_icon() {
     x11_wait_for 10 x11_tray_icon tavlen >/dev/null || { fail "no tray icon to click"; return 0; }
     icon="$(x11_tray_icon tavlen)"
     xdotool mousemove --window "$icon" 5 5 click 1
+}
+ends_with_0() { # <what made it quit>: Tavlen ends within ten seconds, with exit code 0
+    local rc=0
+    timeout 10 tail --pid="$tavlen_pid" -f /dev/null || rc=$?
+    if [ $rc -eq 0 ]; then
+        wait "$tavlen_pid" && pass "$1 ends Tavlen with exit code 0" || fail "exit code $?"
+    else
+        fail "Tavlen did not end after $1"
+    fi
+    tavlen_pid=""
 }
 homework() { # the stored homework as "titel|fagId|erFaerdig|deadline-oprettet" lines
     python3 - "$suite" <<'PY'
@@ -160,6 +152,29 @@ xdotool key Escape
 check "a second Escape closes the panel" x11_wait_for 10 panel_gone
 sleep 0.5
 
+# "Annuller" in the form closes the form only; the icon then toggles the panel as ever.
+click_icon
+check "the panel opens for Annuller" x11_wait_for 10 panel_shown
+sleep 0.5
+xdotool key ctrl+n
+check "the form opens for Annuller" x11_wait_for 10 form_shown
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$(windows_of_width 460 | head -1)")"
+# "Annuller" sits 16 px in from the left of the form's foot, whose middle is 29 px above
+# the form's bottom; the 680 high form shows its middle 660 in the pop-over.
+xdotool mousemove $((X + 50)) $((Y + 680 - 10 - 29)) click 1
+check "Annuller closes the form" x11_wait_for 10 form_gone
+sleep 0.5
+check "and leaves the panel" panel_shown
+click_icon
+check "the icon then closes the panel" x11_wait_for 10 panel_gone
+sleep 0.5
+click_icon
+check "and opens it again" x11_wait_for 10 panel_shown
+xdotool key Escape
+check "Escape closes it" x11_wait_for 10 panel_gone
+sleep 0.5
+
 # "Åbn Tavlen" (third of the actions; no rows now) brings the main window, the panel goes.
 click_icon
 check "the panel opens for Åbn Tavlen" x11_wait_for 10 panel_shown
@@ -176,14 +191,7 @@ check "the panel opens once more" x11_wait_for 10 panel_shown
 sleep 0.5
 shot 7-panel-before-quit
 xdotool key ctrl+q
-rc=0
-timeout 10 tail --pid="$tavlen_pid" -f /dev/null || rc=$?
-if [ $rc -eq 0 ]; then
-    wait "$tavlen_pid" && pass "Ctrl+Q ends Tavlen with exit code 0" || fail "exit code $?"
-else
-    fail "Tavlen did not end after Ctrl+Q"
-fi
-tavlen_pid=""
+ends_with_0 "Ctrl+Q"
 check "the pending reminders are kept" test -s "$home/.local/state/Tavlen/pending-notifications.json"
 check "the instance lock is released" test ! -e "$x11_work/runtime/tavlen/tavlen.lock"
 
@@ -202,7 +210,7 @@ suite["lektier_v4"] = ([item(f"Forfalden {i}", -1 - i) for i in range(15)] +
                        [item(f"Kommende {i}", 24 * (i + 1)) for i in range(10)])
 json.dump(suite, open(sys.argv[1], "w"))
 PY
-start_tavlen
+e2e_start_tavlen
 check "tray icon embedded again" x11_wait_for 20 x11_tray_icon tavlen
 sleep 0.5
 click_icon
@@ -228,14 +236,7 @@ xdotool key --delay 40 $(printf 'Down %.0s' $(seq 26))
 sleep 0.5
 shot 9-panel-afslut-focused
 xdotool key Return
-rc=0
-timeout 10 tail --pid="$tavlen_pid" -f /dev/null || rc=$?
-if [ $rc -eq 0 ]; then
-    wait "$tavlen_pid" && pass "Return on \"Afslut\", reached by the keys, quits" || fail "exit code $?"
-else
-    fail "Tavlen did not end after Return on Afslut"
-fi
-tavlen_pid=""
+ends_with_0 "Return on \"Afslut\", reached by the keys,"
 
 if [ $failures -eq 0 ]; then
     echo "panel end to end: all checks passed"

@@ -146,3 +146,30 @@ shot() {
     import -window root "$artefacts/$1.png"
     echo "screenshot: $artefacts/$1.png"
 }
+
+# Tavlen under test, started by the script with its own home below the work folder; the
+# caller sets $tavlen (the executable). e2e_home sets $home and $suite (the shared suite,
+# absent: a first start, unless the script writes it); e2e_start_tavlen [VAR=value…]
+# starts it in that home and sets $tavlen_pid; e2e_stop_tavlen <exit code>, from the
+# script's x11_before_stop, ends it and shows its errors when the script failed.
+tavlen_pid=""
+e2e_home() {
+    home="$x11_work/home"
+    suite="$home/.config/Tavlen/group.tavlen.json"
+    mkdir -p "$home/.config/Tavlen" "$x11_work/runtime"
+    chmod 700 "$x11_work/runtime"
+}
+e2e_start_tavlen() {
+    env -u QT_QPA_PLATFORM -u XDG_CONFIG_DIRS HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+        XDG_DATA_HOME="$home/.local/share" XDG_STATE_HOME="$home/.local/state" \
+        XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$x11_work/runtime" QT_QPA_PLATFORM=xcb \
+        "$@" "$tavlen" </dev/null >>"$x11_work/tavlen.out" 2>>"$x11_work/tavlen.err" &
+    tavlen_pid=$!
+}
+e2e_stop_tavlen() {
+    if [ "$1" -ne 0 ] && [ -f "$x11_work/tavlen.err" ]; then
+        echo "--- tavlen stderr"
+        cat "$x11_work/tavlen.err"
+    fi
+    [ -n "$tavlen_pid" ] && kill "$tavlen_pid" 2>/dev/null && wait "$tavlen_pid" 2>/dev/null
+}

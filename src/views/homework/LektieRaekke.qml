@@ -109,14 +109,13 @@ FocusScope {
             Row {
                 width: parent.width
                 spacing: 8
-                StyledText {
+                TruncatedText {
                     objectName: "titel"
                     width: parent.width - (tag.visible ? tag.width + parent.spacing : 0)
                     text: raekke.titel
                     size: 14
                     weight: "medium"
                     lineLimit: 1
-                    fullTextOnHover: true
                     strikethrough: raekke.erFaerdig
                     color: raekke.erFaerdig ? Theme.secondaryText : Theme.primaryText
                 }

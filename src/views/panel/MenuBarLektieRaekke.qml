@@ -100,14 +100,13 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             spacing: 1
 
-            StyledText {
+            TruncatedText {
                 objectName: "titel"
                 width: parent.width
                 text: raekke.titel
                 size: 12
                 weight: "medium"
                 lineLimit: 1
-                fullTextOnHover: true
                 Accessible.ignored: true
             }
 

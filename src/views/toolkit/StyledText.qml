@@ -2,11 +2,11 @@ import QtQuick
 import Tavlen.Toolkit
 
 // System text at a point size and weight, optionally rounded, with line limit, truncation,
-// strike-through and shrinking; always plain text, never read as markup:
+// strike-through and shrinking; always plain text, never read as markup (TruncatedText
+// adds the whole text in a tooltip when it is cut off):
 //   StyledText { text: lektie.titel; size: 14; weight: "medium"; lineLimit: 1
 //                truncation: "end"; strikethrough: lektie.erFaerdig; minimumScale: 0.8 }
 Text {
-    id: label
     property real size: 13
     property string weight: "regular"   // regular | medium | semibold | bold
     property bool rounded: false
@@ -14,7 +14,6 @@ Text {
     property string truncation: "end"   // end | middle | none
     property bool strikethrough: false
     property real minimumScale: 1.0     // shrink down to this fraction to fit
-    property bool fullTextOnHover: false // a cut-off text shows whole in a tooltip
 
     font.family: rounded ? Typography.roundedFamily : Typography.systemFamily
     font.pixelSize: Math.max(1, Math.round(size))
@@ -32,23 +31,4 @@ Text {
     // Qt Quick leaves plain text out of the accessibility tree; screen readers need it.
     Accessible.role: Accessible.StaticText
     Accessible.name: text
-
-    Loader {
-        id: tipLoader
-        objectName: "fuldTekst"
-        // Bound here: inside the component the file's ids are out of reach.
-        onLoaded: item.text = Qt.binding(() => label.text)
-        anchors.fill: parent
-        active: label.fullTextOnHover && label.truncated
-        sourceComponent: Item {
-            property alias text: tip.text
-            property alias tip: tip
-            // Set, not bound: a binding would show it before its delay is known.
-            HoverHandler { onHoveredChanged: tip.visible = hovered }
-            PlainToolTip {
-                id: tip
-                delay: 600
-            }
-        }
-    }
 }

@@ -13,7 +13,7 @@ Item {
         StyledButton { id: bordered; text: "Annuller"; isCancel: true }
         Item { id: andet; width: 10; height: 10; activeFocusOnTab: true }
         StyledButton { id: ikon; symbol: "trash"; buttonStyle: "plain"; tooltip: "<b>fed</b>" }
-        StyledText { id: titel; width: 60; lineLimit: 1; fullTextOnHover: true
+        TruncatedText { id: titel; width: 60; lineLimit: 1
                      text: "<img src=\"https://example.org/p.png\" width=600>x" }
     }
 
