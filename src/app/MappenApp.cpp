@@ -11,7 +11,7 @@
 #include "platform/DesktopNotificationCenter.h"
 #include "platform/DesktopUrlOpener.h"
 #include "platform/PreferencesFile.h"
-#include "platform/XdgDirs.h"
+#include "platform/RecoveryFolder.h"
 #include "views/AppContext.h"
 
 #include <QQmlEngine>
@@ -35,10 +35,6 @@ void chooseSceneGraphBackend() {
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") &&
         qEnvironmentVariableIsEmpty("QSG_RHI_BACKEND"))
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-}
-
-QString recoveryDirFromEnvironment() {
-    return xdgHome("XDG_DATA_HOME", ".local/share") + QStringLiteral("/Tavlen/recovered");
 }
 
 } // namespace
@@ -78,10 +74,10 @@ void MappenApp::createServices() {
     m_suites = std::make_unique<PreferencesSuites>(PreferencesSuites::configHomeFromEnvironment());
     m_widgets = std::make_unique<DBusWidgetReloader>();
     m_urls = std::make_unique<DesktopUrlOpener>();
-    m_delegate =
-        std::make_unique<AppDelegate>(LektieStore::Services{*m_suites, *m_widgets, *m_planner,
-                                                            clock, recoveryDirFromEnvironment()},
-                                      m_host);
+    m_delegate = std::make_unique<AppDelegate>(
+        LektieStore::Services{*m_suites, *m_widgets, *m_planner, clock,
+                              RecoveryFolder::pathFromEnvironment()},
+        m_host);
     StartupTrace::mark("store-loaded");
 
     AppDelegate* delegate = m_delegate.get();

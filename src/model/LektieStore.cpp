@@ -1,10 +1,12 @@
 #include "LektieStore.h"
 
+#include "FletteRegler.h"
 #include "LektieNotificationManager.h"
 #include "RecordJson.h"
 #include "platform/Clock.h"
 #include "platform/DurableFile.h"
 #include "platform/PreferencesFile.h"
+#include "platform/RecoveryFolder.h"
 #include "platform/WidgetReloader.h"
 
 #include <QDir>
@@ -19,8 +21,6 @@ namespace tavlen {
 Q_LOGGING_CATEGORY(lcStore, "tavlen.store")
 
 namespace {
-
-const QString resetKey = QStringLiteral("reset"); // a reset whose erasing still has to be written
 
 QList<Lektie> sortedByDeadline(QList<Lektie> lektier) {
     std::stable_sort(lektier.begin(), lektier.end(),
@@ -38,14 +38,6 @@ QString homeRelative(const QString& folder) {
     if (folder == home || folder.startsWith(home + QLatin1Char('/')))
         return QLatin1Char('~') + folder.mid(home.size());
     return folder;
-}
-
-bool decodes(const QString& key, const QByteArray& bytes) {
-    if (key == Keys::lektier)
-        return json::decodeLektier(bytes).has_value();
-    if (key == Keys::fag)
-        return json::decodeFag(bytes).has_value();
-    return true;
 }
 
 } // namespace
@@ -70,23 +62,188 @@ void migrateIfNeeded(PreferencesSuites& suites) {
 
 } // namespace LektieSharedStore
 
+struct LektieStore::Laest {
+    std::optional<QList<Lektie>> lektier; // none: not in the file, or not readable at all
+    std::optional<QList<Fag>> fag;
+    std::optional<bool> harSetupFaerdig;
+    QByteArray lektierJson, fagJson; // as stored; empty when absent
+    int ulaesteLektier = 0;
+    int ulaesteFag = 0;
+    bool kopiIFilen = false; // unreadable text kept in the file: no recovery copy
+    PreferencesDamage damage;
+};
+
 LektieStore::LektieStore(Services services, QObject* parent)
-    : QObject(parent), m_services(std::move(services)) {
+    : QObject(parent), m_services(std::move(services)),
+      m_recovery(std::make_unique<RecoveryFolder>(m_services.recoveryDir, m_services.clock)) {
+    m_services.suites.setRecovery(m_recovery.get());
+    m_igen = new QTimer(this);
+    m_igen->setInterval(m_services.retryMs);
+    connect(m_igen, &QTimer::timeout, this, &LektieStore::gemNu);
     LektieSharedStore::migrateIfNeeded(m_services.suites);
-    indlaesLektier();
-    setHarSetupFaerdig(m_services.suites.shared().boolean(Keys::harSetupFaerdig).value_or(false));
-    if (m_harSetupFaerdig)
-        indlaesFag();
+    indlaesVedStart();
     opdaterNotifikationer();
+
+    // Notices of the file system do not cross a network mount; the timer does.
+    auto* kig = new QTimer(this);
+    kig->setInterval(m_services.watchMs);
+    connect(kig, &QTimer::timeout, this, &LektieStore::tjekFil);
+    kig->start();
+    m_vagt = new QFileSystemWatcher(this);
+    const QString suite = m_services.suites.shared().path();
+    m_vagt->addPath(QFileInfo(suite).absolutePath());
+    const auto fornyOgTjek = [this, suite] {
+        if (!m_vagt->files().contains(suite) && QFileInfo::exists(suite))
+            m_vagt->addPath(suite); // a replaced file is watched afresh
+        tjekFil();
+    };
+    connect(m_vagt, &QFileSystemWatcher::directoryChanged, this, fornyOgTjek);
+    connect(m_vagt, &QFileSystemWatcher::fileChanged, this, fornyOgTjek);
+    if (QFileInfo::exists(suite))
+        m_vagt->addPath(suite);
 }
 
-LektieStore::~LektieStore() = default;
+LektieStore::~LektieStore() {
+    m_services.suites.setRecovery(nullptr);
+}
+
+void LektieStore::indlaesVedStart() {
+    PreferencesFile& suite = m_services.suites.shared();
+    const Laest laest = laes(suite);
+    meldLaesFejl(laest, suite);
+    m_grundlag.lektierJson = laest.lektierJson;
+    m_grundlag.fagJson = laest.fagJson;
+    // An unreadable flag beside readable subjects is a pupil who has set up Tavlen.
+    m_harSetupFaerdig = laest.harSetupFaerdig.value_or(laest.fag && !laest.fag->isEmpty());
+    // A flag the file does not hold yet is written with the first save.
+    if (suite.hasValue(Keys::harSetupFaerdig))
+        m_grundlag.harSetupFaerdig = m_harSetupFaerdig;
+
+    const bool intetLaest =
+        laest.lektierJson.isEmpty() || (laest.lektier->isEmpty() && laest.ulaesteLektier > 0);
+    if (!intetLaest) {
+        m_lektier = m_grundlag.lektier = *laest.lektier;
+    } else if (const auto gamle = m_services.suites.standard().data(Keys::legacyLektier)) {
+        if (const auto legacy = json::decodeOldLektier(*gamle)) {
+            const QDateTime now = m_services.clock.now();
+            for (const OldLektie& old : *legacy) {
+                Lektie lektie;
+                lektie.id = QUuid::createUuid();
+                lektie.fagId = old.fagId;
+                lektie.titel = old.titel;
+                lektie.beskrivelse = old.beskrivelse;
+                lektie.deadline = old.deadline;
+                lektie.erFaerdig = false;
+                lektie.oprettetDato = now;
+                m_lektier.append(lektie);
+            }
+        }
+    }
+    if (m_harSetupFaerdig) {
+        if (!laest.fagJson.isEmpty() && !(laest.fag->isEmpty() && laest.ulaesteFag > 0)) {
+            m_fag = m_grundlag.fag = *laest.fag;
+        } else if (const auto gamle = m_services.suites.standard().data(Keys::legacyFag)) {
+            m_fag = json::decodeFag(*gamle).value_or(QList<Fag>());
+        }
+    }
+    gem(); // what was converted from an older version, and the flag of a first start
+}
+
+// Reads the three keys as far as they can be read. What could not be read is
+// copied to the recovery folder first (or, where that fails, kept in the file).
+LektieStore::Laest LektieStore::laes(PreferencesFile& suite) {
+    Laest out;
+    out.damage = suite.damage();
+    const auto liste = [&](const QString& key, auto decode, auto& list, QByteArray& json,
+                           int& ulaeste) {
+        const auto bytes = suite.data(key);
+        if (!bytes)
+            return;
+        json = *bytes;
+        auto read = decode(*bytes);
+        ulaeste = read.unreadable;
+        if (ulaeste > 0 && !gemUlaeseligt(key, *bytes))
+            out.kopiIFilen = true;
+        list = std::move(read.list);
+    };
+    liste(Keys::lektier, json::decodeLektierRecordByRecord, out.lektier, out.lektierJson,
+          out.ulaesteLektier);
+    liste(Keys::fag, json::decodeFagRecordByRecord, out.fag, out.fagJson, out.ulaesteFag);
+    // A key missing from a file that is whole is known to be empty.
+    const auto kendt = [&](const QString& key) {
+        return !out.damage.rest && !out.damage.members.contains(key);
+    };
+    if (!out.lektier && kendt(Keys::lektier) && !suite.hasValue(Keys::lektier))
+        out.lektier.emplace();
+    if (!out.fag && kendt(Keys::fag) && !suite.hasValue(Keys::fag))
+        out.fag.emplace();
+    if (suite.hasValue(Keys::harSetupFaerdig))
+        out.harSetupFaerdig = suite.boolean(Keys::harSetupFaerdig);
+    else if (kendt(Keys::harSetupFaerdig))
+        out.harSetupFaerdig = false;
+    return out;
+}
+
+// Copies unreadable stored text to the recovery folder; false when it had to be kept
+// in the file instead.
+bool LektieStore::gemUlaeseligt(const QString& key, const QByteArray& bytes) {
+    if (m_recovery->keep(key, bytes))
+        return true;
+    qCWarning(lcStore).noquote() << "Could not copy the unreadable" << key << "to"
+                                 << m_recovery->path() << "- keeping it in the file";
+    const bool allerede = std::any_of(m_holdIFilen.cbegin(), m_holdIFilen.cend(),
+                                      [&](const auto& kept) { return kept.second == bytes; });
+    if (!allerede) {
+        const QString stamp =
+            m_services.clock.now().toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+        m_holdIFilen.append({key + QStringLiteral(".ulaeselig-") + stamp, bytes});
+    }
+    return false;
+}
+
+void LektieStore::meldLaesFejl(const Laest& laest, const PreferencesFile& suite) {
+    const PreferencesDamage& damage = laest.damage;
+    QStringList dele;
+    if (laest.ulaesteLektier > 0)
+        dele << (laest.ulaesteLektier == 1
+                     ? QStringLiteral("1 lektie")
+                     : QStringLiteral("%1 lektier").arg(laest.ulaesteLektier));
+    if (laest.ulaesteFag > 0)
+        dele << QStringLiteral("%1 fag").arg(laest.ulaesteFag);
+    if (damage.members.contains(Keys::lektier))
+        dele << QStringLiteral("dine lektier");
+    if (damage.members.contains(Keys::fag))
+        dele << QStringLiteral("dine fag");
+    if (dele.isEmpty() && (damage.rest || !damage.members.isEmpty()))
+        dele << QStringLiteral("en del af filen");
+    if (dele.isEmpty() && damage.characters)
+        dele << QStringLiteral("nogle tegn");
+    if (dele.isEmpty())
+        return;
+    QString hvad = dele.size() == 1 ? dele.front()
+                                    : dele.mid(0, dele.size() - 1).join(QStringLiteral(", ")) +
+                                          QStringLiteral(" og ") + dele.back();
+    hvad[0] = hvad[0].toUpper();
+    const bool ladtIFilen = laest.kopiIFilen || (damage.any() && damage.copy.isEmpty());
+    m_laesFejlMappe = ladtIFilen ? QFileInfo(suite.path()).absolutePath() : m_recovery->path();
+    m_laesFejlLinje = QStringLiteral("%1 kunne ikke læses. En kopi ligger i %2.")
+                          .arg(hvad, homeRelative(m_laesFejlMappe));
+    Q_EMIT laesFejlChanged();
+}
+
+void LektieStore::kvitterLaesFejl() {
+    if (m_laesFejlLinje.isEmpty())
+        return;
+    m_laesFejlLinje.clear();
+    m_laesFejlMappe.clear();
+    Q_EMIT laesFejlChanged();
+}
 
 // The rules run before observers hear of the change, so a change an observer
 // makes in reply is saved after this one and wins.
 void LektieStore::lektierAssigned() {
     if (!m_erVedAtNulstille) {
-        gemLektier();
+        gem(Keys::lektier);
         opdaterNotifikationer();
     }
     Q_EMIT lektierChanged();
@@ -94,7 +251,7 @@ void LektieStore::lektierAssigned() {
 
 void LektieStore::fagAssigned() {
     if (!m_erVedAtNulstille) {
-        gemFag();
+        gem(Keys::fag);
         opdaterNotifikationer();
     }
     Q_EMIT fagChanged();
@@ -118,8 +275,7 @@ void LektieStore::setFag(const QList<Fag>& fag) {
 void LektieStore::setHarSetupFaerdig(bool faerdig) {
     Q_EMIT willChange();
     m_harSetupFaerdig = faerdig;
-    if (!m_erVedAtNulstille)
-        writeSetupFlag();
+    gem();
     Q_EMIT harSetupFaerdigChanged();
 }
 
@@ -169,11 +325,12 @@ void LektieStore::nulstilApp() {
     setLektier({});
     setFag({});
     setHarSetupFaerdig(false);
-    m_unsaved.clear(); // nothing of before is to be written any more
-    const bool erased = eraseStoredKeys();
+    m_holdIFilen.clear(); // nothing of before is to be written any more
     m_erVedAtNulstille = false;
-    m_checkedBeforeOverwrite.clear();
-    if (erased)
+    m_grundlag = {};
+    m_grundlag.harSetupFaerdig = false; // erased, and not to be written again
+    m_nulstillingVenter = true;
+    if (gemNu())
         m_services.widgets.reloadAllTimelines();
     opdaterNotifikationer();
 }
@@ -182,76 +339,185 @@ bool LektieStore::eraseStoredKeys() {
     PreferencesFile& suite = m_services.suites.shared();
     PreferencesFile& standard = m_services.suites.standard();
     if (!suite.remove({Keys::lektier, Keys::fag, Keys::harSetupFaerdig})) {
-        noteWrite(resetKey, false, suite);
+        gemFejlede(suite);
         return false;
     }
-    const bool ok = standard.remove(
-        {Keys::lektier, Keys::fag, Keys::harSetupFaerdig, Keys::legacyLektier, Keys::legacyFag});
-    noteWrite(resetKey, ok, standard);
-    return ok;
-}
-
-void LektieStore::writeSetupFlag() {
-    PreferencesFile& suite = m_services.suites.shared();
-    noteWrite(Keys::harSetupFaerdig, suite.setBoolean(Keys::harSetupFaerdig, m_harSetupFaerdig),
-              suite);
-}
-
-void LektieStore::gemLektier() {
-    if (const auto bytes = json::encode(m_lektier))
-        save(Keys::lektier, *bytes);
+    if (!standard.remove({Keys::lektier, Keys::fag, Keys::harSetupFaerdig, Keys::legacyLektier,
+                          Keys::legacyFag})) {
+        gemFejlede(standard);
+        return false;
+    }
+    return true;
 }
 
 void LektieStore::gemFag() {
-    if (const auto bytes = json::encode(m_fag))
-        save(Keys::fag, *bytes);
+    gem(Keys::fag);
 }
 
-void LektieStore::save(const QString& key, const QByteArray& bytes) {
+bool LektieStore::gemNu() {
+    gem();
+    return !m_ikkeGemt;
+}
+
+namespace {
+
+// What a list's key is to hold after a save: ours, or, when the file changed since
+// it was read, ours merged with the file's. Sets `stored` to that text (empty for
+// an absent key) and says whether the file must be written for it.
+template <typename R>
+bool afstem(const PreferencesFile& suite, const PreferencesDamage& damage, const QString& key,
+            const QList<R>& base, const QByteArray& baseJson, QList<R>& ours, bool altid,
+            json::Partial<R> (*decode)(QByteArrayView),
+            QList<R> (*merge)(const QList<R>&, const QList<R>&, const QList<R>&),
+            const std::function<void(const QByteArray&)>& ulaeseligt, QByteArray& stored) {
+    const std::optional<QByteArray> theirs = suite.data(key);
+    const bool ukendt = !theirs && (damage.rest || damage.members.contains(key));
+    const bool uaendretDer = !ukendt && theirs.value_or(QByteArray()) == baseJson;
+    if (uaendretDer && !altid && flet::ens(ours, base)) {
+        stored = baseJson;
+        return false;
+    }
+    if (!ukendt && !uaendretDer) {
+        const auto read = decode(theirs.value_or(QByteArrayLiteral("[]")));
+        if (read.unreadable > 0)
+            ulaeseligt(*theirs);
+        ours = merge(base, ours, read.list);
+    }
+    if (!theirs && ours.isEmpty() && !altid) {
+        stored.clear();
+        return false;
+    }
+    stored = json::encode(ours).value_or(QByteArray());
+    return !stored.isEmpty() && (altid || stored != theirs);
+}
+
+} // namespace
+
+void LektieStore::gem(const QString& skriv) {
+    if (m_erVedAtNulstille)
+        return;
+    // A reset not yet written comes first, or a merge would bring back what it erased.
+    if (m_nulstillingVenter) {
+        if (!eraseStoredKeys())
+            return;
+        m_nulstillingVenter = false;
+    }
     PreferencesFile& suite = m_services.suites.shared();
-    QList<std::pair<QString, QByteArray>> values{{key, bytes}};
-    const auto unreadable = unreadableBytesToKeep(suite, key);
-    if (unreadable) {
-        // Kept beside the list in the same write, so it is stored exactly when the list is.
-        QString aside = key + QStringLiteral(".ulaeselig-") + timeStamp();
-        for (int n = 2; suite.hasValue(aside); ++n)
-            aside = key + QStringLiteral(".ulaeselig-") + timeStamp() + QLatin1Char('-') +
-                    QString::number(n);
-        values.append({aside, *unreadable});
-    }
-    const bool ok = suite.setData(values);
-    if (ok) {
-        if (unreadable)
-            m_checkedBeforeOverwrite.insert(checkKey(suite, key));
-        m_services.widgets.reloadAllTimelines();
-    }
-    noteWrite(key, ok, suite);
-}
-
-// A write that succeeds again also writes what earlier failures left in memory only.
-void LektieStore::noteWrite(const QString& key, bool ok, const PreferencesFile& file) {
+    QList<Lektie> lektier;
+    QList<Fag> fag;
+    bool faerdig = false;
+    Grundlag naeste;
+    bool listeSkrevet = false;
+    const bool ok = suite.write([&](PreferencesFile::Changes& changes) {
+        lektier = m_lektier;
+        fag = m_fag;
+        faerdig = m_harSetupFaerdig;
+        const PreferencesDamage damage = suite.damage();
+        const auto ulaeseligt = [&](const QString& key) {
+            return [this, key](const QByteArray& bytes) { gemUlaeseligt(key, bytes); };
+        };
+        const bool lektierSkrives =
+            afstem(suite, damage, Keys::lektier, m_grundlag.lektier, m_grundlag.lektierJson,
+                   lektier, skriv == Keys::lektier, json::decodeLektierRecordByRecord,
+                   flet::lektier, ulaeseligt(Keys::lektier), naeste.lektierJson);
+        const bool fagSkrives = afstem(suite, damage, Keys::fag, m_grundlag.fag, m_grundlag.fagJson,
+                                       fag, skriv == Keys::fag, json::decodeFagRecordByRecord,
+                                       flet::fag, ulaeseligt(Keys::fag), naeste.fagJson);
+        if (lektierSkrives)
+            changes.setData(Keys::lektier, naeste.lektierJson);
+        if (fagSkrives)
+            changes.setData(Keys::fag, naeste.fagJson);
+        listeSkrevet = lektierSkrives || fagSkrives;
+        // The flag as the file has it, where only the file changed it.
+        const std::optional<bool> grund = m_grundlag.harSetupFaerdig;
+        const std::optional<bool> deres = suite.hasValue(Keys::harSetupFaerdig)
+                                              ? suite.boolean(Keys::harSetupFaerdig)
+                                              : std::nullopt;
+        if (deres && faerdig == grund)
+            faerdig = *deres;
+        const bool tabt = !deres && (damage.rest || damage.members.contains(Keys::harSetupFaerdig));
+        if (!grund || faerdig != *grund || tabt)
+            changes.setBoolean(Keys::harSetupFaerdig, faerdig);
+        for (const auto& [key, bytes] : m_holdIFilen) {
+            if (!suite.hasValue(key))
+                changes.setData(key, bytes);
+        }
+    });
     if (!ok) {
-        qCWarning(lcStore).noquote() << "Could not write" << file.path() << "-" << file.lastError();
-        m_unsaved.insert(key);
-        setGemFejlMappe(QFileInfo(file.path()).absolutePath());
+        gemFejlede(suite);
         return;
     }
-    m_unsaved.remove(key);
-    if (!m_unsaved.isEmpty() && !m_retrying) {
-        m_retrying = true;
-        const QSet<QString> retry = std::exchange(m_unsaved, {});
-        if (retry.contains(resetKey))
-            eraseStoredKeys();
-        if (retry.contains(Keys::harSetupFaerdig))
-            writeSetupFlag();
-        if (retry.contains(Keys::fag))
-            gemFag();
-        if (retry.contains(Keys::lektier))
-            gemLektier();
-        m_retrying = false;
+    naeste.lektier = lektier;
+    naeste.fag = fag;
+    naeste.harSetupFaerdig = faerdig;
+    m_grundlag = std::move(naeste);
+    m_holdIFilen.clear();
+    m_ikkeGemt = false;
+    m_igen->stop();
+    setGemFejlMappe(QString());
+    if (listeSkrevet)
+        m_services.widgets.reloadAllTimelines();
+    overtag(lektier, fag, faerdig);
+}
+
+void LektieStore::tjekFil() {
+    PreferencesFile& suite = m_services.suites.shared();
+    // A file that is gone for a moment (a writer that deletes before it writes) is not
+    // a pupil who deleted everything: ours stay and are written at the next save.
+    if (!suite.changedOnDisk() || !QFileInfo::exists(suite.path()))
+        return;
+    if (m_ikkeGemt || m_nulstillingVenter) { // ours are not in the file yet: merge them in
+        gemNu();
+        return;
     }
-    if (m_unsaved.isEmpty())
-        setGemFejlMappe(QString());
+    const Laest laest = laes(suite);
+    meldLaesFejl(laest, suite);
+    QList<Lektie> lektier = m_lektier;
+    QList<Fag> fag = m_fag;
+    // A list that cannot be read now keeps ours, and its old text, so the next save
+    // writes it again.
+    if (laest.lektier && laest.lektierJson != m_grundlag.lektierJson) {
+        lektier = flet::lektier(m_grundlag.lektier, m_lektier, *laest.lektier);
+        m_grundlag.lektier = lektier;
+        m_grundlag.lektierJson = laest.lektierJson;
+    }
+    if (laest.fag && laest.fagJson != m_grundlag.fagJson) {
+        fag = flet::fag(m_grundlag.fag, m_fag, *laest.fag);
+        m_grundlag.fag = fag;
+        m_grundlag.fagJson = laest.fagJson;
+    }
+    const bool faerdig = laest.harSetupFaerdig.value_or(m_harSetupFaerdig);
+    if (laest.harSetupFaerdig)
+        m_grundlag.harSetupFaerdig = faerdig;
+    overtag(lektier, fag, faerdig);
+}
+
+// Takes lists that came from the file (or a merge with it) and tells observers.
+void LektieStore::overtag(const QList<Lektie>& lektier, const QList<Fag>& fag, bool faerdig) {
+    const bool nyeLektier = !flet::ens(lektier, m_lektier);
+    const bool nyeFag = fag != m_fag;
+    const bool nytFlag = faerdig != m_harSetupFaerdig;
+    if (!nyeLektier && !nyeFag && !nytFlag)
+        return;
+    Q_EMIT willChange();
+    m_lektier = lektier;
+    m_fag = fag;
+    m_harSetupFaerdig = faerdig;
+    if (nytFlag)
+        Q_EMIT harSetupFaerdigChanged();
+    if (nyeFag)
+        Q_EMIT fagChanged();
+    if (nyeLektier)
+        Q_EMIT lektierChanged();
+    opdaterNotifikationer();
+}
+
+void LektieStore::gemFejlede(const PreferencesFile& file) {
+    qCWarning(lcStore).noquote() << "Could not write" << file.path() << "-" << file.lastError();
+    m_ikkeGemt = true;
+    if (!m_igen->isActive())
+        m_igen->start();
+    setGemFejlMappe(QFileInfo(file.path()).absolutePath());
 }
 
 void LektieStore::setGemFejlMappe(const QString& folder) {
@@ -270,97 +536,6 @@ QString LektieStore::gemFejlLinje() const {
 
 void LektieStore::opdaterNotifikationer() {
     m_services.notifications.refreshNotifications(m_lektier, m_fag);
-}
-
-void LektieStore::indlaesLektier() {
-    PreferencesFile& suite = m_services.suites.shared();
-    if (const auto bytes = suite.data(Keys::lektier)) {
-        if (auto lektier = json::decodeLektier(*bytes)) {
-            m_checkedBeforeOverwrite.insert(checkKey(suite, Keys::lektier));
-            setLektier(*lektier);
-            return;
-        }
-    }
-    const auto legacyBytes = m_services.suites.standard().data(Keys::legacyLektier);
-    if (!legacyBytes)
-        return;
-    const auto legacy = json::decodeOldLektier(*legacyBytes);
-    if (!legacy)
-        return;
-    const QDateTime now = m_services.clock.now();
-    QList<Lektie> converted;
-    converted.reserve(legacy->size());
-    for (const OldLektie& old : *legacy) {
-        Lektie lektie;
-        lektie.id = QUuid::createUuid();
-        lektie.fagId = old.fagId;
-        lektie.titel = old.titel;
-        lektie.beskrivelse = old.beskrivelse;
-        lektie.deadline = old.deadline;
-        lektie.erFaerdig = false;
-        lektie.oprettetDato = now;
-        converted.append(lektie);
-    }
-    setLektier(converted);
-}
-
-void LektieStore::indlaesFag() {
-    PreferencesFile& suite = m_services.suites.shared();
-    if (const auto bytes = suite.data(Keys::fag)) {
-        if (auto fag = json::decodeFag(*bytes)) {
-            m_checkedBeforeOverwrite.insert(checkKey(suite, Keys::fag));
-            setFag(*fag);
-            return;
-        }
-    }
-    const auto legacyBytes = m_services.suites.standard().data(Keys::legacyFag);
-    if (!legacyBytes)
-        return;
-    if (auto fag = json::decodeFag(*legacyBytes))
-        setFag(*fag);
-}
-
-QString LektieStore::checkKey(const PreferencesFile& suite, const QString& key) {
-    return suite.path() + QLatin1Char('\n') + key;
-}
-
-// A list that cannot be read is still the pupil's only copy: before the first save
-// of this run replaces it, it is copied to a file of its own. Where that file cannot
-// be written, the bytes are returned to be kept in the suite itself.
-std::optional<QByteArray> LektieStore::unreadableBytesToKeep(PreferencesFile& suite,
-                                                             const QString& key) {
-    const QString check = checkKey(suite, key);
-    if (m_checkedBeforeOverwrite.contains(check))
-        return std::nullopt;
-    const auto stored = suite.data(key);
-    if (stored && !decodes(key, *stored) && !writeRecoveryFile(key, *stored)) {
-        qCWarning(lcStore).noquote() << "Could not copy the unreadable" << key << "to"
-                                     << m_services.recoveryDir << "- keeping it in" << suite.path();
-        return stored;
-    }
-    m_checkedBeforeOverwrite.insert(check);
-    return std::nullopt;
-}
-
-QString LektieStore::timeStamp() const {
-    return m_services.clock.now().toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-}
-
-bool LektieStore::writeRecoveryFile(const QString& key, const QByteArray& bytes) const {
-    const QString folder = m_services.recoveryDir;
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        return false;
-    const QString stem = key + QLatin1Char('-') + timeStamp();
-    for (int n = 1; n < 1000; ++n) {
-        const QString name =
-            n == 1 ? stem + QStringLiteral(".json")
-                   : stem + QLatin1Char('-') + QString::number(n) + QStringLiteral(".json");
-        const QString path = QDir(folder).filePath(name);
-        if (QFile::exists(path))
-            continue;
-        return durable::writeNewFile(path, bytes);
-    }
-    return false;
 }
 
 std::optional<Fag> LektieStore::fagMedId(const QUuid& id) const {

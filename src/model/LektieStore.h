@@ -2,14 +2,17 @@
 
 #include "Records.h"
 
+#include <QFileSystemWatcher>
 #include <QObject>
-#include <QSet>
+#include <QTimer>
+#include <memory>
 #include <optional>
 
 namespace tavlen {
 
 class Clock;
 class LektieNotificationManager;
+class RecoveryFolder;
 class PreferencesFile;
 class PreferencesSuites;
 class WidgetReloader;
@@ -30,6 +33,8 @@ void migrateIfNeeded(PreferencesSuites& suites);
 
 // The one owner of the pupil's subjects and homework. Every change of a list is
 // saved at once, the widget is told to reload and the reminders are rebuilt.
+// Changes other programs make to the file are loaded within seconds, and a save
+// after such a change merges per record, so neither side's work is lost.
 class LektieStore : public QObject {
     Q_OBJECT
     Q_PROPERTY(QList<tavlen::Lektie> lektier READ lektier NOTIFY lektierChanged)
@@ -38,13 +43,17 @@ class LektieStore : public QObject {
                    harSetupFaerdigChanged)
     Q_PROPERTY(bool sidsteGemningFejlede READ sidsteGemningFejlede NOTIFY gemmeStatusChanged)
     Q_PROPERTY(QString gemFejlLinje READ gemFejlLinje NOTIFY gemmeStatusChanged)
+    Q_PROPERTY(QString laesFejlLinje READ laesFejlLinje NOTIFY laesFejlChanged)
+    Q_PROPERTY(QString laesFejlMappe READ laesFejlMappe NOTIFY laesFejlChanged)
 public:
     struct Services {
         PreferencesSuites& suites;
         WidgetReloader& widgets;
         LektieNotificationManager& notifications;
         const Clock& clock;
-        QString recoveryDir; // where unreadable stored lists are copied before being replaced
+        QString recoveryDir; // where what could not be read is copied
+        int retryMs = 30000; // how often a failed save is tried again
+        int watchMs = 5000;  // how often the file is looked at where no notice comes
     };
 
     // Loads everything (migration, legacy paths) and starts the first refresh.
@@ -56,9 +65,15 @@ public:
     bool harSetupFaerdig() const { return m_harSetupFaerdig; }
 
     // Whether the last write of the pupil's data was refused; the change itself is
-    // kept in memory and written with the next save that succeeds.
+    // kept in memory and tried again until a save succeeds.
     bool sidsteGemningFejlede() const { return !m_gemFejlMappe.isEmpty(); }
     QString gemFejlLinje() const; // the one line the screens show, empty while all is saved
+
+    // What could not be read from the file, and the folder with the copy; empty when
+    // all was read or the pupil has seen it.
+    const QString& laesFejlLinje() const { return m_laesFejlLinje; }
+    const QString& laesFejlMappe() const { return m_laesFejlMappe; }
+    Q_INVOKABLE void kvitterLaesFejl();
 
     // Direct assignments (the onboarding uses the last two); the change rules apply.
     // A homework list with an item that has no valid dates is refused (false): it
@@ -75,6 +90,10 @@ public:
     Q_INVOKABLE void nulstilApp();
     Q_INVOKABLE void gemFag();
     Q_INVOKABLE void opdaterNotifikationer();
+    // Tries what could not be saved once more; true when everything is saved.
+    Q_INVOKABLE bool gemNu();
+    // Loads the file when another program changed it (merging what is not saved yet).
+    Q_INVOKABLE void tjekFil();
 
     std::optional<Fag> fagMedId(const QUuid& id) const;
     QList<Lektie> lektierForFag(const QUuid& fagId) const;
@@ -89,33 +108,46 @@ Q_SIGNALS:
     void fagChanged();
     void harSetupFaerdigChanged();
     void gemmeStatusChanged();
+    void laesFejlChanged();
 
 private:
-    void indlaesLektier();
-    void indlaesFag();
-    void gemLektier();
+    struct Laest;
+    Laest laes(PreferencesFile& suite);
+    void indlaesVedStart();
     void lektierAssigned();
     void fagAssigned();
-    void save(const QString& key, const QByteArray& bytes);
-    void noteWrite(const QString& key, bool ok, const PreferencesFile& file);
+    // Saves what differs from the file, merged with what changed there; `skriv` names
+    // a list that is written even when unchanged (every assignment is saved).
+    void gem(const QString& skriv = QString());
+    void overtag(const QList<Lektie>& lektier, const QList<Fag>& fag, bool faerdig);
+    void gemFejlede(const PreferencesFile& file);
     void setGemFejlMappe(const QString& folder);
-    void writeSetupFlag();
     bool eraseStoredKeys();
-    std::optional<QByteArray> unreadableBytesToKeep(PreferencesFile& suite, const QString& key);
-    bool writeRecoveryFile(const QString& key, const QByteArray& bytes) const;
-    QString timeStamp() const;
-    static QString checkKey(const PreferencesFile& suite, const QString& key);
+    void meldLaesFejl(const Laest& laest, const PreferencesFile& suite);
+    bool gemUlaeseligt(const QString& key, const QByteArray& bytes);
 
     Services m_services;
+    std::unique_ptr<RecoveryFolder> m_recovery;
     QList<Lektie> m_lektier;
     QList<Fag> m_fag;
     bool m_harSetupFaerdig = false;
     bool m_erVedAtNulstille = false;
-    // Suite file and key pairs whose stored list was readable (or secured) this run.
-    QSet<QString> m_checkedBeforeOverwrite;
-    QString m_gemFejlMappe;  // folder of the file whose last write failed; empty when saved
-    QSet<QString> m_unsaved; // keys whose last write failed
-    bool m_retrying = false;
+    // The lists as last read from or written to the file: what a merge compares with.
+    struct Grundlag {
+        QList<Lektie> lektier;
+        QList<Fag> fag;
+        std::optional<bool> harSetupFaerdig; // none: not in the file
+        QByteArray lektierJson, fagJson;     // their stored text, to see a change cheaply
+    } m_grundlag;
+    // Unreadable stored text with no copy in the recovery folder, kept in the file.
+    QList<std::pair<QString, QByteArray>> m_holdIFilen;
+    QString m_gemFejlMappe; // folder of the file whose last write failed; empty when saved
+    bool m_ikkeGemt = false;
+    bool m_nulstillingVenter = false; // a reset whose erasing still has to be written
+    QString m_laesFejlLinje;
+    QString m_laesFejlMappe;
+    QTimer* m_igen = nullptr;
+    QFileSystemWatcher* m_vagt = nullptr;
 };
 
 } // namespace tavlen

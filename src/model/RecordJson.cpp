@@ -435,6 +435,101 @@ template <typename Record> std::optional<QList<Record>> decodeList(QByteArrayVie
     return std::move(handler.list);
 }
 
+// Where each object of an array starts and ends in the text; anything else in
+// the array is counted as unreadable. Numbers are only passed over.
+class ElementScanner : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, ElementScanner> {
+public:
+    explicit ElementScanner(const rapidjson::StringStream& stream) : m_stream(stream) {}
+
+    QList<std::pair<qsizetype, qsizetype>> objects;
+    int others = 0;
+
+    bool Default() {
+        if (m_depth == 1)
+            ++others;
+        return m_depth > 0;
+    }
+    bool StartObject() {
+        if (m_depth == 1)
+            m_start = qsizetype(m_stream.Tell()) - 1;
+        return m_depth > 0 && ++m_depth <= 512;
+    }
+    bool StartArray() {
+        if (m_depth == 1)
+            m_start = -1;
+        return ++m_depth <= 512;
+    }
+    bool EndObject(rapidjson::SizeType) { return leave(true); }
+    bool EndArray(rapidjson::SizeType) { return leave(false); }
+    bool inElement() const { return m_depth > 1; }
+
+private:
+    bool leave(bool object) {
+        if (--m_depth == 1) {
+            if (object && m_start >= 0)
+                objects.append({m_start, qsizetype(m_stream.Tell())});
+            else
+                ++others;
+        }
+        return true;
+    }
+
+    const rapidjson::StringStream& m_stream;
+    int m_depth = 0;
+    qsizetype m_start = -1;
+};
+
+// The next object of a comma-separated list after `from`, or -1.
+qsizetype nextElement(const QByteArray& text, qsizetype from) {
+    for (qsizetype i = text.indexOf(',', from); i >= 0; i = text.indexOf(',', i + 1)) {
+        qsizetype k = i + 1;
+        while (k < text.size() &&
+               (text[k] == ' ' || text[k] == '\n' || text[k] == '\r' || text[k] == '\t'))
+            ++k;
+        if (k < text.size() && text[k] == '{')
+            return k;
+    }
+    return -1;
+}
+
+template <typename Record> Partial<Record> decodeRecordByRecord(QByteArrayView json) {
+    if (auto all = decodeList<Record>(json))
+        return {std::move(*all), 0};
+    Partial<Record> out;
+    QByteArray part = repairedUtf8(json);
+    part.replace('\0', ' ');
+    if (!part.trimmed().startsWith('[')) {
+        out.unreadable = 1;
+        return out;
+    }
+    while (true) {
+        rapidjson::StringStream stream(part.constData());
+        ElementScanner scanner(stream);
+        rapidjson::Reader reader;
+        const rapidjson::ParseResult result =
+            reader.Parse<rapidjson::kParseNumbersAsStringsFlag>(stream, scanner);
+        for (const auto& [start, end] : scanner.objects) {
+            const QByteArray one = '[' + part.sliced(start, end - start) + ']';
+            if (auto record = decodeList<Record>(one); record && record->size() == 1)
+                out.list.append(record->front());
+            else
+                ++out.unreadable;
+        }
+        out.unreadable += scanner.others;
+        if (!result.IsError())
+            return out;
+        // What was being read when the text broke off is one record lost; reading
+        // goes on at the next record that starts after it.
+        const qsizetype stop = std::min(qsizetype(result.Offset()), part.size());
+        if (scanner.inElement() || !part.sliced(stop).trimmed().isEmpty())
+            ++out.unreadable;
+        const qsizetype next = nextElement(part, stop);
+        if (next < 0)
+            return out;
+        part = '[' + part.sliced(next);
+    }
+}
+
 } // namespace
 
 double sekunderSiden2001(const QDateTime& moment) {
@@ -506,6 +601,14 @@ std::optional<QList<Fag>> decodeFag(QByteArrayView json) {
 
 std::optional<QList<Lektie>> decodeLektier(QByteArrayView json) {
     return decodeList<Lektie>(json);
+}
+
+Partial<Fag> decodeFagRecordByRecord(QByteArrayView json) {
+    return decodeRecordByRecord<Fag>(json);
+}
+
+Partial<Lektie> decodeLektierRecordByRecord(QByteArrayView json) {
+    return decodeRecordByRecord<Lektie>(json);
 }
 
 std::optional<QList<OldLektie>> decodeOldLektier(QByteArrayView json) {

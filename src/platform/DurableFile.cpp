@@ -24,6 +24,14 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
+// A link stays a link: what it points to is what gets replaced.
+QFileInfo followLinks(const QString& path) {
+    QFileInfo info(path);
+    for (int hops = 0; info.isSymLink() && hops < 40; ++hops)
+        info = QFileInfo(info.symLinkTarget());
+    return info;
+}
+
 } // namespace
 
 bool syncFolder(const QString& folder) {
@@ -37,7 +45,7 @@ bool syncFolder(const QString& folder) {
 }
 
 bool writeAtomically(const QString& path, const QByteArray& bytes) {
-    const QFileInfo info(path);
+    const QFileInfo info = followLinks(path);
     QByteArray temp = QFile::encodeName(info.absolutePath() + QLatin1String("/.") +
                                         info.fileName() + QLatin1String(".tmp-XXXXXX"));
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC); // mode 0600
@@ -45,7 +53,8 @@ bool writeAtomically(const QString& path, const QByteArray& bytes) {
         return false;
     bool ok = writeAll(fd, bytes) && ::fdatasync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temp.constData(), QFile::encodeName(path).constData()) == 0;
+    ok = ok &&
+         ::rename(temp.constData(), QFile::encodeName(info.absoluteFilePath()).constData()) == 0;
     if (!ok) {
         const int reason = errno; // for the caller's message
         ::unlink(temp.constData());

@@ -8,9 +8,9 @@
 // A failed call leaves errno telling why.
 namespace tavlen::durable {
 
-// Replaces `path` through a temporary file in the same folder (flushed, renamed over,
-// folder flushed). The file is created private to the user. On failure the old file
-// stays as it was.
+// Replaces `path` (or the file a link there points to) through a temporary file in
+// the same folder (flushed, renamed over, folder flushed). The file is created
+// private to the user. On failure the old file stays as it was.
 bool writeAtomically(const QString& path, const QByteArray& bytes);
 
 // Creates `path`, which must not exist yet, and flushes it and its folder.

@@ -1,6 +1,7 @@
 #include "PreferencesFile.h"
 
 #include "DurableFile.h"
+#include "RecoveryFolder.h"
 #include "XdgDirs.h"
 
 #include <QDateTime>
@@ -66,8 +67,9 @@ struct PreferencesSnapshot {
     // an unchanged inode then really means the same file.
     int pin = -1;
     FileIdentity identity;
-    bool damaged = false;  // present, but not a readable JSON object
-    QByteArray damagedRaw; // kept so it can be set aside before it is replaced
+    bool unreadable = false; // present, but its bytes could not be read at all
+    PreferencesDamage damage;
+    QByteArray damagedRaw; // to be set aside before it is replaced: no recovered copy
     QList<PreferencesMember> members;
 };
 
@@ -80,7 +82,8 @@ using detail::PreferencesSnapshot;
 namespace {
 
 constexpr char kBase64Marker[] = "tavlen.bytes.base64";
-constexpr int kLockTimeoutMs = 10000;
+// Longer would freeze the screens; a save the lock kept out is retried later.
+constexpr int kLockTimeoutMs = 200;
 // Deeper JSON is refused rather than risk the recursive reader's stack.
 constexpr int kMaxDepth = 512;
 
@@ -124,9 +127,14 @@ public:
     bool Key(const char* s, rapidjson::SizeType length, bool) {
         if (m_depth == 1) {
             m_key = QString::fromUtf8(s, qsizetype(length));
+            m_inMember = true;
             m_valueStart = valueStartAfter(m_stream.Tell());
         }
         return true;
+    }
+    // The member whose value was being read when the text stopped making sense.
+    std::optional<QString> openMember() const {
+        return m_inMember ? std::optional<QString>(m_key) : std::nullopt;
     }
     bool StartObject() { return open(); }
     bool StartArray() { return m_depth > 0 && open(); }
@@ -155,6 +163,7 @@ private:
         return true;
     }
     void finish(qsizetype end) {
+        m_inMember = false;
         PreferencesMember member{m_key, m_text.sliced(m_valueStart, end - m_valueStart)};
         for (PreferencesMember& existing : m_out) {
             if (existing.key == member.key) { // duplicate key: the last one holds
@@ -170,6 +179,7 @@ private:
     QList<PreferencesMember>& m_out;
     int m_depth = 0;
     QString m_key;
+    bool m_inMember = false;
     qsizetype m_valueStart = 0;
 };
 
@@ -192,13 +202,32 @@ bool readableText(const QByteArray& text) {
     return !text.isEmpty() && !text.contains('\0') && isValidUtf8(text);
 }
 
-bool parseMembers(const QByteArray& text, QList<PreferencesMember>& out) {
-    if (!readableText(text))
-        return false;
-    TrackedStream stream(text.constData());
-    MemberScanner scanner(text, stream, out);
-    rapidjson::Reader reader;
-    return !reader.Parse(stream, scanner).IsError();
+// Numbers are only passed over, so one too big for a double damages nothing.
+constexpr unsigned kScanFlags = rapidjson::kParseNumbersAsStringsFlag;
+
+// Reads the members of the top-level object. Where the text stops making sense,
+// the member being read is noted as damaged and reading starts again at the next
+// line that begins a member, as this file writes one member per line.
+void parseMembers(const QByteArray& text, QList<PreferencesMember>& out,
+                  PreferencesDamage& damage) {
+    QByteArray part = text;
+    while (true) {
+        TrackedStream stream(part.constData());
+        MemberScanner scanner(part, stream, out);
+        rapidjson::Reader reader;
+        const rapidjson::ParseResult result = reader.Parse<kScanFlags>(stream, scanner);
+        if (!result.IsError())
+            return;
+        const qsizetype stop = qsizetype(result.Offset());
+        if (const auto key = scanner.openMember())
+            damage.members.append(*key);
+        else
+            damage.rest = true;
+        const qsizetype next = part.indexOf("\n\"", std::max<qsizetype>(stop, 1));
+        if (next < 0)
+            return;
+        part = '{' + part.sliced(next + 1);
+    }
 }
 
 bool isValidJson(const QByteArray& bytes) {
@@ -268,13 +297,28 @@ QByteArray compose(const QList<PreferencesMember>& members) {
     return out;
 }
 
-std::shared_ptr<PreferencesSnapshot> load(const QString& path) {
+// The members of `text`, read as far as they can be.
+void readMembers(QByteArray text, PreferencesSnapshot& snapshot) {
+    if (text.startsWith("\xEF\xBB\xBF")) // a byte-order mark some editors write
+        text.remove(0, 3);
+    if (!isValidUtf8(text)) {
+        text = repairedUtf8(text);
+        snapshot.damage.characters = true;
+    }
+    if (text.trimmed().isEmpty()) {
+        snapshot.damage.rest = !text.isEmpty() || snapshot.identity.size > 0;
+        return;
+    }
+    parseMembers(text, snapshot.members, snapshot.damage);
+}
+
+std::shared_ptr<PreferencesSnapshot> load(const QString& path, RecoveryFolder* recovery) {
     auto snapshot = std::make_shared<PreferencesSnapshot>();
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         if (errno != ENOENT)
             snapshot->identity = identityOf(path);
-        snapshot->damaged = snapshot->identity.exists;
+        snapshot->unreadable = snapshot->identity.exists;
         return snapshot;
     }
     struct stat st {};
@@ -294,10 +338,18 @@ std::shared_ptr<PreferencesSnapshot> load(const QString& path) {
         text.truncate(done);
     }
     snapshot->pin = fd;
-    if (!readOk || !parseMembers(text, snapshot->members)) {
-        snapshot->members.clear();
-        snapshot->damaged = true;
-        snapshot->damagedRaw = text;
+    if (!readOk) {
+        snapshot->unreadable = true;
+        return snapshot;
+    }
+    readMembers(text, *snapshot);
+    if (snapshot->damage.any()) {
+        const auto copy =
+            recovery ? recovery->keep(QFileInfo(path).fileName(), text) : std::nullopt;
+        if (copy)
+            snapshot->damage.copy = *copy;
+        else
+            snapshot->damagedRaw = text;
     }
     return snapshot;
 }
@@ -351,25 +403,29 @@ bool folderUsable(const QString& folder) {
 
 } // namespace
 
-PreferencesFile::PreferencesFile(QString path) : m_path(std::move(path)) {}
+PreferencesFile::PreferencesFile(QString path, RecoveryFolder* recovery)
+    : m_path(std::move(path)), m_recovery(recovery) {}
 
 const PreferencesSnapshot& PreferencesFile::current() const {
-    if (!m_snapshot || !(identityOf(m_path) == m_snapshot->identity))
-        m_snapshot = load(m_path);
+    if (changedOnDisk())
+        m_snapshot = load(m_path, m_recovery);
     return *m_snapshot;
+}
+
+bool PreferencesFile::changedOnDisk() const {
+    return !m_snapshot || !(identityOf(m_path) == m_snapshot->identity);
+}
+
+PreferencesDamage PreferencesFile::damage() const {
+    return current().damage;
 }
 
 bool PreferencesFile::canOpen() const {
     const QByteArray name = QFile::encodeName(m_path);
-    const QString folder = QFileInfo(m_path).absolutePath();
     struct stat st {};
-    if (::stat(name.constData(), &st) == 0) {
-        if (!S_ISREG(st.st_mode) || ::access(name.constData(), R_OK | W_OK) != 0)
-            return false;
-    } else if (errno != ENOENT) {
-        return false;
-    }
-    return folderUsable(folder);
+    if (::stat(name.constData(), &st) == 0)
+        return S_ISREG(st.st_mode) && ::access(name.constData(), R_OK) == 0;
+    return errno == ENOENT && folderUsable(QFileInfo(m_path).absolutePath());
 }
 
 bool PreferencesFile::hasValue(const QString& key) const {
@@ -401,42 +457,41 @@ QStringList PreferencesFile::keys() const {
     return out;
 }
 
+void PreferencesFile::Changes::setData(const QString& key, const QByteArray& bytes) {
+    m_raw.append({key, storedForm(bytes)});
+}
+
+void PreferencesFile::Changes::setBoolean(const QString& key, bool value) {
+    m_raw.append({key, QByteArray(value ? "true" : "false")});
+}
+
+void PreferencesFile::Changes::remove(const QString& key) {
+    m_raw.append({key, std::nullopt});
+}
+
 bool PreferencesFile::setData(const QString& key, const QByteArray& bytes) {
-    return setRaw({{key, storedForm(bytes)}});
+    return write([&](Changes& changes) { changes.setData(key, bytes); });
 }
 
 bool PreferencesFile::setData(const QList<std::pair<QString, QByteArray>>& values) {
-    QList<std::pair<QString, QByteArray>> raw;
-    raw.reserve(values.size());
-    for (const auto& [key, bytes] : values)
-        raw.append({key, storedForm(bytes)});
-    return setRaw(raw);
+    return write([&](Changes& changes) {
+        for (const auto& [key, bytes] : values)
+            changes.setData(key, bytes);
+    });
 }
 
 bool PreferencesFile::setBoolean(const QString& key, bool value) {
-    return setRaw({{key, value ? "true" : "false"}});
-}
-
-bool PreferencesFile::setRaw(const QList<std::pair<QString, QByteArray>>& raw) {
-    return update([&](QList<PreferencesMember>& members) {
-        for (const auto& [key, value] : raw) {
-            const auto it = std::find_if(members.begin(), members.end(),
-                                         [&](const PreferencesMember& m) { return m.key == key; });
-            if (it != members.end())
-                it->raw = value;
-            else
-                members.append({key, value});
-        }
-    });
+    return write([&](Changes& changes) { changes.setBoolean(key, value); });
 }
 
 bool PreferencesFile::remove(const QStringList& keys) {
-    return update([&](QList<PreferencesMember>& members) {
-        members.removeIf([&](const PreferencesMember& m) { return keys.contains(m.key); });
+    return write([&](Changes& changes) {
+        for (const QString& key : keys)
+            changes.remove(key);
     });
 }
 
-bool PreferencesFile::update(const std::function<void(QList<PreferencesMember>&)>& change) {
+bool PreferencesFile::write(const std::function<void(Changes&)>& compute) {
     const auto fail = [this](const QString& reason) {
         m_lastError = reason;
         return false;
@@ -456,18 +511,31 @@ bool PreferencesFile::update(const std::function<void(QList<PreferencesMember>&)
 
     // Look again under the lock, so another process's changes to other keys survive;
     // the file is read afresh only when it is no longer the one we have.
-    std::shared_ptr<const PreferencesSnapshot> fresh = m_snapshot;
-    if (!fresh || !(identityOf(m_path) == fresh->identity))
-        fresh = load(m_path);
+    const PreferencesSnapshot& fresh = current();
     // Never replace a file we could not read, nor a damaged one before a copy is kept.
-    if (fresh->damaged && fresh->damagedRaw.isEmpty() && fresh->identity.size > 0)
+    if (fresh.unreadable)
         return fail(QStringLiteral("the file cannot be read"));
-    if (fresh->damaged && !fresh->damagedRaw.isEmpty() && !setAside(m_path, fresh->damagedRaw))
+    if (!fresh.damagedRaw.isEmpty() && !setAside(m_path, fresh.damagedRaw))
         return failWithErrno("the damaged file cannot be copied aside");
 
+    Changes changes;
+    compute(changes);
+    if (changes.m_raw.isEmpty()) {
+        m_lastError.clear();
+        return true;
+    }
     auto next = std::make_shared<PreferencesSnapshot>();
-    next->members = fresh->members;
-    change(next->members);
+    next->members = fresh.members;
+    for (const auto& [key, value] : changes.m_raw) {
+        const auto it = std::find_if(next->members.begin(), next->members.end(),
+                                     [&](const PreferencesMember& m) { return m.key == key; });
+        if (!value)
+            next->members.removeIf([&](const PreferencesMember& m) { return m.key == key; });
+        else if (it != next->members.end())
+            it->raw = *value;
+        else
+            next->members.append({key, *value});
+    }
     if (!durable::writeAtomically(m_path, compose(next->members)))
         return failWithErrno("write failed");
     next->pin = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC);
@@ -482,6 +550,11 @@ bool PreferencesFile::update(const std::function<void(QList<PreferencesMember>&)
 PreferencesSuites::PreferencesSuites(const QString& configHome)
     : m_standard(configHome + QLatin1String("/Tavlen/Tavlen.json")),
       m_shared(configHome + QLatin1String("/Tavlen/group.tavlen.json")) {}
+
+void PreferencesSuites::setRecovery(RecoveryFolder* recovery) {
+    m_standard.setRecovery(recovery);
+    m_shared.setRecovery(recovery);
+}
 
 QString PreferencesSuites::configHomeFromEnvironment() {
     return xdgHome("XDG_CONFIG_HOME", ".config");

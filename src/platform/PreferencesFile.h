@@ -10,6 +10,18 @@
 
 namespace tavlen {
 
+class RecoveryFolder;
+
+// What of a file could not be read as it stands; the rest was read.
+struct PreferencesDamage {
+    QStringList members;     // keys whose values could not be read
+    bool rest = false;       // text that belongs to no member it could read (a cut-off end)
+    bool characters = false; // bytes that were no UTF-8, read as U+FFFD
+    QString copy;            // the file as it was, byte for byte; empty when no copy was made
+
+    bool any() const { return !members.isEmpty() || rest || characters; }
+};
+
 namespace detail {
 struct PreferencesMember;
 struct PreferencesSnapshot;
@@ -20,16 +32,22 @@ struct PreferencesSnapshot;
 // plain JSON array in the file); other bytes are stored as
 // {"tavlen.bytes.base64":"..."} and come back unchanged. A JSON true/false is a
 // boolean value. Every write is atomic and on disk before it returns; the file
-// is re-read when another process changed it.
+// is re-read when another process changed it. A file that is partly damaged is
+// read as far as it can be; the damaged parts are copied to the recovery folder
+// before a write leaves them out.
 class PreferencesFile {
 public:
-    explicit PreferencesFile(QString path);
+    explicit PreferencesFile(QString path, RecoveryFolder* recovery = nullptr);
 
     const QString& path() const { return m_path; }
+    void setRecovery(RecoveryFolder* recovery) { m_recovery = recovery; }
 
-    // The file can be read and written (or created): no folder in its place,
-    // no missing permission.
+    // The file can be read, or created where it is missing: no folder in its place,
+    // no missing permission. It may still refuse writes.
     bool canOpen() const;
+    // Whether the file on disk is no longer the one last read or written here.
+    bool changedOnDisk() const;
+    PreferencesDamage damage() const;
 
     bool hasValue(const QString& key) const;
     // The bytes of a data value; nullopt when absent or a boolean.
@@ -48,15 +66,27 @@ public:
     bool remove(const QStringList& keys);
     const QString& lastError() const { return m_lastError; }
 
+    // The changes of one write.
+    class Changes {
+    public:
+        void setData(const QString& key, const QByteArray& bytes);
+        void setBoolean(const QString& key, bool value);
+        void remove(const QString& key);
+
+    private:
+        friend class PreferencesFile;
+        QList<std::pair<QString, std::optional<QByteArray>>> m_raw; // JSON text; none: removed
+    };
+    // One atomic write whose changes are worked out under the file's lock: while
+    // `compute` runs, this object's reads show the file as it is on disk now, so a
+    // change another process made in the meantime can be taken into account.
+    bool write(const std::function<void(Changes&)>& compute);
+
 private:
     const detail::PreferencesSnapshot& current() const;
-    // Applies the change to the members as they are on disk now, under the lock, and
-    // replaces the file atomically.
-    // raw: the member's JSON text
-    bool setRaw(const QList<std::pair<QString, QByteArray>>& raw);
-    bool update(const std::function<void(QList<detail::PreferencesMember>&)>& change);
 
     QString m_path;
+    RecoveryFolder* m_recovery;
     mutable std::shared_ptr<const detail::PreferencesSnapshot> m_snapshot;
     QString m_lastError;
 };
@@ -70,6 +100,8 @@ public:
     static QString configHomeFromEnvironment(); // $XDG_CONFIG_HOME or ~/.config
 
     PreferencesFile& standard() { return m_standard; }
+    // Where both copy what they could not read; none: beside the file.
+    void setRecovery(RecoveryFolder* recovery);
     PreferencesFile& shared();
 
 private:

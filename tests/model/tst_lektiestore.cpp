@@ -382,8 +382,9 @@ private Q_SLOTS:
         QCOMPARE(m.center.pending().size(), 0);
     }
 
-    // An unreadable list is copied aside before the first save replaces it, the subjects
-    // onboarding saves before setup is finished included.
+    // What cannot be read is copied to the recovery folder as it is read, and the pupil
+    // is told; the next save leaves it out of the file. The subjects are read for this
+    // even before setup is finished.
     void unreadableListsAreSecuredBeforeTheyAreReplaced() {
         const QByteArray damaged = R"([{"id":"nope","titel":"Min eneste kopi"}])";
         const QByteArray garbage("\x01\x02 ikke json \xff", 15); // no JSON at all, kept as is
@@ -392,31 +393,36 @@ private Q_SLOTS:
             x->suites.shared().setData("lektier_v4", damaged);
             x->suites.shared().setData("fag_v4", garbage);
         }
-        LektieStore& store = m.start();
-        QCOMPARE(store.lektier().size(), 0);
-        QCOMPARE(m.recovered(), QStringList()); // nothing replaced yet
         // An older copy with the same name must survive.
         QVERIFY(
             Machine::write(m.recoveryDir + "/fag_v4-20261206T090000Z.json", QByteArray("ældre")));
-        store.setFag({dansk});
-        store.gemFag();
-        store.setHarSetupFaerdig(true);
-        store.tilfoej(m.lektie("Ny"));
-        store.tilfoej(m.lektie("Ny 2"));
+        LektieStore& store = m.start();
+        QCOMPARE(store.lektier().size(), 0);
         QCOMPARE(m.recovered(),
                  QStringList({"fag_v4-20261206T090000Z-2.json", "fag_v4-20261206T090000Z.json",
                               "lektier_v4-20261206T090000Z.json"}));
         QCOMPARE(readAll(m.recoveryDir + "/fag_v4-20261206T090000Z-2.json"), garbage);
         QCOMPARE(readAll(m.recoveryDir + "/fag_v4-20261206T090000Z.json"), QByteArray("ældre"));
         QCOMPARE(readAll(m.recoveryDir + "/lektier_v4-20261206T090000Z.json"), damaged);
+        QCOMPARE(store.laesFejlLinje(),
+                 "1 lektie og 1 fag kunne ikke læses. En kopi ligger i " + m.recoveryDir + ".");
+        QCOMPARE(store.laesFejlMappe(), m.recoveryDir);
+        store.setFag({dansk});
+        store.setHarSetupFaerdig(true);
+        store.tilfoej(m.lektie("Ny"));
         QCOMPARE(m.suite().value("fag_v4").toArray(), QJsonArray({fagJson(dansk)}));
-        QCOMPARE(m.suite().value("lektier_v4").toArray().size(), 2);
+        QCOMPARE(m.suite().value("lektier_v4").toArray().size(), 1);
+        m.clock.advance(60);
+        QCOMPARE(m.start().laesFejlLinje(), QString()); // read whole, nothing copied again
+        QCOMPARE(m.recovered().size(), 3);
 
-        // Without a place for the copy, the unreadable bytes stay in the suite beside the
-        // saved list, written in the same step.
+        // Without a place for the copy, the unreadable bytes are kept in the suite beside
+        // the list, and stay there.
         QVERIFY(Machine::write(blocked.recoveryDir, QByteArray("en fil, ingen mappe")));
-        LektieStore& saved = blocked.start();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Could not copy the unreadable"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Could not copy the unreadable"));
+        LektieStore& saved = blocked.start();
+        QCOMPARE(saved.laesFejlMappe(), QFileInfo(blocked.suitePath).absolutePath());
         saved.tilfoej(blocked.lektie("Ny"));
         saved.tilfoej(blocked.lektie("Ny 2"));
         QCOMPARE(blocked.suite().value("lektier_v4").toArray().size(), 2);
@@ -424,7 +430,6 @@ private Q_SLOTS:
                  std::optional<QByteArray>(damaged));
         QCOMPARE(blocked.widgets.reloads, 2);
         QCOMPARE(saved.sidsteGemningFejlede(), false);
-        // The next run reads the saved list and leaves the kept bytes alone.
         QCOMPARE(blocked.start().lektier().size(), 2);
         QCOMPARE(blocked.suites.shared().data("lektier_v4.ulaeselig-20261206T090000Z"),
                  std::optional<QByteArray>(damaged));
