@@ -1,5 +1,6 @@
 #include "RecordJson.h"
 
+#include "platform/JsonScan.h"
 #include "platform/Utf8.h"
 
 // Every x86-64 has SSE2; it lets the reader scan strings and spaces 16 bytes at a time.
@@ -502,12 +503,16 @@ template <typename Record> Partial<Record> decodeRecordByRecord(QByteArrayView j
         out.unreadable = 1;
         return out;
     }
+    QByteArray scan = part; // the same text with numbers the reader refuses tamed
     while (true) {
-        rapidjson::StringStream stream(part.constData());
+        rapidjson::StringStream stream(scan.constData());
         ElementScanner scanner(stream);
         rapidjson::Reader reader;
         const rapidjson::ParseResult result =
             reader.Parse<rapidjson::kParseNumbersAsStringsFlag>(stream, scanner);
+        if (result.Code() == rapidjson::kParseErrorNumberTooBig &&
+            zeroExponentAt(scan, qsizetype(result.Offset())))
+            continue;
         for (const auto& [start, end] : scanner.objects) {
             const QByteArray one = '[' + part.sliced(start, end - start) + ']';
             if (auto record = decodeList<Record>(one); record && record->size() == 1)
@@ -527,6 +532,7 @@ template <typename Record> Partial<Record> decodeRecordByRecord(QByteArrayView j
         if (next < 0)
             return out;
         part = '[' + part.sliced(next);
+        scan = '[' + scan.sliced(next);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "PreferencesFile.h"
 
 #include "DurableFile.h"
+#include "JsonScan.h"
 #include "RecoveryFolder.h"
 #include "XdgDirs.h"
 
@@ -211,14 +212,20 @@ constexpr unsigned kScanFlags = rapidjson::kParseNumbersAsStringsFlag;
 void parseMembers(const QByteArray& text, QList<PreferencesMember>& out,
                   PreferencesDamage& damage) {
     QByteArray part = text;
+    QByteArray scan = part; // the same text with numbers the reader refuses tamed
     while (true) {
-        TrackedStream stream(part.constData());
+        const qsizetype before = out.size();
+        TrackedStream stream(scan.constData());
         MemberScanner scanner(part, stream, out);
         rapidjson::Reader reader;
         const rapidjson::ParseResult result = reader.Parse<kScanFlags>(stream, scanner);
         if (!result.IsError())
             return;
         const qsizetype stop = qsizetype(result.Offset());
+        if (result.Code() == rapidjson::kParseErrorNumberTooBig && zeroExponentAt(scan, stop)) {
+            out.resize(before);
+            continue;
+        }
         if (const auto key = scanner.openMember())
             damage.members.append(*key);
         else
@@ -227,6 +234,7 @@ void parseMembers(const QByteArray& text, QList<PreferencesMember>& out,
         if (next < 0)
             return;
         part = '{' + part.sliced(next + 1);
+        scan = '{' + scan.sliced(next + 1);
     }
 }
 

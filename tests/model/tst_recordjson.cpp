@@ -189,6 +189,46 @@ private Q_SLOTS:
         }
     }
 
+    // Read record by record, a damaged record or stretch of text costs only itself.
+    void recordByRecord_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("titler");
+        QTest::addColumn<int>("unreadable");
+        const auto one = [](const char* titel) {
+            return lektieText("\"titel\":\"T\"", QByteArray("\"titel\":\"") + titel + "\"")
+                .chopped(1)
+                .sliced(1);
+        };
+        const QByteArray a = one("A"), b = one("B"), c = one("C");
+        QTest::newRow("all good") << "[" + a + "," + b + "]" << QStringList{"A", "B"} << 0;
+        QTest::newRow("a record without its id")
+            << "[" + a + ",{\"titel\":\"X\"}," + c + "]" << QStringList{"A", "C"} << 1;
+        QTest::newRow("a number too big for a date")
+            << "[" + a + "," + QByteArray(b).replace("\"deadline\":0", "\"deadline\":1e400") + "," +
+                   c + "]"
+            << QStringList{"A", "C"} << 1;
+        QTest::newRow("a stretch of broken text")
+            << "[" + a + ",{\"id\":?? " + b + "," + c + "]" << QStringList{"A", "C"} << 1;
+        QTest::newRow("cut off in the second record")
+            << "[" + a + "," + b.chopped(20) << QStringList{"A"} << 1;
+        QTest::newRow("cut off after a record") << "[" + a << QStringList{"A"} << 0;
+        QTest::newRow("a value that is no record") << "[" + a + ",7,[]]" << QStringList{"A"} << 2;
+        QTest::newRow("no list at all") << QByteArray("{\"a\":1}") << QStringList() << 1;
+        QTest::newRow("a byte that is no UTF-8")
+            << "[" + one("Bl\xE5") + "]" << QStringList{"Bl\uFFFD"} << 0;
+    }
+    void recordByRecord() {
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, titler);
+        QFETCH(int, unreadable);
+        const auto read = json::decodeLektierRecordByRecord(text);
+        QStringList got;
+        for (const Lektie& l : read.list)
+            got << l.titel;
+        QCOMPARE(got, titler);
+        QCOMPARE(read.unreadable, unreadable);
+    }
+
     void legacyForm() {
         QJsonObject old = lektieObject();
         old.remove("links");

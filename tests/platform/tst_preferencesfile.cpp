@@ -1,10 +1,13 @@
 #include "platform/PreferencesFile.h"
+#include "platform/RecoveryFolder.h"
 #include "support/FileSizeLimit.h"
+#include "support/ManualClock.h"
 
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -177,27 +180,107 @@ private Q_SLOTS:
         QCOMPARE(parsedFile(path()).size(), 80);
     }
 
-    void damagedFileReadsEmptyAndIsKeptAside_data() {
+    // A damaged file is read as far as it can be; the file as it was is copied to the
+    // recovery folder, and a write leaves out only what could not be read.
+    void damagedFileIsReadAsFarAsItCan_data() {
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("truncated") << QByteArray(R"({"lektier_v4":[{"id":)");
-        QTest::newRow("array") << QByteArray("[1,2]");
-        QTest::newRow("deep") << QByteArray("{\"a\":") + QByteArray(200000, '[');
-        QTest::newRow("empty: nothing to keep") << QByteArray();
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QStringList>("damagedMembers");
+        QTest::addColumn<bool>("rest");
+        QTest::addColumn<bool>("characters");
+        const QStringList none;
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF{\"a\":1}") << QStringList{"a"}
+                                         << none << false << false;
+        QTest::newRow("a byte that is no UTF-8")
+            << QByteArray("{\"a\":\"bl\xE5\",\"b\":2}") << QStringList{"a", "b"} << none << false
+            << true;
+        QTest::newRow("a number too big for a double")
+            << QByteArray("{\"a\":1e400,\"b\":true}") << QStringList{"a", "b"} << none << false
+            << false;
+        QTest::newRow("cut off in a member")
+            << QByteArray("{\n\"a\":1,\n\"lektier_v4\":[{\"id\":") << QStringList{"a"}
+            << QStringList{"lektier_v4"} << false << false;
+        QTest::newRow("a damaged member between good ones")
+            << QByteArray("{\n\"a\":1,\n\"b\":[1,?],\n\"c\":true\n}\n") << QStringList{"a", "c"}
+            << QStringList{"b"} << false << false;
+        QTest::newRow("cut off between members")
+            << QByteArray("{\n\"a\":1,\n") << QStringList{"a"} << none << true << false;
+        QTest::newRow("no object") << QByteArray("[1,2]") << QStringList() << none << true
+                                   << false;
+        QTest::newRow("too deep")
+            << QByteArray("{\"a\":") + QByteArray(200000, '[') << QStringList() << QStringList{"a"}
+            << false << false;
+        QTest::newRow("empty") << QByteArray() << QStringList() << none << false << false;
     }
-    void damagedFileReadsEmptyAndIsKeptAside() {
+    void damagedFileIsReadAsFarAsItCan() {
         QFETCH(QByteArray, content);
+        QFETCH(QStringList, keys);
+        QFETCH(QStringList, damagedMembers);
+        QFETCH(bool, rest);
+        QFETCH(bool, characters);
+        QVERIFY(writeFile(path(), content));
+        ManualClock clock(QDateTime(QDate(2026, 12, 7), QTime(8, 12), Qt::UTC));
+        RecoveryFolder recovery(m_dir.path() + "/recovered", clock);
+        PreferencesFile prefs(path(), &recovery);
+        QCOMPARE(prefs.keys(), keys);
+        const PreferencesDamage damage = prefs.damage();
+        QCOMPARE(damage.members, damagedMembers);
+        QCOMPARE(damage.rest, rest);
+        QCOMPARE(damage.characters, characters);
+        if (characters)
+            QCOMPARE(prefs.data("a"), std::optional<QByteArray>("\"bl\uFFFD\""));
+
+        QVERIFY(prefs.setBoolean("harSetupFaerdig_v4", false));
+        QCOMPARE(PreferencesFile(path()).keys(), (keys + QStringList{"harSetupFaerdig_v4"}));
+        QCOMPARE(PreferencesFile(path()).damage().any(), false);
+        const QStringList copies = QDir(recovery.path()).entryList(QDir::Files);
+        QCOMPARE(copies, damage.any() ? QStringList{"group.tavlen.json-20261207T081200Z.json"}
+                                      : QStringList());
+        if (damage.any()) {
+            QCOMPARE(damage.copy, recovery.path() + "/" + copies[0]);
+            QCOMPARE(readFile(damage.copy), content);
+            const auto others = QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther;
+            QCOMPARE(QFileInfo(damage.copy).permissions() & others, QFile::Permissions());
+        }
+        QCOMPARE(files().filter("damaged"), QStringList()); // nothing beside the file
+    }
+
+    // Without a recovery folder, a damaged file is copied beside itself before a write.
+    void damagedFileWithoutRecoveryFolderIsKeptBeside() {
+        const QByteArray content(R"({"lektier_v4":[{"id":)");
         QVERIFY(writeFile(path(), content));
         PreferencesFile prefs(path());
-        QCOMPARE(prefs.keys(), QStringList());
-        QCOMPARE(prefs.data("lektier_v4"), std::nullopt);
-        QVERIFY(prefs.setBoolean("harSetupFaerdig_v4", false));
-        QCOMPARE(parsedFile(path()).keys(), QStringList{"harSetupFaerdig_v4"});
-        QVERIFY(prefs.setBoolean("harSetupFaerdig_v4", true)); // finds a good file now
-        const QDir folder(m_dir.path() + "/Tavlen");
-        const QStringList aside = folder.entryList({"group.tavlen.json.damaged-*"});
-        QCOMPARE(aside.size(), content.isEmpty() ? 0 : 1);
-        if (!content.isEmpty())
-            QCOMPARE(readFile(folder.filePath(aside[0])), content);
+        QVERIFY(prefs.setBoolean("harSetupFaerdig_v4", true));
+        const QStringList aside = files().filter("group.tavlen.json.damaged-");
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(readFile(m_dir.path() + "/Tavlen/" + aside.value(0)), content);
+    }
+
+    // A suite kept in a synced folder through a link stays a link; what it points to
+    // is replaced.
+    void aLinkStaysALink() {
+        const QString target = m_dir.path() + "/Synk/tavlen.json";
+        QVERIFY(writeFile(target, "{\"a\":1}"));
+        QDir().mkpath(QFileInfo(path()).absolutePath());
+        QVERIFY(QFile::link(target, path()));
+        PreferencesFile prefs(path());
+        QVERIFY(prefs.setData("b", "2"));
+        QCOMPARE(QFileInfo(path()).isSymLink(), true);
+        QCOMPARE(parsedFile(target), QJsonObject({{"a", 1}, {"b", 2}}));
+        QCOMPARE(QDir(m_dir.path() + "/Synk").entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"tavlen.json"});
+    }
+
+    // A lock another program holds is not waited for long: the write fails and says so.
+    void aLockHeldElsewhereFailsTheWrite() {
+        QDir().mkpath(QFileInfo(path()).absolutePath());
+        QLockFile other(path() + ".lock");
+        QVERIFY(other.tryLock(0));
+        PreferencesFile prefs(path());
+        QCOMPARE(prefs.setData("a", "1"), false);
+        QCOMPARE(prefs.lastError(), QStringLiteral("another program holds the lock"));
+        other.unlock();
+        QCOMPARE(prefs.setData("a", "1"), true);
     }
 
     void suitesFallBackToStandard() {
