@@ -91,6 +91,7 @@ LektieStore::LektieStore(Services services, QObject* parent)
     kig->start();
     m_vagt = new QFileSystemWatcher(this);
     const QString suite = m_services.suites.shared().path();
+    QDir().mkpath(QFileInfo(suite).absolutePath());
     m_vagt->addPath(QFileInfo(suite).absolutePath());
     const auto fornyOgTjek = [this, suite] {
         if (!m_vagt->files().contains(suite) && QFileInfo::exists(suite))
@@ -355,7 +356,8 @@ void LektieStore::gemFag() {
 }
 
 bool LektieStore::gemNu() {
-    gem();
+    if (m_ikkeGemt || m_nulstillingVenter)
+        gem();
     return !m_ikkeGemt;
 }
 

@@ -19,8 +19,8 @@ QList<Lektie> liste(const QString& kort) {
         Lektie l;
         l.id = ids.value(one[0]);
         l.fagId = fagId;
-        l.titel = one.contains(QLatin1Char('\'')) ? one.left(1) + QStringLiteral(" ændret")
-                                                   : one.left(1);
+        l.titel =
+            one.contains(QLatin1Char('\'')) ? one.left(1) + QStringLiteral(" ændret") : one.left(1);
         l.erFaerdig = one.contains(QLatin1Char('*'));
         l.deadline = QDateTime(QDate(2026, 12, 9), QTime(12, 0), Qt::UTC);
         l.oprettetDato = QDateTime(QDate(2026, 12, 1), QTime(8, 0), Qt::UTC);
@@ -48,20 +48,62 @@ private Q_SLOTS:
         QTest::addColumn<QString>("ours");
         QTest::addColumn<QString>("theirs");
         QTest::addColumn<QString>("merged");
-        QTest::newRow("nothing changed") << "A B" << "A B" << "A B" << "A B";
-        QTest::newRow("ticked outside") << "A B" << "A B" << "A B*" << "A B*";
-        QTest::newRow("ticked outside, ticked here") << "A B" << "A* B" << "A B*" << "A* B*";
-        QTest::newRow("added on both sides") << "A" << "A C" << "A D" << "A D C";
-        QTest::newRow("deleted here, untouched there") << "A B" << "A" << "A B" << "A";
-        QTest::newRow("deleted there, untouched here") << "A B" << "A B" << "B" << "B";
-        QTest::newRow("deleted on both sides") << "A B" << "B" << "B" << "B";
-        QTest::newRow("changed here, deleted there") << "A B" << "A' B" << "B" << "B A'";
-        QTest::newRow("changed there, deleted here") << "A B" << "B" << "A* B" << "A* B";
-        QTest::newRow("different fields changed on both sides") << "A" << "A'" << "A*" << "A'*";
-        QTest::newRow("undone here, retitled there") << "A*" << "A" << "A'*" << "A'";
-        QTest::newRow("the outside order") << "A B C" << "A B C" << "C A B" << "C A B";
-        QTest::newRow("everything deleted outside") << "A B" << "A B C" << "" << "C";
-        QTest::newRow("first read of an empty file") << "" << "A" << "B" << "B A";
+        QTest::newRow("nothing changed") << "A B"
+                                         << "A B"
+                                         << "A B"
+                                         << "A B";
+        QTest::newRow("ticked outside") << "A B"
+                                        << "A B"
+                                        << "A B*"
+                                        << "A B*";
+        QTest::newRow("ticked outside, ticked here") << "A B"
+                                                     << "A* B"
+                                                     << "A B*"
+                                                     << "A* B*";
+        QTest::newRow("added on both sides") << "A"
+                                             << "A C"
+                                             << "A D"
+                                             << "A D C";
+        QTest::newRow("deleted here, untouched there") << "A B"
+                                                       << "A"
+                                                       << "A B"
+                                                       << "A";
+        QTest::newRow("deleted there, untouched here") << "A B"
+                                                       << "A B"
+                                                       << "B"
+                                                       << "B";
+        QTest::newRow("deleted on both sides") << "A B"
+                                               << "B"
+                                               << "B"
+                                               << "B";
+        QTest::newRow("changed here, deleted there") << "A B"
+                                                     << "A' B"
+                                                     << "B"
+                                                     << "B A'";
+        QTest::newRow("changed there, deleted here") << "A B"
+                                                     << "B"
+                                                     << "A* B"
+                                                     << "A* B";
+        QTest::newRow("different fields changed on both sides") << "A"
+                                                                << "A'"
+                                                                << "A*"
+                                                                << "A'*";
+        QTest::newRow("undone here, retitled there") << "A*"
+                                                     << "A"
+                                                     << "A'*"
+                                                     << "A'";
+        QTest::newRow("the outside order") << "A B C"
+                                           << "A B C"
+                                           << "C A B"
+                                           << "C A B";
+        QTest::newRow("everything deleted outside") << "A B"
+                                                    << "A B C"
+                                                    << ""
+                                                    << "C";
+        QTest::newRow("first read of an empty file") << ""
+                                                     << "A"
+                                                     << "B"
+                                                     << "B A";
     }
     void merge() {
         QFETCH(QString, base);

@@ -11,6 +11,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,11 +60,12 @@ struct Machine {
     InMemoryNotificationCenter center;
     LektieNotificationManager notifications{center, clock};
     std::unique_ptr<LektieStore> store;
+    int retryMs = 30000;
 
     LektieStore& start() {
         store.reset();
         store = std::make_unique<LektieStore>(
-            LektieStore::Services{suites, widgets, notifications, clock, recoveryDir});
+            LektieStore::Services{suites, widgets, notifications, clock, recoveryDir, retryMs});
         return *store;
     }
     // Read with a plain JSON parser, not the program's own reader.
@@ -160,6 +164,12 @@ private Q_SLOTS:
             << QByteArray("{\"lektier_v3\":[{}]}") << QByteArray() << QStringList() << false << 0;
         QTest::newRow("fag v4 before setup is finished")
             << QByteArray() << "{\"fag_v4\":" + fag + "}" << QStringList() << false << 0;
+        QTest::newRow("flag cut off, subjects read: set up")
+            << QByteArray() << "{\n\"fag_v4\":" + fag + ",\n\"harSetupFaerdig_v4\":tr"
+            << QStringList() << true << 1;
+        QTest::newRow("byte-order mark")
+            << QByteArray() << "\xEF\xBB\xBF{\"lektier_v4\":" + v4 + "}" << QStringList{"Ny"}
+            << false << 0;
         QTest::newRow("fag v2 after setup")
             << "{\"fag_v2\":" + fag + "}" << QByteArray("{\"harSetupFaerdig_v4\":true}")
             << QStringList() << true << 0;
@@ -430,15 +440,112 @@ private Q_SLOTS:
                  std::optional<QByteArray>(damaged));
         QCOMPARE(blocked.widgets.reloads, 2);
         QCOMPARE(saved.sidsteGemningFejlede(), false);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Could not copy the unreadable"));
         QCOMPARE(blocked.start().lektier().size(), 2);
         QCOMPARE(blocked.suites.shared().data("lektier_v4.ulaeselig-20261206T090000Z"),
                  std::optional<QByteArray>(damaged));
+    }
+
+    // Another program (the widget, a script, Tavlen on another machine sharing this
+    // home) changes the file: the change is loaded, and a save merges instead of
+    // overwriting it.
+    void outsideChangesAreLoadedAndMerged() {
+        Machine m;
+        LektieStore& store = m.start();
+        store.setHarSetupFaerdig(true);
+        store.tilfoejFag(dansk);
+        store.tilfoej(m.lektie("A"));
+        store.tilfoej(m.lektie("B"));
+        const auto outside = [&](const std::function<void(QJsonArray&)>& change) {
+            QJsonArray list = m.suite().value("lektier_v4").toArray();
+            change(list);
+            PreferencesFile other(m.suitePath);
+            QVERIFY(
+                other.setData("lektier_v4", QJsonDocument(list).toJson(QJsonDocument::Compact)));
+        };
+        const auto tick = [](QJsonArray& list, int i) {
+            QJsonObject o = list[i].toObject();
+            o["erFaerdig"] = true;
+            list[i] = o;
+        };
+        QSignalSpy changed(&store, &LektieStore::lektierChanged);
+        const int reloads = m.widgets.reloads;
+        outside([&](QJsonArray& list) { tick(list, 1); });
+        QTRY_COMPARE(changed.size(), 1); // noticed without a save
+        QCOMPARE(store.lektier().at(1).erFaerdig, true);
+        QCOMPARE(m.widgets.reloads, reloads);
+
+        // Changed outside and here before Tavlen looked: both survive the save.
+        QJsonObject c = m.suite().value("lektier_v4").toArray().at(0).toObject();
+        c["id"] = upper(QUuid::createUuid());
+        c["titel"] = "C";
+        outside([&](QJsonArray& list) {
+            list.append(c);
+            list.removeAt(1);
+        });
+        store.toggleFaerdig(store.lektier().at(0).id);
+        store.tilfoej(m.lektie("D"));
+        QStringList stored;
+        for (const QJsonValue& v : m.suite().value("lektier_v4").toArray())
+            stored << v["titel"].toString() + (v["erFaerdig"].toBool() ? "*" : "");
+        QCOMPARE(stored, QStringList({"A*", "C", "D"}));
+        QCOMPARE(ids(store.lektier()), QStringList({"A", "C", "D"}));
+        QCOMPARE(m.suite().value("fag_v4").toArray().size(), 1);
+
+        // A file another writer cut short: the next save writes every key again.
+        const QByteArray whole = readAll(m.suitePath);
+        QVERIFY(Machine::write(m.suitePath, whole.left(whole.indexOf("\"lektier_v4\"") + 30)));
+        store.toggleFaerdig(store.lektier().at(2).id);
+        QCOMPARE(m.suite().value("fag_v4").toArray().size(), 1);
+        QCOMPARE(m.suite().value("harSetupFaerdig_v4"), QJsonValue(true));
+        QCOMPARE(m.suite().value("lektier_v4").toArray().size(), 3);
+    }
+
+    // Two machines sharing one home are two stores on one file: every change made on
+    // either survives.
+    void twoStoresOnOneFileLoseNothing() {
+        Machine m;
+        LektieStore& first = m.start();
+        first.tilfoej(m.lektie("A"));
+        PreferencesSuites suites{m.configHome};
+        test::CountingWidgetReloader widgets;
+        InMemoryNotificationCenter center;
+        LektieNotificationManager notifications{center, m.clock};
+        LektieStore second({suites, widgets, notifications, m.clock, m.recoveryDir});
+        QCOMPARE(ids(second.lektier()), QStringList({"A"}));
+        first.tilfoej(m.lektie("B"));
+        second.tilfoej(m.lektie("C"));
+        second.slet(second.lektier().at(0).id);
+        first.tilfoej(m.lektie("D"));
+        QCOMPARE(ids(first.lektier()), QStringList({"B", "C", "D"}));
+        QTRY_COMPARE(ids(second.lektier()), QStringList({"B", "C", "D"}));
+        QCOMPARE(m.suite().value("lektier_v4").toArray().size(), 3);
+    }
+
+    // A suite that can be read but not replaced stays the one read and written to; the
+    // failure shows instead of a silent switch to the standard preferences.
+    void aSuiteThatCannotBeReplacedStaysTheSuite() {
+        Machine m;
+        m.start().tilfoej(m.lektie("A"));
+        m.store.reset();
+        if (QProcess::execute("chattr", {"+i", m.suitePath}) != 0)
+            QSKIP("this file system cannot make a file immutable");
+        const auto undo = qScopeGuard([&] { QProcess::execute("chattr", {"-i", m.suitePath}); });
+        LektieStore& store = m.start();
+        QCOMPARE(ids(store.lektier()), QStringList({"A"}));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Could not write .*group.tavlen"));
+        store.tilfoej(m.lektie("B"));
+        QCOMPARE(store.sidsteGemningFejlede(), true);
+        QCOMPARE(QFile::exists(m.standardPath), false);
+        QCOMPARE(&m.suites.shared(), &m.suites.shared());
+        QCOMPARE(m.suites.shared().path(), m.suitePath);
     }
 
     // When the file refuses a write, the change stays in memory, the store says so, and
     // the next write that succeeds saves it too and clears the note.
     void failedSaveIsReportedUntilASaveSucceeds() {
         Machine m;
+        m.retryMs = 50;
         LektieStore& store = m.start();
         store.setHarSetupFaerdig(true);
         store.tilfoejFag(dansk);
@@ -466,6 +573,29 @@ private Q_SLOTS:
         QCOMPARE(status.size(), 2);
         QCOMPARE(m.suite().value("lektier_v4").toArray().size(), 1);
         QCOMPARE(m.suite().value("fag_v4").toArray().size(), 2);
+
+        // Without another change, the store tries again by itself.
+        {
+            test::FileSizeLimit full(100);
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression("Could not write .*group.tavlen.json"));
+            store.tilfoej(m.lektie("Igen"));
+        }
+        QCOMPARE(store.sidsteGemningFejlede(), true);
+        QTRY_COMPARE(store.sidsteGemningFejlede(), false);
+        QCOMPARE(m.suite().value("lektier_v4").toArray().size(), 2);
+
+        // A lock another program holds is a failed save like any other.
+        QLockFile other(m.suitePath + ".lock");
+        QVERIFY(other.tryLock(0));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Could not write .*holds the lock"));
+        QCOMPARE(store.gemNu(), true); // nothing unsaved: nothing to write
+        store.tilfoej(m.lektie("Låst"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Could not write .*holds the lock"));
+        QCOMPARE(store.gemNu(), false);
+        other.unlock();
+        QCOMPARE(store.gemNu(), true);
+        QCOMPARE(m.suite().value("lektier_v4").toArray().size(), 3);
     }
 };
 

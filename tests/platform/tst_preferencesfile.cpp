@@ -189,11 +189,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("rest");
         QTest::addColumn<bool>("characters");
         const QStringList none;
-        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF{\"a\":1}") << QStringList{"a"}
-                                         << none << false << false;
-        QTest::newRow("a byte that is no UTF-8")
-            << QByteArray("{\"a\":\"bl\xE5\",\"b\":2}") << QStringList{"a", "b"} << none << false
-            << true;
+        QTest::newRow("byte-order mark")
+            << QByteArray("\xEF\xBB\xBF{\"a\":1}") << QStringList{"a"} << none << false << false;
+        QTest::newRow("a byte that is no UTF-8") << QByteArray("{\"a\":\"bl\xE5\",\"b\":2}")
+                                                 << QStringList{"a", "b"} << none << false << true;
         QTest::newRow("a number too big for a double")
             << QByteArray("{\"a\":1e400,\"b\":true}") << QStringList{"a", "b"} << none << false
             << false;
@@ -205,11 +204,9 @@ private Q_SLOTS:
             << QStringList{"b"} << false << false;
         QTest::newRow("cut off between members")
             << QByteArray("{\n\"a\":1,\n") << QStringList{"a"} << none << true << false;
-        QTest::newRow("no object") << QByteArray("[1,2]") << QStringList() << none << true
-                                   << false;
-        QTest::newRow("too deep")
-            << QByteArray("{\"a\":") + QByteArray(200000, '[') << QStringList() << QStringList{"a"}
-            << false << false;
+        QTest::newRow("no object") << QByteArray("[1,2]") << QStringList() << none << true << false;
+        QTest::newRow("too deep") << QByteArray("{\"a\":") + QByteArray(200000, '[')
+                                  << QStringList() << QStringList{"a"} << false << false;
         QTest::newRow("empty") << QByteArray() << QStringList() << none << false << false;
     }
     void damagedFileIsReadAsFarAsItCan() {
