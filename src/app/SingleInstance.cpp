@@ -50,20 +50,26 @@ QString SingleInstance::socketPath() const {
     return m_dir + QStringLiteral("/tavlen.socket");
 }
 
-bool SingleInstance::prepareDir() const {
+QString SingleInstance::dirProblem() const {
     if (!QDir().mkpath(m_dir))
-        return false;
+        return QStringLiteral("cannot be created");
     // The folder may sit in a shared /tmp: accept it only when it is ours, and keep
     // others out of it.
     const QFileInfo info(m_dir);
-    if (info.ownerId() != ::getuid())
-        return false;
-    return QFile::setPermissions(m_dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (info.ownerId() != ::getuid()) {
+        return QStringLiteral("belongs to another user (%1); remove it, or set XDG_RUNTIME_DIR "
+                              "to a folder of your own")
+            .arg(info.owner().isEmpty() ? QString::number(info.ownerId()) : info.owner());
+    }
+    if (!QFile::setPermissions(m_dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        return QStringLiteral("cannot be made private");
+    return {};
 }
 
 SingleInstance::Role SingleInstance::start(int timeoutMs) {
-    if (!prepareDir()) {
-        qCCritical(lcShell).noquote() << "The folder for the instance lock is not usable:" << m_dir;
+    if (const QString problem = dirProblem(); !problem.isEmpty()) {
+        qCCritical(lcShell).noquote() << "Tavlen cannot start: the folder for its instance lock,"
+                                      << m_dir + QLatin1Char(',') << problem;
         return Role::Failed;
     }
 

@@ -41,7 +41,8 @@ Q_SIGNALS:
     void activateRequested();
 
 private:
-    bool prepareDir() const;
+    // Why the folder cannot hold the lock; empty when it can.
+    QString dirProblem() const;
     void becomePrimary();
     bool askRunning(int timeoutMs);
     void serveConnection();

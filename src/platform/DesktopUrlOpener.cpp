@@ -22,4 +22,11 @@ bool DesktopUrlOpener::open(const QUrl& url) {
     return false;
 }
 
+bool DesktopUrlOpener::openFolder(const QString& path) {
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        return true;
+    qCWarning(lcPlatform).noquote() << "The desktop could not show the folder" << path;
+    return false;
+}
+
 } // namespace tavlen

@@ -10,6 +10,7 @@ namespace tavlen {
 class DesktopUrlOpener : public UrlOpener {
 public:
     bool open(const QUrl& url) override;
+    bool openFolder(const QString& path) override;
     static bool isWebAddress(const QUrl& url);
 };
 

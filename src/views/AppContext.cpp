@@ -1,5 +1,7 @@
 #include "AppContext.h"
 
+#include "platform/UrlOpener.h"
+
 #include <QJSEngine>
 
 namespace tavlen {
@@ -16,6 +18,26 @@ AppContext::AppContext(LektieStore& store, const Clock& clock, UrlOpener& urls, 
 AppContext::~AppContext() {
     if (installed == this)
         installed = nullptr;
+}
+
+bool AppContext::aabnMappe(const QString& path) {
+    return m_urls.openFolder(path);
+}
+
+void AppContext::quit() {
+    if (m_store.gemNu()) {
+        Q_EMIT quitRequested();
+        return;
+    }
+    setAfslutVenter(true);
+    Q_EMIT mainWindowRequested();
+}
+
+void AppContext::setAfslutVenter(bool venter) {
+    if (venter == m_afslutVenter)
+        return;
+    m_afslutVenter = venter;
+    Q_EMIT afslutVenterChanged();
 }
 
 AppContext* AppContext::instance() {

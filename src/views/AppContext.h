@@ -23,6 +23,7 @@ class AppContext : public QObject {
     QML_ELEMENT
     QML_SINGLETON
     Q_PROPERTY(tavlen::LektieStore* store READ store CONSTANT)
+    Q_PROPERTY(bool afslutVenter READ afslutVenter WRITE setAfslutVenter NOTIFY afslutVenterChanged)
 public:
     AppContext(LektieStore& store, const Clock& clock, UrlOpener& urls, QObject* parent = nullptr);
     ~AppContext() override;
@@ -36,18 +37,25 @@ public:
     UrlOpener& urls() const { return m_urls; }
 
     Q_INVOKABLE void showMainWindow() { Q_EMIT mainWindowRequested(); }
-    // The program decides how to end; the screens only ask.
-    Q_INVOKABLE void quit() { Q_EMIT quitRequested(); }
+    Q_INVOKABLE bool aabnMappe(const QString& path);
+    // The program decides how to end; the screens only ask. A change that still cannot
+    // be saved holds the quit: the main window comes and asks (afslutVenter).
+    Q_INVOKABLE void quit();
+    Q_INVOKABLE void quitAnyway() { Q_EMIT quitRequested(); }
+    bool afslutVenter() const { return m_afslutVenter; }
+    void setAfslutVenter(bool venter);
 
 Q_SIGNALS:
     void mainWindowRequested();
     void quitRequested();
+    void afslutVenterChanged();
 
 private:
     LektieStore& m_store;
     const Clock& m_clock;
     UrlOpener& m_urls;
     TidsVagt m_tid;
+    bool m_afslutVenter = false;
 };
 
 // The store's type as QML knows it: made by the program only.

@@ -6,6 +6,8 @@
     atspi_do.py focus "Titel"                 a text field's SetFocus (then type with xdotool)
     atspi_do.py name-of <role> <substring>    prints the first name of that role holding it
     atspi_do.py checked "Historie" [role]     exit 0 when the control is checked
+    atspi_do.py shows "Ude fra" [role]        exit 0 when a control of that name is shown
+    atspi_do.py gone "Ude fra" [role]         exit 0 when none is shown (looked at once)
 A name ending in "#2" means the second control of that name (a form's button named as the
 panel's action that opened it).
 
@@ -33,9 +35,9 @@ def application():
     return None
 
 
-def find(test):
-    end = time.time() + 5
-    while time.time() < end:
+def find(test, seconds=5):
+    end = time.time() + seconds
+    while True:
         app = application()
         if app is not None:
             for acc in tree(app):
@@ -44,8 +46,9 @@ def find(test):
                         return acc
                 except Exception:  # a control going away while it is looked at
                     pass
+        if time.time() >= end:
+            return None
         time.sleep(0.2)
-    return None
 
 
 def act(acc, action):
@@ -80,10 +83,14 @@ def main(argv):
             seen.append(a)
         return len(seen) >= nth
 
-    acc = find(matches)
+    acc = find(matches, 0 if verb == "gone" else 5)
+    if verb == "gone":
+        return 0 if acc is None else 1
     if acc is None:
         print(f"no control named {name!r}", file=sys.stderr)
         return 1
+    if verb == "shows":
+        return 0
     if verb == "checked":
         return 0 if acc.getState().contains(pyatspi.STATE_CHECKED) else 1
     action = {"press": "Press", "toggle": "Toggle", "focus": "SetFocus"}[verb]

@@ -2,8 +2,9 @@
 # End to end over AT-SPI: a pupil who uses a screen reader's actions rather than the
 # pointer, on a 1366 × 768 desktop (openbox, trayer, an AT-SPI bus). Walks the first-run
 # flow (Fravælg alle, a tile, Eget fag, Fortsæt), adds and ticks homework in the main window
-# (+, the tick) and in the panel, and resets from the settings. Every step is a control's
-# Press or Toggle action; the shared suite file is the judge.
+# (+, the tick) and in the panel, follows another program's write to the file, and resets
+# from the settings. Every step is a control's Press or Toggle action; the shared suite
+# file is the judge.
 # Usage: atspi_e2e.sh <tavlen executable> <artefacts folder>
 set -euo pipefail
 tavlen="$(realpath "${1:?tavlen executable}")"
@@ -90,9 +91,32 @@ check "the form's Tilføj lektie: Press" do_ press "Tilføj lektie#2"
 check "the suite holds it" x11_wait_for 10 \
     suite_is '[l["titel"] for l in s["lektier_v4"] if not l["erFaerdig"]]' "['Regn opgave 3']"
 shot 3-panel
-check "the panel row's tick: Press" do_ press "Markér som færdig: Regn opgave 3"
-check "ticks it off in the suite" x11_wait_for 10 \
-    suite_is '[l["erFaerdig"] for l in s["lektier_v4"]]' "[True, True]"
+
+# Another program (a widget, a script) writes the file while the panel is open: it ticks
+# "Regn opgave 3" off and adds "Ude fra". The panel follows; Tavlen's own tick then keeps
+# the other program's changes.
+python3 - "$suite" <<'PY'
+import json, os, sys, time, uuid
+path = sys.argv[1]
+s = json.load(open(path))
+for l in s["lektier_v4"]:
+    if l["titel"] == "Regn opgave 3":
+        l["erFaerdig"] = True
+now = time.time() - 978307200
+s["lektier_v4"].append({"id": str(uuid.uuid4()).upper(), "fagId": s["fag_v4"][0]["id"],
+                        "titel": "Ude fra", "beskrivelse": "", "links": [],
+                        "deadline": now + 86400, "erFaerdig": False, "oprettetDato": now})
+with open(path + ".ude", "w") as f:
+    json.dump(s, f)
+os.replace(path + ".ude", path)
+PY
+check "the panel shows the other program's item" x11_wait_for 10 \
+    do_ shows "Markér som færdig: Ude fra"
+check "and not the item it ticked off" x11_wait_for 10 do_ gone "Markér som færdig: Regn opgave 3"
+check "the panel row's tick: Press" do_ press "Markér som færdig: Ude fra"
+check "both ticks are in the suite" x11_wait_for 10 \
+    suite_is '[(l["titel"], l["erFaerdig"]) for l in s["lektier_v4"]]' \
+    "[('Laes side 7', True), ('Regn opgave 3', True), ('Ude fra', True)]"
 xdotool key Escape
 
 # Settings, "Nulstil app", and the dialog's own "Nulstil app".

@@ -14,7 +14,12 @@ public:
         opened.append(url);
         return browserTakes;
     }
+    bool openFolder(const QString& path) override {
+        folders.append(path);
+        return true;
+    }
     QList<QUrl> opened;
+    QStringList folders;
     bool browserTakes = true;
 };
 

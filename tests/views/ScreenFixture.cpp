@@ -29,11 +29,15 @@ ScreenFixture::~ScreenFixture() = default;
 
 // The store and the context stay the same objects, as in the program: QML holds on to them.
 void ScreenFixture::reset() {
+    holdLock(false);
     m_clock.setNow(start);
     m_urls.opened.clear();
+    m_urls.folders.clear();
     m_urls.browserTakes = true;
     m_store->nulstilApp();
     m_store->setHarSetupFaerdig(true);
+    m_store->kvitterLaesFejl();
+    m_context->setAfslutVenter(false);
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) &&
         Theme::isDarkPalette(QGuiApplication::palette()))
         setDark(false);
@@ -53,6 +57,24 @@ QString ScreenFixture::addLektie(const QString& fagId, const QString& titel, qin
     lektie.erFaerdig = faerdig;
     m_store->tilfoej(lektie);
     return uuidTekst(lektie.id);
+}
+
+void ScreenFixture::addUnreadableRecordOutside() {
+    const QString path = m_suites->shared().path();
+    QByteArray list = m_suites->shared().data(QStringLiteral("lektier_v4")).value_or("[]");
+    list.insert(1, list.size() > 2 ? "{\"id\":\"ulæselig\"}," : "{\"id\":\"ulæselig\"}");
+    PreferencesFile(path).setData(QStringLiteral("lektier_v4"), list);
+    m_store->tjekFil();
+}
+
+void ScreenFixture::holdLock(bool hold) {
+    if (!hold) {
+        m_lock.reset();
+        m_store->gemNu();
+        return;
+    }
+    m_lock = std::make_unique<QLockFile>(m_suites->shared().path() + QStringLiteral(".lock"));
+    m_lock->tryLock(0);
 }
 
 void ScreenFixture::sletLektie(const QString& id) {

@@ -9,6 +9,7 @@
 #include "support/RecordingUrlOpener.h"
 #include "views/AppContext.h"
 
+#include <QLockFile>
 #include <QObject>
 #include <QQuickItem>
 #include <QTemporaryDir>
@@ -23,6 +24,7 @@ namespace tavlen::test {
 class ScreenFixture : public QObject {
     Q_OBJECT
     Q_PROPERTY(QVariantList openedUrls READ openedUrls)
+    Q_PROPERTY(QStringList openedFolders READ openedFolders)
 public:
     ScreenFixture();
     ~ScreenFixture() override;
@@ -44,6 +46,11 @@ public:
     Q_INVOKABLE QVariantList fag() const;
     Q_INVOKABLE QString now() const; // ISO text in UTC
     Q_INVOKABLE void advanceMinutes(int minutes);
+    // Another program writes a homework record Tavlen cannot read into the file, and
+    // Tavlen looks at the file.
+    Q_INVOKABLE void addUnreadableRecordOutside();
+    // Another program holds the file's lock: every save fails until released.
+    Q_INVOKABLE void holdLock(bool hold);
     // false plays a desktop where no browser takes a link (until the next reset).
     Q_INVOKABLE void setBrowserTakes(bool takes) { m_urls.browserTakes = takes; }
 
@@ -58,6 +65,7 @@ public:
     Q_INVOKABLE void setDark(bool dark);
 
     QVariantList openedUrls() const;
+    QStringList openedFolders() const { return m_urls.folders; }
     LektieStore& store() { return *m_store; }
 
 private:
@@ -70,6 +78,7 @@ private:
     std::unique_ptr<LektieStore> m_store;
     RecordingUrlOpener m_urls;
     std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<QLockFile> m_lock;
 };
 
 } // namespace tavlen::test

@@ -49,6 +49,18 @@ Rectangle {
         }
         onHovedVisesChanged: vis()
         Component.onCompleted: vis()
+    }
 
+    ConfirmationDialog {
+        objectName: "ikkeGemtDialog"
+        owner: root.Window.window
+        isPresented: AppContext.afslutVenter
+        title: "Dine ændringer er ikke gemt"
+        message: AppContext.store.gemFejlLinje + "\nFrigør plads, eller prøv igen senere. "
+                 + "Afslutter du nu, går de ændringer, der ikke er gemt, tabt."
+        destructiveText: "Afslut alligevel"
+        cancelText: "Bliv"
+        onConfirmed: AppContext.quitAnyway()
+        onDismissed: AppContext.afslutVenter = false
     }
 }

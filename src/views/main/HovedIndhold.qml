@@ -126,11 +126,31 @@ FocusScope {
     }
 
     GemFejlLinje {
+        id: gemFejl
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         anchors.margins: 12
         horizontalAlignment: Text.AlignHCenter
         linje: AppContext.store.gemFejlLinje
+    }
+
+    Rectangle {
+        anchors.left: skillelinje.right
+        anchors.right: parent.right
+        anchors.bottom: gemFejl.visible ? gemFejl.top : parent.bottom
+        anchors.margins: 12
+        visible: laesFejl.linje.length > 0
+        height: laesFejl.implicitHeight + 20
+        radius: 8
+        color: Theme.controlBackground
+        border.color: Theme.separator
+        LaesFejlBesked {
+            id: laesFejl
+            objectName: "laesFejl"
+            baggrund: Theme.controlBackground
+            anchors.fill: parent
+            anchors.margins: 10
+        }
     }
 }

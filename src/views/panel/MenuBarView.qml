@@ -52,7 +52,7 @@ Rectangle {
     }
     Shortcut {
         sequence: "Ctrl+Q"
-        onActivated: Qt.quit()
+        onActivated: AppContext.quit()
     }
 
     Column {
@@ -203,6 +203,13 @@ Rectangle {
             linje: AppContext.store.gemFejlLinje
         }
 
+        LaesFejlBesked {
+            objectName: "laesFejl"
+            x: 14
+            width: parent.width - 2 * 14
+            topPadding: 6
+        }
+
         StyledButton {
             id: afslutKnap
             objectName: "afslutKnap"
@@ -214,7 +221,7 @@ Rectangle {
             text: "Afslut"
             size: 12
             foreground: Theme.secondaryText
-            onClicked: Qt.quit()
+            onClicked: AppContext.quit()
             Keys.onUpPressed: root.fokuserPaa(liste.count + 2)
             Keys.onDownPressed: root.fokuserPaa(liste.count + 3)
         }

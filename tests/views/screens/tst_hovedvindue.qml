@@ -178,7 +178,9 @@ Item {
             Fixture.addLektie(gul, "I morgen", dag)
             Fixture.addLektie(gul, "Senere", 5 * dag)
             Fixture.addLektie(gul, "Færdig", dag, "", [], true)
+            Fixture.addUnreadableRecordOutside() // the notice is drawn too
             vis()
+            verify(findChild(indhold(), "laesFejl").visible)
             compare(Fixture.lowContrastTexts(indhold()), [])
             findChild(indhold(), "fag-Idræt").clicked()
             tryVerify(() => side() && side().objectName === "fagSide")
@@ -190,6 +192,40 @@ Item {
             tryCompare(sheet, "visible", true)
             waitForRendering(sheet.contentItem)
             compare(Fixture.lowContrastTexts(sheet.contentRoot), [])
+        }
+
+        // A change that cannot be saved holds the quit: the window asks, "Bliv" stays,
+        // "Afslut alligevel" quits; once saved, quitting asks nothing.
+        function test_quitWithAnUnsavedChangeAsksFirst() {
+            const quits = createTemporaryObject(spion, root)
+            const dansk = Fixture.addFag("Dansk")
+            Fixture.holdLock(true)
+            ignoreWarning(/Could not write/)
+            Fixture.addLektie(dansk, "Ikke gemt", dag)
+            const dialog = findChild(vindue, "ikkeGemtDialog")
+            for (const svar of ["cancelButton", "destructiveButton"]) {
+                ignoreWarning(/Could not write/)
+                root.Window.window.requestActivate() // back from the dialog
+                tryCompare(root.Window.window, "active", true)
+                keyClick(Qt.Key_Q, Qt.ControlModifier)
+                compare(AppContext.afslutVenter, true)
+                tryCompare(dialog, "visible", true)
+                compare(dialog.title, "Dine ændringer er ikke gemt")
+                compare(quits.count, 0)
+                mouseClick(findChild(dialog.contentItem, svar))
+                tryCompare(dialog, "visible", false)
+            }
+            compare(quits.count, 1)
+            Fixture.holdLock(false)
+            root.Window.window.requestActivate()
+            tryCompare(root.Window.window, "active", true)
+            keyClick(Qt.Key_Q, Qt.ControlModifier)
+            compare(quits.count, 2)
+            compare(dialog.visible, false)
+        }
+        Component {
+            id: spion
+            SignalSpy { target: AppContext; signalName: "quitRequested" }
         }
 
         function test_deletingTheShownSubjectFallsBackToTheOverview() {

@@ -262,8 +262,28 @@ Item {
             Fixture.addLektie(fag, "Forfalden", -2 * dag, "Noter")
             Fixture.addLektie(gul, "I dag", 60)
             Fixture.addLektie(fag, "Kommende", 3 * dag, "", ["a.dk"])
+            Fixture.addUnreadableRecordOutside() // the notice is drawn too
             vis()
+            verify(del("laesFejl").visible)
             compare(Fixture.lowContrastTexts(panel), [])
+        }
+
+        // What could not be read is said, with the way to the copy, until the pupil says OK.
+        function test_aNoticeSaysWhatCouldNotBeRead() {
+            Fixture.addLektie(fag, "Læs", dag)
+            vis()
+            compare(del("laesFejl").visible, false)
+            Fixture.addUnreadableRecordOutside()
+            const tekst = del("laesFejlTekst")
+            verify(tekst.text.startsWith("1 lektie kunne ikke læses. En kopi ligger i "))
+            compare(tekst.Accessible.role, Accessible.AlertMessage)
+            compare(raekke(0).Accessible.name.startsWith("Læs"), true) // the rest is read
+            mouseClick(del("aabnMappeKnap"))
+            compare(Fixture.openedFolders.length, 1)
+            verify(Fixture.openedFolders[0].length > 0)
+            verify(tekst.text.includes(Fixture.openedFolders[0]))
+            mouseClick(del("laesFejlOkKnap"))
+            compare(del("laesFejl").visible, false)
         }
 
         function test_everyControlHasANameForScreenReaders() {
