@@ -113,6 +113,38 @@ BENCHMARK(BM_ToggleFaerdig)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// A tick after another program changed the file: the save reads the file again,
+// merges per record and writes. CPU time is the figure to read (the rest is the disk).
+void BM_SaveAfterAnOutsideChange(benchmark::State& state) {
+    Machine m(int(state.range(0)), AuthorizationStatus::Denied);
+    auto store = m.open();
+    m.settle();
+    PreferencesFile outside(m.suites.shared().path());
+    qsizetype i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QList<Lektie> theirs = store->lektier();
+        theirs[(i + 1) % theirs.size()].titel += QStringLiteral(" (ændret)");
+        outside.setData(Keys::lektier, *json::encode(theirs));
+        state.ResumeTiming();
+        store->toggleFaerdig(m.lektier.at(i++ % m.lektier.size()).id);
+        state.PauseTiming();
+        m.settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SaveAfterAnOutsideChange)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// The watch's look at the file while nothing changes: one stat.
+void BM_WatchAtRest(benchmark::State& state) {
+    Machine m(1000);
+    auto store = m.open();
+    m.settle();
+    for (auto _ : state)
+        store->tjekFil();
+}
+BENCHMARK(BM_WatchAtRest)->Unit(benchmark::kMicrosecond);
+
 // Start-up: migration check, load and decode, the saves the loading assignments
 // make, and the start of the first refresh.
 void BM_StartupLoad(benchmark::State& state) {
