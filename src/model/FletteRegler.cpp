@@ -92,6 +92,10 @@ QList<Fag> fag(const QList<Fag>& base, const QList<Fag>& ours, const QList<Fag>&
     return merge(base, ours, theirs);
 }
 
+bool ens(const Lektie& a, const Lektie& b) {
+    return a.id == b.id && same(a, b);
+}
+
 bool ens(const QList<Lektie>& a, const QList<Lektie>& b) {
     return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(),
                       [](const Lektie& x, const Lektie& y) { return x.id == y.id && same(x, y); });

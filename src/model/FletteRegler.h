@@ -16,6 +16,7 @@ QList<Lektie> lektier(const QList<Lektie>& base, const QList<Lektie>& ours,
 QList<Fag> fag(const QList<Fag>& base, const QList<Fag>& ours, const QList<Fag>& theirs);
 
 // The same records with the same fields, in the same order.
+bool ens(const Lektie& a, const Lektie& b);
 bool ens(const QList<Lektie>& a, const QList<Lektie>& b);
 inline bool ens(const QList<Fag>& a, const QList<Fag>& b) {
     return a == b;

@@ -261,6 +261,7 @@ void LektieStore::fagAssigned() {
 bool LektieStore::setLektier(const QList<Lektie>& lektier) {
     if (!allSavable(lektier))
         return false;
+    glemFortryd();
     Q_EMIT willChange();
     m_lektier = lektier;
     lektierAssigned();
@@ -268,6 +269,7 @@ bool LektieStore::setLektier(const QList<Lektie>& lektier) {
 }
 
 void LektieStore::setFag(const QList<Fag>& fag) {
+    glemFortryd();
     Q_EMIT willChange();
     m_fag = fag;
     fagAssigned();
@@ -283,16 +285,23 @@ void LektieStore::setHarSetupFaerdig(bool faerdig) {
 bool LektieStore::tilfoej(const Lektie& lektie) {
     if (!lektie.harGyldigeDatoer())
         return false;
+    const QList<Lektie> foer = m_lektier;
     Q_EMIT willChange();
     m_lektier.append(lektie);
     lektierAssigned();
+    husk(foer, m_fag, QStringLiteral("%1 er tilføjet").arg(lektie.titel));
     return true;
 }
 
 void LektieStore::slet(const QUuid& id) {
+    const QList<Lektie> foer = m_lektier;
     Q_EMIT willChange();
     m_lektier.removeIf([&](const Lektie& l) { return l.id == id; });
     lektierAssigned();
+    const auto it =
+        std::find_if(foer.cbegin(), foer.cend(), [&](const Lektie& l) { return l.id == id; });
+    if (it != foer.cend())
+        husk(foer, m_fag, QStringLiteral("%1 er slettet").arg(it->titel));
 }
 
 void LektieStore::toggleFaerdig(const QUuid& id) {
@@ -301,27 +310,100 @@ void LektieStore::toggleFaerdig(const QUuid& id) {
     if (it == m_lektier.cend())
         return;
     const qsizetype index = it - m_lektier.cbegin();
+    const QList<Lektie> foer = m_lektier;
     Q_EMIT willChange();
     m_lektier[index].erFaerdig = !m_lektier[index].erFaerdig;
     lektierAssigned();
+    const Lektie& l = foer[index];
+    husk(foer, m_fag,
+         (l.erFaerdig ? QStringLiteral("%1 er markeret som ikke færdig")
+                      : QStringLiteral("%1 er markeret som færdig"))
+             .arg(l.titel));
 }
 
 void LektieStore::tilfoejFag(const Fag& fag) {
+    const QList<Fag> foer = m_fag;
     Q_EMIT willChange();
     m_fag.append(fag);
     fagAssigned();
+    husk(m_lektier, foer, QStringLiteral("%1 er tilføjet").arg(fag.navn));
 }
 
 void LektieStore::sletFag(const QUuid& id) {
+    const QList<Lektie> lektierFoer = m_lektier;
+    const QList<Fag> fagFoer = m_fag;
     Q_EMIT willChange();
     m_fag.removeIf([&](const Fag& f) { return f.id == id; });
     fagAssigned();
     Q_EMIT willChange();
-    m_lektier.removeIf([&](const Lektie& l) { return l.fagId == id; });
+    const qsizetype antal = m_lektier.removeIf([&](const Lektie& l) { return l.fagId == id; });
     lektierAssigned();
+    const auto fag =
+        std::find_if(fagFoer.cbegin(), fagFoer.cend(), [&](const Fag& f) { return f.id == id; });
+    if (fag == fagFoer.cend())
+        return;
+    husk(lektierFoer, fagFoer,
+         antal == 0   ? QStringLiteral("%1 er slettet").arg(fag->navn)
+         : antal == 1 ? QStringLiteral("%1 og 1 lektie er slettet").arg(fag->navn)
+                      : QStringLiteral("%1 og %2 lektier er slettet").arg(fag->navn).arg(antal));
+}
+
+// Notes how to take the change just made back; a change that changed nothing keeps the
+// offer there was.
+void LektieStore::husk(const QList<Lektie>& lektierFoer, const QList<Fag>& fagFoer,
+                       const QString& tekst) {
+    fortryd::Aendring aendring{fortryd::forskel(lektierFoer, m_lektier),
+                               fortryd::forskel(fagFoer, m_fag)};
+    if (aendring.isEmpty())
+        return;
+    m_fortryd = std::move(aendring);
+    m_fortrudt = false;
+    m_aendringTekst = tekst;
+    Q_EMIT fortrydChanged();
+}
+
+void LektieStore::glemFortryd() {
+    if (!m_fortryd && m_aendringTekst.isEmpty())
+        return;
+    m_fortryd.reset();
+    m_fortrudt = false;
+    m_aendringTekst.clear();
+    Q_EMIT fortrydChanged();
+}
+
+bool LektieStore::fortryd() {
+    return kanFortryde() && anvend(fortryd::Retning::Fortryd);
+}
+
+bool LektieStore::gentag() {
+    return kanGentage() && anvend(fortryd::Retning::Gentag);
+}
+
+// Undoing and redoing are changes like any other: saved, the widget told, reminders
+// rebuilt.
+bool LektieStore::anvend(fortryd::Retning retning) {
+    const auto lektier = fortryd::anvend(m_lektier, m_fortryd->lektier, retning);
+    const auto fag = fortryd::anvend(m_fag, m_fortryd->fag, retning);
+    if (!lektier || !fag) {
+        glemFortryd();
+        return false;
+    }
+    Q_EMIT willChange();
+    const bool nyeFag = *fag != m_fag;
+    m_lektier = *lektier;
+    m_fag = *fag;
+    gem(nyeFag ? Keys::fag : Keys::lektier);
+    opdaterNotifikationer();
+    if (nyeFag)
+        Q_EMIT fagChanged();
+    Q_EMIT lektierChanged();
+    m_fortrudt = retning == fortryd::Retning::Fortryd;
+    Q_EMIT fortrydChanged();
+    return true;
 }
 
 void LektieStore::nulstilApp() {
+    glemFortryd(); // the reset's confirmation says it cannot be taken back
     m_erVedAtNulstille = true;
     setLektier({});
     setFag({});
@@ -512,6 +594,11 @@ void LektieStore::overtag(const QList<Lektie>& lektier, const QList<Fag>& fag, b
     if (nyeLektier)
         Q_EMIT lektierChanged();
     opdaterNotifikationer();
+    // Someone else changed what the pupil could take back: their work stays.
+    if (m_fortryd &&
+        !fortryd::staarTilbage(*m_fortryd, m_lektier, m_fag,
+                               m_fortrudt ? fortryd::Retning::Gentag : fortryd::Retning::Fortryd))
+        glemFortryd();
 }
 
 void LektieStore::gemFejlede(const PreferencesFile& file) {

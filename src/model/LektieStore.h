@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FortrydRegler.h"
 #include "Records.h"
 
 #include <QFileSystemWatcher>
@@ -45,6 +46,9 @@ class LektieStore : public QObject {
     Q_PROPERTY(QString gemFejlLinje READ gemFejlLinje NOTIFY gemmeStatusChanged)
     Q_PROPERTY(QString laesFejlLinje READ laesFejlLinje NOTIFY laesFejlChanged)
     Q_PROPERTY(QString laesFejlMappe READ laesFejlMappe NOTIFY laesFejlChanged)
+    Q_PROPERTY(QString aendringTekst READ aendringTekst NOTIFY fortrydChanged)
+    Q_PROPERTY(bool kanFortryde READ kanFortryde NOTIFY fortrydChanged)
+    Q_PROPERTY(bool kanGentage READ kanGentage NOTIFY fortrydChanged)
 public:
     struct Services {
         PreferencesSuites& suites;
@@ -74,6 +78,15 @@ public:
     const QString& laesFejlLinje() const { return m_laesFejlLinje; }
     const QString& laesFejlMappe() const { return m_laesFejlMappe; }
     Q_INVOKABLE void kvitterLaesFejl();
+
+    // The pupil's last change (a tick, an addition, a deletion) can be taken back once,
+    // and then done again. Only the last is kept; a reset forgets it, and so does a
+    // change another program makes to the same records.
+    const QString& aendringTekst() const { return m_aendringTekst; } // what happened
+    bool kanFortryde() const { return m_fortryd.has_value() && !m_fortrudt; }
+    bool kanGentage() const { return m_fortryd.has_value() && m_fortrudt; }
+    Q_INVOKABLE bool fortryd();
+    Q_INVOKABLE bool gentag();
 
     // Direct assignments (the onboarding uses the last two); the change rules apply.
     // A homework list with an item that has no valid dates is refused (false): it
@@ -109,6 +122,7 @@ Q_SIGNALS:
     void harSetupFaerdigChanged();
     void gemmeStatusChanged();
     void laesFejlChanged();
+    void fortrydChanged(); // also when the pupil makes a new change: the bar shows again
 
 private:
     struct Laest;
@@ -125,6 +139,9 @@ private:
     bool eraseStoredKeys();
     void meldLaesFejl(const Laest& laest, const PreferencesFile& suite);
     bool gemUlaeseligt(const QString& key, const QByteArray& bytes);
+    void husk(const QList<Lektie>& lektierFoer, const QList<Fag>& fagFoer, const QString& tekst);
+    void glemFortryd();
+    bool anvend(fortryd::Retning retning);
 
     Services m_services;
     std::unique_ptr<RecoveryFolder> m_recovery;
@@ -146,6 +163,9 @@ private:
     bool m_nulstillingVenter = false; // a reset whose erasing still has to be written
     QString m_laesFejlLinje;
     QString m_laesFejlMappe;
+    std::optional<fortryd::Aendring> m_fortryd;
+    bool m_fortrudt = false;
+    QString m_aendringTekst;
     QTimer* m_igen = nullptr;
     QFileSystemWatcher* m_vagt = nullptr;
 };

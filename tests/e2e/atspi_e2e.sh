@@ -39,6 +39,9 @@ PY
 }
 suite_is() { [ "$(suite_says "$1")" = "$2" ]; }
 counter_is() { [ "$(do_ name-of label " valgt")" = "$1" ]; }
+# The suite's content, whoever wrote it: every key, record and field, in order.
+suite_sum() { suite_says 'json.dumps(s, sort_keys=True)' | md5sum; }
+suite_back_to() { [ "$(suite_sum)" = "$1" ]; }
 
 check "tray icon embedded" x11_wait_for 20 x11_tray_icon tavlen
 # A second start brings up the main window with the first-run flow.
@@ -77,8 +80,14 @@ check "the suite holds the homework" x11_wait_for 10 \
     suite_is '[(l["titel"], l["erFaerdig"]) for l in s.get("lektier_v4", [])]' \
     "[('Laes side 7', False)]"
 shot 2-main-window
+before_tick="$(suite_sum)"
 check "the row's tick: Press" do_ press "Markér som færdig: Laes side 7"
 check "ticks it off in the suite" x11_wait_for 10 \
+    suite_is '[l["erFaerdig"] for l in s["lektier_v4"]]' "[True]"
+check "the bar's Fortryd: Press" do_ press "Fortryd"
+check "the suite is exactly as before the tick" x11_wait_for 10 suite_back_to "$before_tick"
+xdotool key ctrl+shift+z
+check "Ctrl+Shift+Z ticks it off again" x11_wait_for 10 \
     suite_is '[l["erFaerdig"] for l in s["lektier_v4"]]' "[True]"
 
 # The panel: its "Tilføj lektie", the form's own, then the row's tick.
@@ -102,7 +111,7 @@ s = json.load(open(path))
 for l in s["lektier_v4"]:
     if l["titel"] == "Regn opgave 3":
         l["erFaerdig"] = True
-now = time.time() - 978307200
+now = round(time.time() - 978307200)  # whole seconds, as a widget would keep them
 s["lektier_v4"].append({"id": str(uuid.uuid4()).upper(), "fagId": s["fag_v4"][0]["id"],
                         "titel": "Ude fra", "beskrivelse": "", "links": [],
                         "deadline": now + 86400, "erFaerdig": False, "oprettetDato": now})
@@ -113,10 +122,17 @@ PY
 check "the panel shows the other program's item" x11_wait_for 10 \
     do_ shows "Markér som færdig: Ude fra"
 check "and not the item it ticked off" x11_wait_for 10 do_ gone "Markér som færdig: Regn opgave 3"
+before_tick="$(suite_sum)"
 check "the panel row's tick: Press" do_ press "Markér som færdig: Ude fra"
-check "both ticks are in the suite" x11_wait_for 10 \
-    suite_is '[(l["titel"], l["erFaerdig"]) for l in s["lektier_v4"]]' \
-    "[('Laes side 7', True), ('Regn opgave 3', True), ('Ude fra', True)]"
+both='[(l["titel"], l["erFaerdig"]) for l in s["lektier_v4"]]'
+both_done="[('Laes side 7', True), ('Regn opgave 3', True), ('Ude fra', True)]"
+check "both ticks are in the suite" x11_wait_for 10 suite_is "$both" "$both_done"
+# A stray tick in the panel is taken back by Ctrl+Z, exactly, and done again.
+xdotool key ctrl+z
+check "Ctrl+Z in the panel takes the tick back, exactly" x11_wait_for 10 \
+    suite_back_to "$before_tick"
+xdotool key ctrl+shift+z
+check "Ctrl+Shift+Z does it again" x11_wait_for 10 suite_is "$both" "$both_done"
 xdotool key Escape
 
 # Settings, "Nulstil app", and the dialog's own "Nulstil app".

@@ -1,42 +1,16 @@
 #include "model/FletteRegler.h"
+#include "support/Kortform.h"
 
 #include <QTest>
 
 using namespace tavlen;
 
+using test::kort;
+
 namespace {
-
-const QUuid fagId = QUuid::createUuid();
-
-// A list by shorthand: "A" is record A as first read, "A'" the same record changed
-// here (its title), "A*" changed outside (its done flag), "A'*" changed both ways.
-QList<Lektie> liste(const QString& kort) {
-    static QHash<QChar, QUuid> ids;
-    QList<Lektie> out;
-    for (const QString& one : kort.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (!ids.contains(one[0]))
-            ids.insert(one[0], QUuid::createUuid());
-        Lektie l;
-        l.id = ids.value(one[0]);
-        l.fagId = fagId;
-        l.titel =
-            one.contains(QLatin1Char('\'')) ? one.left(1) + QStringLiteral(" ændret") : one.left(1);
-        l.erFaerdig = one.contains(QLatin1Char('*'));
-        l.deadline = QDateTime(QDate(2026, 12, 9), QTime(12, 0), Qt::UTC);
-        l.oprettetDato = QDateTime(QDate(2026, 12, 1), QTime(8, 0), Qt::UTC);
-        out.append(l);
-    }
-    return out;
+QList<Lektie> liste(const QString& k) {
+    return test::kortListe(k);
 }
-
-QString kort(const QList<Lektie>& list) {
-    QStringList out;
-    for (const Lektie& l : list)
-        out << l.titel.left(1) + (l.titel.size() > 1 ? QStringLiteral("'") : QString()) +
-                   (l.erFaerdig ? QStringLiteral("*") : QString());
-    return out.join(QLatin1Char(' '));
-}
-
 } // namespace
 
 class TestFletteRegler : public QObject {
@@ -44,6 +18,7 @@ class TestFletteRegler : public QObject {
 
 private Q_SLOTS:
     void merge_data() {
+        // Shorthand (support/Kortform.h): "A'" retitled here, "A*" ticked off there.
         QTest::addColumn<QString>("base");
         QTest::addColumn<QString>("ours");
         QTest::addColumn<QString>("theirs");

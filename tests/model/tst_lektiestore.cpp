@@ -501,6 +501,57 @@ private Q_SLOTS:
         QCOMPARE(m.suite().value("lektier_v4").toArray().size(), 3);
     }
 
+    // Undoing is a change like any other: saved exactly as before, the widget told; an
+    // outside change to the same record withdraws the offer.
+    void theLastChangeCanBeTakenBack() {
+        Machine m;
+        LektieStore& store = m.start();
+        store.setHarSetupFaerdig(true);
+        store.tilfoejFag(dansk);
+        store.tilfoej(m.lektie("A"));
+        store.tilfoej(m.lektie("B"));
+        const QByteArray foer = readAll(m.suitePath);
+        store.toggleFaerdig(store.lektier().at(0).id);
+        QCOMPARE(store.aendringTekst(), QStringLiteral("A er markeret som færdig"));
+        const int reloads = m.widgets.reloads;
+        QCOMPARE(store.fortryd(), true);
+        QCOMPARE(readAll(m.suitePath), foer);
+        QCOMPARE(m.widgets.reloads, reloads + 1);
+        QCOMPARE(store.kanGentage(), true);
+        QCOMPARE(store.gentag(), true);
+        QCOMPARE(store.lektier().at(0).erFaerdig, true);
+
+        store.sletFag(dansk.id);
+        QCOMPARE(store.aendringTekst(), QStringLiteral("Dansk og 2 lektier er slettet"));
+        const QByteArray efter = readAll(m.suitePath);
+        QCOMPARE(store.fortryd(), true);
+        QCOMPARE(store.gentag(), true);
+        QCOMPARE(readAll(m.suitePath), efter);
+        QCOMPARE(store.fortryd(), true);
+        QCOMPARE(store.lektier().size(), 2);
+        QCOMPARE(store.fag().size(), 1);
+
+        // Another program retitles B: ticking A stays undoable; retitling A withdraws it.
+        store.toggleFaerdig(store.lektier().at(0).id);
+        const auto retitle = [&](int i) {
+            QJsonArray list = m.suite().value("lektier_v4").toArray();
+            QJsonObject o = list[i].toObject();
+            o["titel"] = o["titel"].toString() + " (ændret)";
+            list[i] = o;
+            QVERIFY(PreferencesFile(m.suitePath)
+                        .setData("lektier_v4", QJsonDocument(list).toJson(QJsonDocument::Compact)));
+            store.tjekFil();
+        };
+        retitle(1);
+        QCOMPARE(store.kanFortryde(), true);
+        retitle(0);
+        QCOMPARE(store.kanFortryde(), false);
+        store.toggleFaerdig(store.lektier().at(0).id);
+        store.nulstilApp(); // its confirmation says it cannot be taken back
+        QCOMPARE(store.kanFortryde(), false);
+        QCOMPARE(store.aendringTekst(), QString());
+    }
+
     // Two machines sharing one home are two stores on one file: every change made on
     // either survives.
     void twoStoresOnOneFileLoseNothing() {

@@ -4,6 +4,7 @@
 #include "views/toolkit/Theme.h"
 
 #include <QAccessible>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
@@ -65,6 +66,11 @@ void ScreenFixture::addUnreadableRecordOutside() {
     list.insert(1, list.size() > 2 ? "{\"id\":\"ulæselig\"}," : "{\"id\":\"ulæselig\"}");
     PreferencesFile(path).setData(QStringLiteral("lektier_v4"), list);
     m_store->tjekFil();
+}
+
+QString ScreenFixture::suiteText() const {
+    QFile file(m_suites->shared().path());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 void ScreenFixture::holdLock(bool hold) {

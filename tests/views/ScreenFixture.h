@@ -51,6 +51,8 @@ public:
     Q_INVOKABLE void addUnreadableRecordOutside();
     // Another program holds the file's lock: every save fails until released.
     Q_INVOKABLE void holdLock(bool hold);
+    // The shared suite file as it is on disk.
+    Q_INVOKABLE QString suiteText() const;
     // false plays a desktop where no browser takes a link (until the next reset).
     Q_INVOKABLE void setBrowserTakes(bool takes) { m_urls.browserTakes = takes; }
 

@@ -29,6 +29,14 @@ Rectangle {
         sequence: "Ctrl+Q"
         onActivated: AppContext.quit()
     }
+    Shortcut {
+        sequence: "Ctrl+Z"
+        onActivated: AppContext.store.fortryd()
+    }
+    Shortcut {
+        sequences: ["Ctrl+Shift+Z", "Ctrl+Y"]
+        onActivated: AppContext.store.gentag()
+    }
 
     Loader {
         id: indhold

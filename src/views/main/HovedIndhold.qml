@@ -135,10 +135,20 @@ FocusScope {
         linje: AppContext.store.gemFejlLinje
     }
 
-    Rectangle {
+    FortrydBjaelke {
+        id: fortrydBjaelke
+        objectName: "fortrydBjaelke"
         anchors.left: skillelinje.right
         anchors.right: parent.right
         anchors.bottom: gemFejl.visible ? gemFejl.top : parent.bottom
+        anchors.margins: 12
+    }
+
+    Rectangle {
+        anchors.left: skillelinje.right
+        anchors.right: parent.right
+        anchors.bottom: fortrydBjaelke.visible ? fortrydBjaelke.top
+                                              : gemFejl.visible ? gemFejl.top : parent.bottom
         anchors.margins: 12
         visible: laesFejl.linje.length > 0
         height: laesFejl.implicitHeight + 20

@@ -54,6 +54,14 @@ Rectangle {
         sequence: "Ctrl+Q"
         onActivated: AppContext.quit()
     }
+    Shortcut {
+        sequence: "Ctrl+Z"
+        onActivated: AppContext.store.fortryd()
+    }
+    Shortcut {
+        sequences: ["Ctrl+Shift+Z", "Ctrl+Y"]
+        onActivated: AppContext.store.gentag()
+    }
 
     Column {
         id: top
@@ -147,6 +155,19 @@ Rectangle {
         id: bund
         y: listeOmraade.y + listeOmraade.height
         width: parent.width
+
+        Item {
+            width: parent.width
+            height: fortrydBjaelke.visible ? fortrydBjaelke.implicitHeight + 2 * 6 : 0
+            FortrydBjaelke {
+                id: fortrydBjaelke
+                objectName: "fortrydBjaelke"
+                x: 8
+                y: 6
+                width: parent.width - 2 * 8
+                height: implicitHeight
+            }
+        }
 
         Skillelinje {}
 

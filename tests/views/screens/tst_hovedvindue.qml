@@ -194,6 +194,33 @@ Item {
             compare(Fixture.lowContrastTexts(sheet.contentRoot), [])
         }
 
+        // A row's deletion and a subject's deletion with its homework are taken back
+        // exactly: the file is as it was.
+        function test_deletionsCanBeTakenBack() {
+            const dansk = Fixture.addFag("Dansk")
+            const mat = Fixture.addFag("Matematik")
+            Fixture.addLektie(dansk, "Første", dag)
+            Fixture.addLektie(mat, "Anden", 2 * dag, "Side 4", ["https://skole.dk/a"])
+            Fixture.addLektie(dansk, "Tredje", 3 * dag)
+            Fixture.addLektie(dansk, "Fjerde", 4 * dag)
+            const foer = Fixture.suiteText()
+            const bjaelke = findChild(indhold(), "fortrydBjaelke")
+            const raekken = raekke("Anden")
+            mouseMove(raekken, raekken.width / 2, raekken.height / 2)
+            mouseClick(findChild(raekken, "sletKnap"))
+            tryCompare(bjaelke, "visible", true)
+            compare(bjaelke.Accessible.name, "Anden er slettet")
+            mouseClick(findChild(bjaelke, "fortrydKnap"))
+            compare(Fixture.suiteText(), foer)
+            verify(raekke("Anden") !== null)
+
+            Fixture.sletFag(dansk)
+            compare(bjaelke.Accessible.name, "Dansk og 3 lektier er slettet")
+            keyClick(Qt.Key_Z, Qt.ControlModifier)
+            compare(Fixture.suiteText(), foer)
+            compare(Fixture.fag().length, 2)
+        }
+
         // A change that cannot be saved holds the quit: the window asks, "Bliv" stays,
         // "Afslut alligevel" quits; once saved, quitting asks nothing.
         function test_quitWithAnUnsavedChangeAsksFirst() {

@@ -268,6 +268,39 @@ Item {
             compare(Fixture.lowContrastTexts(panel), [])
         }
 
+        // A tick in the panel (a stray Space on the first row, say) is taken back by the bar's
+        // "Fortryd" or Ctrl+Z, and done again by "Gentag" or Ctrl+Shift+Z.
+        function test_aTickCanBeTakenBack() {
+            Fixture.addLektie(fag, "Læs", dag)
+            Fixture.addLektie(fag, "Skriv", 2 * dag)
+            vis()
+            const bjaelke = del("fortrydBjaelke")
+            compare(bjaelke.visible, false)
+            const foer = Fixture.suiteText()
+            keyClick(Qt.Key_Space) // the first row has the focus
+            tryCompare(bjaelke, "visible", true)
+            compare(bjaelke.Accessible.name, "Læs er markeret som færdig")
+            compare(bjaelke.Accessible.role, Accessible.AlertMessage)
+            waitForRendering(panel) // the bar takes its place above the actions
+            mouseClick(findChild(bjaelke, "fortrydKnap"))
+            compare(Fixture.suiteText(), foer)
+            tryVerify(() => raekke(0) && raekke(0).Accessible.name.startsWith("Læs"))
+            compare(bjaelke.Accessible.name, "Fortrudt: Læs er markeret som færdig")
+            compare(findChild(bjaelke, "fortrydKnap").text, "Gentag")
+            keyClick(Qt.Key_Z, Qt.ControlModifier | Qt.ShiftModifier)
+            compare(Fixture.lektier()[0].erFaerdig, true)
+            keyClick(Qt.Key_Z, Qt.ControlModifier)
+            compare(Fixture.suiteText(), foer)
+            // It stays while the pointer or the keyboard is in it, then goes.
+            bjaelke.model.varighed = 50
+            bjaelke.model.vis()
+            wait(200)
+            compare(bjaelke.visible, true)
+            panel.fokuserPaa(1)
+            mouseMove(panel, 1, 1)
+            tryCompare(bjaelke, "visible", false)
+        }
+
         // What could not be read is said, with the way to the copy, until the pupil says OK.
         function test_aNoticeSaysWhatCouldNotBeRead() {
             Fixture.addLektie(fag, "Læs", dag)
