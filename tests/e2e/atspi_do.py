@@ -8,6 +8,7 @@
     atspi_do.py checked "Historie" [role]     exit 0 when the control is checked
     atspi_do.py shows "Ude fra" [role]        exit 0 when a control of that name is shown
     atspi_do.py gone "Ude fra" [role]         exit 0 when none is shown (looked at once)
+    atspi_do.py where "Titel" [role]          prints the control's centre on the screen: x y
 A name ending in "#2" means the second control of that name (a form's button named as the
 panel's action that opened it).
 
@@ -90,6 +91,10 @@ def main(argv):
         print(f"no control named {name!r}", file=sys.stderr)
         return 1
     if verb == "shows":
+        return 0
+    if verb == "where":
+        box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        print(box.x + box.width // 2, box.y + box.height // 2)
         return 0
     if verb == "checked":
         return 0 if acc.getState().contains(pyatspi.STATE_CHECKED) else 1

@@ -81,14 +81,24 @@ check "the suite holds the homework" x11_wait_for 10 \
     "[('Laes side 7', False)]"
 shot 2-main-window
 before_tick="$(suite_sum)"
-check "the row's tick: Press" do_ press "Markér som færdig: Laes side 7"
-check "ticks it off in the suite" x11_wait_for 10 \
-    suite_is '[l["erFaerdig"] for l in s["lektier_v4"]]' "[True]"
+done_list='[(l["titel"], l["erFaerdig"]) for l in s["lektier_v4"]]'
+# The pointer, straight onto the tick of a row it was not over: the delete button that
+# comes with it must not be under the tick. It ticks off; it never deletes.
+read -r tick_x tick_y < <(do_ where "Markér som færdig: Laes side 7")
+xdotool mousemove 0 0
+sleep 0.3
+xdotool mousemove "$tick_x" "$tick_y" click 1
+check "a pointer click on the tick ticks it off" x11_wait_for 10 \
+    suite_is "$done_list" "[('Laes side 7', True)]"
 check "the bar's Fortryd: Press" do_ press "Fortryd"
 check "the suite is exactly as before the tick" x11_wait_for 10 suite_back_to "$before_tick"
+check "the row's tick: Press" do_ press "Markér som færdig: Laes side 7"
+check "ticks it off in the suite" x11_wait_for 10 suite_is "$done_list" "[('Laes side 7', True)]"
+xdotool key ctrl+z
+check "Ctrl+Z takes it back" x11_wait_for 10 suite_back_to "$before_tick"
 xdotool key ctrl+shift+z
 check "Ctrl+Shift+Z ticks it off again" x11_wait_for 10 \
-    suite_is '[l["erFaerdig"] for l in s["lektier_v4"]]' "[True]"
+    suite_is "$done_list" "[('Laes side 7', True)]"
 
 # The panel: its "Tilføj lektie", the form's own, then the row's tick.
 icon="$(x11_tray_icon tavlen)"

@@ -178,8 +178,9 @@ FocusScope {
             symbolSize: 13
             foreground: Theme.hex("EF4444", 0.7)
             tooltip: "Slet " + raekke.titel
-            // Gone, not only unseen, while the pointer is away: it cannot be pressed then.
-            visible: raekke.sletVises || opacity > 0
+            // Always in the layout, so it is in its own place the moment the pointer
+            // brings it: a button shown before the layout placed it would sit under the
+            // tick and take the press meant for it. Unseen, it cannot be pressed.
             enabled: raekke.sletVises
             opacity: raekke.sletVises ? 1 : 0
             scale: raekke.sletVises ? 1 : 0.6
