@@ -66,4 +66,11 @@ std::optional<Fag> nytFag(const QString& navn, const QString& ikon, const QStrin
     return Fag::ny(navn, ikon, farve);
 }
 
+std::optional<Fag> redigeretFag(const QUuid& id, const QString& navn, const QString& ikon,
+                                const QString& farve) {
+    if (navn.isEmpty())
+        return std::nullopt;
+    return Fag::ny(navn, ikon, farve, id);
+}
+
 } // namespace tavlen::fagregler

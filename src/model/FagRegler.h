@@ -37,5 +37,8 @@ QString sletKnapTekst(const std::optional<Fag>& fag);
 
 // A new subject from the form, or nothing when the name is empty; the name is kept as typed.
 std::optional<Fag> nytFag(const QString& navn, const QString& ikon, const QString& farve);
+// The same for an edit: the subject keeps its id, so its homework stays with it.
+std::optional<Fag> redigeretFag(const QUuid& id, const QString& navn, const QString& ikon,
+                                const QString& farve);
 
 } // namespace tavlen::fagregler

@@ -304,6 +304,34 @@ void LektieStore::slet(const QUuid& id) {
         husk(foer, m_fag, QStringLiteral("%1 er slettet").arg(it->titel));
 }
 
+bool LektieStore::erstat(const Lektie& lektie) {
+    const auto it = std::find_if(m_lektier.cbegin(), m_lektier.cend(),
+                                 [&](const Lektie& l) { return l.id == lektie.id; });
+    if (it == m_lektier.cend() || !lektie.harGyldigeDatoer())
+        return false;
+    const qsizetype index = it - m_lektier.cbegin();
+    const QList<Lektie> foer = m_lektier;
+    Q_EMIT willChange();
+    m_lektier[index] = lektie;
+    lektierAssigned();
+    husk(foer, m_fag, QStringLiteral("%1 er ændret").arg(lektie.titel));
+    return true;
+}
+
+bool LektieStore::erstatFag(const Fag& fag) {
+    const auto it =
+        std::find_if(m_fag.cbegin(), m_fag.cend(), [&](const Fag& f) { return f.id == fag.id; });
+    if (it == m_fag.cend())
+        return false;
+    const qsizetype index = it - m_fag.cbegin();
+    const QList<Fag> foer = m_fag;
+    Q_EMIT willChange();
+    m_fag[index] = fag;
+    fagAssigned();
+    husk(m_lektier, foer, QStringLiteral("%1 er ændret").arg(fag.navn));
+    return true;
+}
+
 void LektieStore::toggleFaerdig(const QUuid& id) {
     const auto it = std::find_if(m_lektier.cbegin(), m_lektier.cend(),
                                  [&](const Lektie& l) { return l.id == id; });

@@ -97,6 +97,10 @@ public:
 
     Q_INVOKABLE bool tilfoej(const tavlen::Lektie& lektie); // false: refused, see setLektier
     Q_INVOKABLE void slet(const QUuid& id);
+    // Puts an edited item in the place of the item with its id; false when there is none
+    // (or it has no valid dates).
+    Q_INVOKABLE bool erstat(const tavlen::Lektie& lektie);
+    Q_INVOKABLE bool erstatFag(const tavlen::Fag& fag);
     Q_INVOKABLE void toggleFaerdig(const QUuid& id);
     Q_INVOKABLE void tilfoejFag(const tavlen::Fag& fag);
     Q_INVOKABLE void sletFag(const QUuid& id);

@@ -10,6 +10,8 @@ QString AktivMenuPraesentation::id() const {
     switch (m_type) {
     case Type::Lektie:
         return QStringLiteral("lektie-") + uuidTekst(m_lektieId);
+    case Type::RedigerLektie:
+        return QStringLiteral("rediger-") + uuidTekst(m_lektieId);
     case Type::NyLektie:
         return QStringLiteral("ny-lektie");
     case Type::FagIndstillinger:

@@ -19,15 +19,19 @@ namespace tavlen::menubar {
 // subject settings. Two presentations are the same exactly when their identifier texts are.
 class AktivMenuPraesentation {
 public:
-    enum class Type { Lektie, NyLektie, FagIndstillinger };
+    enum class Type { Lektie, NyLektie, FagIndstillinger, RedigerLektie };
 
     static AktivMenuPraesentation lektie(const QUuid& id) { return {Type::Lektie, id}; }
+    static AktivMenuPraesentation redigerLektie(const QUuid& id) {
+        return {Type::RedigerLektie, id};
+    }
     static AktivMenuPraesentation nyLektie() { return {Type::NyLektie, {}}; }
     static AktivMenuPraesentation fagIndstillinger() { return {Type::FagIndstillinger, {}}; }
 
     Type type() const { return m_type; }
-    QUuid lektieId() const { return m_lektieId; } // null unless a homework item's detail
-    // "lektie-<UPPER-CASE UUID>", "ny-lektie" or "fag-indstillinger".
+    QUuid lektieId() const { return m_lektieId; } // null unless a homework item's
+    // "lektie-<UPPER-CASE UUID>", "rediger-<UPPER-CASE UUID>", "ny-lektie" or
+    // "fag-indstillinger".
     QString id() const;
 
     friend bool operator==(const AktivMenuPraesentation& a, const AktivMenuPraesentation& b) {

@@ -67,6 +67,20 @@ Udfald byg(const QList<Fag>& fag, const QUuid& valgtFagId, const QString& titel,
     return Udfald::Gemt;
 }
 
+Udfald rediger(const QList<Fag>& fag, const QUuid& valgtFagId, const QString& titel,
+               const QString& beskrivelse, const QStringList& links, const QDateTime& deadline,
+               const Clock& clock, Lektie* lektie) {
+    Lektie ny;
+    const Udfald udfald = byg(fag, valgtFagId, titel, beskrivelse, links, deadline, clock, &ny);
+    if (udfald == Udfald::Gemt) {
+        ny.id = lektie->id;
+        ny.oprettetDato = lektie->oprettetDato;
+        ny.erFaerdig = lektie->erFaerdig;
+        *lektie = ny;
+    }
+    return udfald;
+}
+
 QUuid startFag(const std::optional<QUuid>& standardFagId, const QList<Fag>& fag) {
     if (standardFagId)
         return *standardFagId;

@@ -44,6 +44,12 @@ Udfald byg(const QList<Fag>& fag, const QUuid& valgtFagId, const QString& titel,
            const QString& beskrivelse, const QStringList& links, const QDateTime& deadline,
            const Clock& clock, Lektie* lektie);
 
+// The same checks for an edit of `lektie`: when it passes, `lektie` keeps its id, its
+// creation date and its done flag and takes the rest from the form, links cleaned.
+Udfald rediger(const QList<Fag>& fag, const QUuid& valgtFagId, const QString& titel,
+               const QString& beskrivelse, const QStringList& links, const QDateTime& deadline,
+               const Clock& clock, Lektie* lektie);
+
 // The subject chosen when the form opens: the preset one, else the first, else a fresh id
 // that matches nothing.
 QUuid startFag(const std::optional<QUuid>& standardFagId, const QList<Fag>& fag);

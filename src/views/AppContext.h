@@ -24,6 +24,8 @@ class AppContext : public QObject {
     QML_SINGLETON
     Q_PROPERTY(tavlen::LektieStore* store READ store CONSTANT)
     Q_PROPERTY(bool afslutVenter READ afslutVenter WRITE setAfslutVenter NOTIFY afslutVenterChanged)
+    // The homework item whose detail the main window shows over its page; empty for none.
+    Q_PROPERTY(QString detaljeLektieId MEMBER m_detaljeLektieId NOTIFY detaljeLektieIdChanged)
 public:
     AppContext(LektieStore& store, const Clock& clock, UrlOpener& urls, QObject* parent = nullptr);
     ~AppContext() override;
@@ -49,6 +51,7 @@ Q_SIGNALS:
     void mainWindowRequested();
     void quitRequested();
     void afslutVenterChanged();
+    void detaljeLektieIdChanged();
 
 private:
     LektieStore& m_store;
@@ -56,6 +59,7 @@ private:
     UrlOpener& m_urls;
     TidsVagt m_tid;
     bool m_afslutVenter = false;
+    QString m_detaljeLektieId;
 };
 
 // The store's type as QML knows it: made by the program only.

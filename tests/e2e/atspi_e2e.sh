@@ -2,7 +2,8 @@
 # End to end over AT-SPI: a pupil who uses a screen reader's actions rather than the
 # pointer, on a 1366 × 768 desktop (openbox, trayer, an AT-SPI bus). Walks the first-run
 # flow (Fravælg alle, a tile, Eget fag, Fortsæt), adds and ticks homework in the main window
-# (+, the tick) and in the panel, follows another program's write to the file, and resets
+# (+, the tick, a row's detail and "Rediger"), undoes, and in the panel adds and ticks,
+# follows another program's write to the file, and resets
 # from the settings. Every step is a control's Press or Toggle action; the shared suite
 # file is the judge.
 # Usage: atspi_e2e.sh <tavlen executable> <artefacts folder>
@@ -80,6 +81,17 @@ check "the suite holds the homework" x11_wait_for 10 \
     suite_is '[(l["titel"], l["erFaerdig"]) for l in s.get("lektier_v4", [])]' \
     "[('Laes side 7', False)]"
 shot 2-main-window
+# The row opens its detail; "Rediger" edits the item in place: the same id, the new text.
+item_id="$(suite_says 's["lektier_v4"][0]["id"]')"
+check "the row's texts: Press opens the detail" do_ press "Åbn Laes side 7"
+check "the detail's Rediger: Press" do_ press "Rediger"
+check "the form's description field takes the focus" do_ focus "Beskrivelse"
+xdotool type --delay 40 "Side 8"
+check "Gem ændringer: Press" do_ press "Gem ændringer"
+check "the suite holds the same item, edited" x11_wait_for 10 \
+    suite_is '[(l["id"], l["titel"], l["beskrivelse"]) for l in s["lektier_v4"]]' \
+    "[('$item_id', 'Laes side 7', 'Side 8')]"
+
 before_tick="$(suite_sum)"
 done_list='[(l["titel"], l["erFaerdig"]) for l in s["lektier_v4"]]'
 # The pointer, straight onto the tick of a row it was not over: the delete button that
@@ -110,6 +122,16 @@ check "the form's Tilføj lektie: Press" do_ press "Tilføj lektie#2"
 check "the suite holds it" x11_wait_for 10 \
     suite_is '[l["titel"] for l in s["lektier_v4"] if not l["erFaerdig"]]' "['Regn opgave 3']"
 shot 3-panel
+# The panel's row opens its detail; "Rediger" edits the item there too.
+panel_row="$(do_ name-of "push button" "Regn opgave 3,")"
+check "the panel row: Press opens the detail" do_ press "$panel_row"
+check "the detail's Rediger: Press" do_ press "Rediger"
+check "the form's description field takes the focus" do_ focus "Beskrivelse"
+xdotool type --delay 40 "Hurtigt"
+check "Gem ændringer: Press" do_ press "Gem ændringer"
+check "the suite holds the item, edited in the panel" x11_wait_for 10 \
+    suite_is '[l["beskrivelse"] for l in s["lektier_v4"] if l["titel"] == "Regn opgave 3"]' \
+    "['Hurtigt']"
 
 # Another program (a widget, a script) writes the file while the panel is open: it ticks
 # "Regn opgave 3" off and adds "Ude fra". The panel follows; Tavlen's own tick then keeps

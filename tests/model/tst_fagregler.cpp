@@ -55,16 +55,24 @@ private Q_SLOTS:
         QCOMPARE(fagregler::sletKnapTekst(std::nullopt), "Slet \"\" og alle lektier");
     }
 
+    // A new subject, or an edit that keeps the subject's id (its homework stays with it).
     void nytFag_data() {
         QTest::addColumn<QString>("navn");
+        QTest::addColumn<bool>("rediger");
         QTest::addColumn<bool>("oprettes");
-        QTest::newRow("spaces kept") << "   " << true;
-        QTest::newRow("empty") << "" << false;
+        QTest::newRow("spaces kept") << "   " << false << true;
+        QTest::newRow("empty") << "" << false << false;
+        QTest::newRow("edit") << "Musik" << true << true;
+        QTest::newRow("edit to an empty name") << "" << true << false;
     }
     void nytFag() {
         QFETCH(QString, navn);
+        QFETCH(bool, rediger);
         QFETCH(bool, oprettes);
-        const std::optional<Fag> fag = fagregler::nytFag(navn, "music.note", "EC4899");
+        const QUuid id = QUuid::createUuid();
+        const std::optional<Fag> fag =
+            rediger ? fagregler::redigeretFag(id, navn, "music.note", "EC4899")
+                    : fagregler::nytFag(navn, "music.note", "EC4899");
         QCOMPARE(fag.has_value(), oprettes);
         if (!fag)
             return;
@@ -72,6 +80,7 @@ private Q_SLOTS:
         QCOMPARE(fag->ikonNavn, "music.note");
         QCOMPARE(fag->farveHex, "EC4899");
         QVERIFY(!fag->id.isNull());
+        QCOMPARE(fag->id == id, rediger);
     }
 };
 

@@ -81,37 +81,55 @@ private Q_SLOTS:
         QCOMPARE(nylektie::visTitelFejl(true, "  "), false);
     }
 
+    // A new item from the form, or an edit of an item: the same checks; an edit keeps the
+    // item's id, creation date and done flag.
     void byg_data() {
         QTest::addColumn<QString>("titel");
         QTest::addColumn<bool>("kendtFag");
+        QTest::addColumn<bool>("rediger");
         QTest::addColumn<Udfald>("udfald");
-        QTest::newRow("title of spaces") << "   " << true << Udfald::Gemt;
-        QTest::newRow("empty title checked first") << "" << false << Udfald::TomTitel;
-        QTest::newRow("unknown subject") << "Læs" << false << Udfald::UkendtFag;
+        QTest::newRow("title of spaces") << "   " << true << false << Udfald::Gemt;
+        QTest::newRow("empty title checked first") << "" << false << false << Udfald::TomTitel;
+        QTest::newRow("unknown subject") << "Læs" << false << false << Udfald::UkendtFag;
+        QTest::newRow("edit") << "Læs igen" << true << true << Udfald::Gemt;
+        QTest::newRow("edit to an empty title") << "" << true << true << Udfald::TomTitel;
+        QTest::newRow("edit to an unknown subject") << "Læs" << false << true << Udfald::UkendtFag;
     }
     void byg() {
         QFETCH(QString, titel);
         QFETCH(bool, kendtFag);
+        QFETCH(bool, rediger);
         QFETCH(Udfald, udfald);
         const ManualClock clock(local(2026, 3, 29, 1, 30));
         const QUuid fagId = kendtFag ? kFysik.id : QUuid::createUuid();
         const QDateTime deadline = local(2026, 4, 1, 8);
         Lektie l;
-        QCOMPARE(nylektie::byg({kDansk, kFysik}, fagId, titel, " s. 4 ", {" a.dk\t", "", "b"},
-                               deadline, clock, &l),
+        if (rediger) {
+            l = Lektie::ny(kDansk.id, "Gammel", "", {"c.dk"}, local(2026, 3, 30, 8),
+                           ManualClock(local(2026, 3, 1, 9)));
+            l.erFaerdig = true;
+        }
+        const Lektie foer = l;
+        const QStringList links{" a.dk\t", "", "b"};
+        QCOMPARE(rediger ? nylektie::rediger({kDansk, kFysik}, fagId, titel, " s. 4 ", links,
+                                             deadline, clock, &l)
+                         : nylektie::byg({kDansk, kFysik}, fagId, titel, " s. 4 ", links, deadline,
+                                         clock, &l),
                  udfald);
         if (udfald != Udfald::Gemt) {
-            QCOMPARE(l.id, QUuid()); // a refused form writes nothing
+            QCOMPARE(l.id, foer.id); // a refused form writes nothing
+            QCOMPARE(l.titel, foer.titel);
             return;
         }
         QVERIFY(!l.id.isNull());
+        QCOMPARE(l.id == foer.id, rediger);
         QCOMPARE(l.fagId, kFysik.id);
         QCOMPARE(l.titel, titel);
         QCOMPARE(l.beskrivelse, " s. 4 ");
         QCOMPARE(l.links, QStringList({"a.dk", "b"}));
         QCOMPARE(l.deadline, deadline);
-        QCOMPARE(l.erFaerdig, false);
-        QCOMPARE(l.oprettetDato, clock.now());
+        QCOMPARE(l.erFaerdig, rediger);
+        QCOMPARE(l.oprettetDato, rediger ? foer.oprettetDato : clock.now());
     }
 
     void startFag() {

@@ -88,6 +88,11 @@ void LektieDetaljeModel::toggleFaerdig() {
         m_store->toggleFaerdig(m_lektie->id);
 }
 
+void LektieDetaljeModel::slet() {
+    if (m_store && m_lektie)
+        m_store->slet(m_lektie->id);
+}
+
 void LektieDetaljeModel::aabnLink(int index) {
     const std::optional<QUrl> url = m_links->maal(index);
     if (!url || !AppContext::instance())

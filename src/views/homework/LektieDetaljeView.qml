@@ -13,7 +13,9 @@ Rectangle {
     id: root
 
     property var lektieId
+    property bool visSlet: false // the main window's sheet offers "Slet" too
     signal close()
+    signal rediger()
 
     implicitWidth: 400
     implicitHeight: 480
@@ -335,6 +337,28 @@ Rectangle {
                     weight: "medium"
                     foreground: detalje.erFaerdig ? Theme.secondaryText : Theme.primaryText
                     onClicked: detalje.toggleFaerdig()
+                }
+
+                StyledButton {
+                    objectName: "redigerKnap"
+                    buttonStyle: "bordered"
+                    tint: Theme.controlColor
+                    text: "Rediger"
+                    symbol: "pencil"
+                    onClicked: root.rediger()
+                }
+
+                StyledButton {
+                    objectName: "sletKnap"
+                    visible: root.visSlet
+                    buttonStyle: "bordered"
+                    tint: Theme.controlColor
+                    text: "Slet"
+                    foreground: Theme.readable(Theme.red, Theme.controlBackground)
+                    onClicked: {
+                        detalje.slet()
+                        root.close()
+                    }
                 }
 
                 Item { Layout.fillWidth: true }

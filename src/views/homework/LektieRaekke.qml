@@ -4,7 +4,8 @@ import Tavlen.Toolkit
 
 // One homework item on a main window page: the tick, the subject's colour bar, title,
 // subject tag, deadline line and description, and a delete button while the pointer is
-// over the row or the keyboard is in it. Delete or Backspace deletes from the keyboard.
+// over the row or the keyboard is in it. Delete or Backspace deletes from the keyboard; a
+// click on the row's body, Return on its texts or the row's Press action opens the detail.
 // The roles of a LektieRaekkeListe fill the required properties:
 //   Repeater { model: side.aktive; delegate: LektieRaekke { liste: side.aktive } }
 FocusScope {
@@ -33,12 +34,14 @@ FocusScope {
                                              : Theme.secondaryText
 
     function slet() { raekke.liste.slet(raekke.id) }
+    function aabn() { raekke.liste.aabn(raekke.id) }
 
     implicitWidth: 480
     implicitHeight: Math.max(indhold.implicitHeight, 20) + 20
 
     Accessible.role: Accessible.ListItem
     Accessible.name: titel + (fagFundet ? ", " + fagNavn : "") + ", " + deadlineTekst
+    Accessible.onPressAction: raekke.aabn()
 
     Keys.onPressed: event => {
         if (event.key === Qt.Key_Delete || event.key === Qt.Key_Backspace) {
@@ -59,6 +62,15 @@ FocusScope {
     }
 
     HoverHandler { id: pointer }
+    // The buttons take their own presses; the rest of the row opens it.
+    TapHandler { onTapped: raekke.aabn() }
+    FocusRing {
+        x: indhold.x + tekster.x - 4
+        y: indhold.y + tekster.y - 2
+        width: tekster.width + 8
+        height: tekster.height + 4
+        visible: tekster.activeFocus
+    }
 
     // Drawn apart from the row's layout: its height follows the row's, which the layout makes.
     Rectangle {
@@ -103,8 +115,17 @@ FocusScope {
         }
 
         Column {
+            id: tekster
+            objectName: "tekster"
             Layout.fillWidth: true
             spacing: 3
+            // A stop for the keyboard between the tick and the delete button: Return opens.
+            activeFocusOnTab: true
+            Accessible.role: Accessible.Button
+            Accessible.name: "Åbn " + raekke.titel
+            Accessible.onPressAction: raekke.aabn()
+            Keys.onReturnPressed: raekke.aabn()
+            Keys.onEnterPressed: raekke.aabn()
 
             Row {
                 width: parent.width

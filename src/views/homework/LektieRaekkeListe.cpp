@@ -1,6 +1,7 @@
 #include "LektieRaekkeListe.h"
 
 #include "model/LektieStore.h"
+#include "views/AppContext.h"
 
 namespace tavlen {
 
@@ -101,6 +102,10 @@ void LektieRaekkeListe::toggleFaerdig(const QString& id) {
 
 void LektieRaekkeListe::slet(const QString& id) {
     m_store.slet(QUuid::fromString(id));
+}
+
+void LektieRaekkeListe::aabn(const QString& id) {
+    AppContext::instance()->setProperty("detaljeLektieId", id);
 }
 
 QList<int> LektieRaekkeListe::changedRoles(const LektieRaekkeData& r,

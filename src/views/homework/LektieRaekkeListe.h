@@ -57,6 +57,8 @@ public:
 
     Q_INVOKABLE void toggleFaerdig(const QString& id);
     Q_INVOKABLE void slet(const QString& id);
+    // Shows the item's detail over the main window.
+    Q_INVOKABLE void aabn(const QString& id);
 
 Q_SIGNALS:
     void antalChanged();

@@ -91,6 +91,13 @@ void LinkFelterModel::fjern(int row) {
     Q_EMIT countChanged();
 }
 
+void LinkFelterModel::saetAlle(const QStringList& links) {
+    beginResetModel();
+    m_links = links.isEmpty() ? QStringList{QString()} : links;
+    endResetModel();
+    Q_EMIT countChanged();
+}
+
 // The field itself shows what was typed; no dataChanged, which would reset its cursor.
 void LinkFelterModel::saet(int row, const QString& tekst) {
     if (row >= 0 && row < count())
@@ -117,9 +124,39 @@ LektieStore& NyLektieModel::store() const {
     return *AppContext::instance()->store();
 }
 
-// When the form is shown: the preset subject, else the first one.
+// When the form is shown: the item's fields when it edits one; else the preset subject,
+// else the first one.
 void NyLektieModel::componentComplete() {
-    vaelgFag(nylektie::startFag(m_standardFagId, store().fag()));
+    m_vist = true;
+    if (!indlaesRedigering())
+        vaelgFag(nylektie::startFag(m_standardFagId, store().fag()));
+}
+
+bool NyLektieModel::indlaesRedigering() {
+    const auto& lektier = store().lektier();
+    const auto it = std::find_if(lektier.cbegin(), lektier.cend(), [this](const Lektie& l) {
+        return m_redigerId && l.id == *m_redigerId;
+    });
+    if (it == lektier.cend())
+        return false;
+    vaelgFag(it->fagId);
+    setTitel(it->titel);
+    m_beskrivelse = it->beskrivelse;
+    Q_EMIT beskrivelseChanged();
+    m_links.saetAlle(it->links);
+    setDeadline(it->deadline);
+    return true;
+}
+
+void NyLektieModel::setRedigerId(const QVariant& id) {
+    const QUuid uuid = id.typeId() == QMetaType::QUuid ? id.toUuid() : QUuid(id.toString());
+    const std::optional<QUuid> ny = uuid.isNull() ? std::nullopt : std::optional(uuid);
+    if (ny == m_redigerId)
+        return;
+    m_redigerId = ny;
+    if (m_vist)
+        indlaesRedigering();
+    Q_EMIT redigerIdChanged();
 }
 
 QVariant NyLektieModel::standardFagId() const {
@@ -185,14 +222,27 @@ void NyLektieModel::vaelgHurtigValg(int index) {
 
 bool NyLektieModel::gem() {
     Lektie lektie;
-    const auto udfald =
-        nylektie::byg(store().fag(), m_valgtFagId, m_titel, m_beskrivelse, m_links.links(),
-                      m_deadline, AppContext::instance()->clock(), &lektie);
+    const Clock& clock = AppContext::instance()->clock();
+    const auto& lektier = store().lektier();
+    const auto original = std::find_if(lektier.cbegin(), lektier.cend(), [this](const Lektie& l) {
+        return m_redigerId && l.id == *m_redigerId;
+    });
+    if (m_redigerId && original == lektier.cend())
+        return false; // deleted while the form was open: nothing to put it in place of
+    if (m_redigerId)
+        lektie = *original;
+    const auto udfald = m_redigerId
+                            ? nylektie::rediger(store().fag(), m_valgtFagId, m_titel, m_beskrivelse,
+                                                m_links.links(), m_deadline, clock, &lektie)
+                            : nylektie::byg(store().fag(), m_valgtFagId, m_titel, m_beskrivelse,
+                                            m_links.links(), m_deadline, clock, &lektie);
     if (udfald == nylektie::Udfald::TomTitel && !m_visFejl) {
         m_visFejl = true;
         Q_EMIT titelFejlChanged();
     }
-    return udfald == nylektie::Udfald::Gemt && store().tilfoej(lektie);
+    if (udfald != nylektie::Udfald::Gemt)
+        return false;
+    return m_redigerId ? store().erstat(lektie) : store().tilfoej(lektie);
 }
 
 } // namespace tavlen

@@ -54,6 +54,7 @@ public:
     Q_INVOKABLE void tilfoej();
     Q_INVOKABLE void fjern(int row); // at least one field always stays
     Q_INVOKABLE void saet(int row, const QString& tekst);
+    void saetAlle(const QStringList& links); // at least one field, empty when none
 
 Q_SIGNALS:
     void countChanged();
@@ -70,6 +71,9 @@ class NyLektieModel : public QObject, public QQmlParserStatus {
     Q_INTERFACES(QQmlParserStatus)
     // The subject to choose in advance (a subject page's form); read when the form is shown.
     Q_PROPERTY(QVariant standardFagId READ standardFagId WRITE setStandardFagId)
+    // The item to edit instead of making a new one; read when the form is shown.
+    Q_PROPERTY(QVariant redigerId READ redigerId WRITE setRedigerId NOTIFY redigerIdChanged)
+    Q_PROPERTY(bool erRedigering READ erRedigering NOTIFY redigerIdChanged)
     Q_PROPERTY(QUuid valgtFagId READ valgtFagId NOTIFY valgtFagIdChanged)
     Q_PROPERTY(QString titel READ titel WRITE setTitel NOTIFY titelChanged)
     Q_PROPERTY(QString beskrivelse MEMBER m_beskrivelse NOTIFY beskrivelseChanged)
@@ -89,6 +93,9 @@ public:
 
     QVariant standardFagId() const;
     void setStandardFagId(const QVariant& id);
+    QVariant redigerId() const { return m_redigerId ? QVariant(*m_redigerId) : QVariant(); }
+    void setRedigerId(const QVariant& id);
+    bool erRedigering() const { return m_redigerId.has_value(); }
     QUuid valgtFagId() const { return m_valgtFagId; }
     QString titel() const { return m_titel; }
     void setTitel(const QString& titel);
@@ -103,7 +110,8 @@ public:
 
     Q_INVOKABLE void vaelgFag(const QUuid& id);
     Q_INVOKABLE void vaelgHurtigValg(int index);
-    // Saves and returns true; false leaves the form open (an empty title shows its error).
+    // Saves (a new item, or the edited one in its place) and returns true; false leaves the
+    // form open (an empty title shows its error).
     Q_INVOKABLE bool gem();
 
 Q_SIGNALS:
@@ -114,11 +122,15 @@ Q_SIGNALS:
     void hurtigValgChanged(); // with the deadline, and at midnight
     void titelFejlChanged();
     void fagChanged();
+    void redigerIdChanged();
 
 private:
     LektieStore& store() const;
+    bool indlaesRedigering(); // fills the form from the item it edits; false when none
 
     std::optional<QUuid> m_standardFagId;
+    std::optional<QUuid> m_redigerId;
+    bool m_vist = false; // componentComplete() has run
     QUuid m_valgtFagId = QUuid::createUuid();
     QString m_titel;
     QString m_beskrivelse;

@@ -6,11 +6,13 @@ import Tavlen.Views
 
 // The new-homework form, 460 × 680: subject, title, description, links and deadline.
 // "Tilføj lektie" (or Return, unless another button has the focus) saves and emits close();
-// "Annuller", the close icon or Escape emit close() without saving.
+// "Annuller", the close icon or Escape emit close() without saving. Given an item's id it
+// edits that item instead: "Rediger lektie", every field filled, "Gem ændringer".
 //   NyLektieView { standardFagId: fagSide.fagId; onClose: root.visNyLektie = false }
 Rectangle {
     id: root
     property var standardFagId: undefined
+    property var redigerId: undefined
     signal close()
 
     implicitWidth: 460
@@ -20,12 +22,22 @@ Rectangle {
     NyLektieModel {
         id: form
         standardFagId: root.standardFagId
+        redigerId: root.redigerId
+        onRedigerIdChanged: root.visTekster()
     }
 
     readonly property color fagFarve: Theme.hex(form.fagFarve)
 
-    // The pupil starts typing the title at once.
-    Component.onCompleted: titelFelt.forceActiveFocus()
+    // The pupil starts typing the title at once; an edit starts from the item's texts.
+    function visTekster() {
+        titelFelt.text = form.titel
+        beskrivelseFelt.text = form.beskrivelse
+    }
+    Component.onCompleted: {
+        visTekster()
+        titelFelt.forceActiveFocus()
+    }
+
 
     function gem() {
         if (form.gem())
@@ -43,7 +55,7 @@ Rectangle {
                 anchors.left: parent.left
                 anchors.leftMargin: 20
                 anchors.verticalCenter: parent.verticalCenter
-                text: "Ny lektie"
+                text: form.erRedigering ? "Rediger lektie" : "Ny lektie"
                 size: 18
                 weight: "bold"
                 Accessible.role: Accessible.Heading
@@ -132,6 +144,7 @@ Rectangle {
                 spacing: 8
                 SektionOverskrift { ikon: "text.alignleft"; tekst: "Beskrivelse (valgfri)" }
                 TextEditor {
+                    id: beskrivelseFelt
                     objectName: "beskrivelse"
                     width: parent.width
                     height: 70
@@ -250,7 +263,7 @@ Rectangle {
                 buttonStyle: "prominent"
                 tint: root.fagFarve
                 symbol: "plus.circle.fill"
-                text: "Tilføj lektie"
+                text: form.erRedigering ? "Gem ændringer" : "Tilføj lektie"
                 weight: "semibold"
                 isDefault: true
                 enabled: form.harFag

@@ -13,6 +13,7 @@ FocusScope {
     property bool visNyLektie: false
     property bool visFagIndstillinger: false
     property bool visIndstillinger: false
+    property string redigerId: "" // the item the form edits; empty: a new item
     readonly property var vindue: Window.window
 
     // On a subject's page, as its own "Ny lektie": the form opens with that subject chosen.
@@ -103,8 +104,39 @@ FocusScope {
         width: 460
         height: 680
         isPresented: hoved.visNyLektie
-        onDismissed: hoved.visNyLektie = false
-        content: Component { NyLektieView { onClose: hoved.visNyLektie = false } }
+        onDismissed: {
+            hoved.visNyLektie = false
+            hoved.redigerId = ""
+        }
+        content: Component {
+            NyLektieView {
+                redigerId: hoved.redigerId === "" ? undefined : hoved.redigerId
+                onClose: {
+                    hoved.visNyLektie = false
+                    hoved.redigerId = ""
+                }
+            }
+        }
+    }
+    Sheet {
+        objectName: "detaljeSheet"
+        owner: hoved.vindue
+        width: 440
+        height: 480
+        isPresented: AppContext.detaljeLektieId !== ""
+        onDismissed: AppContext.detaljeLektieId = ""
+        content: Component {
+            LektieDetaljeView {
+                lektieId: AppContext.detaljeLektieId
+                visSlet: true
+                onClose: AppContext.detaljeLektieId = ""
+                onRediger: {
+                    hoved.redigerId = AppContext.detaljeLektieId
+                    AppContext.detaljeLektieId = ""
+                    hoved.visNyLektie = true
+                }
+            }
+        }
     }
     Sheet {
         objectName: "fagIndstillingerSheet"

@@ -138,6 +138,8 @@ QString MenuBarModel::praesentationsType() const {
         return QStringLiteral("lektie");
     case AktivMenuPraesentation::Type::NyLektie:
         return QStringLiteral("nyLektie");
+    case AktivMenuPraesentation::Type::RedigerLektie:
+        return QStringLiteral("redigerLektie");
     case AktivMenuPraesentation::Type::FagIndstillinger:
         return QStringLiteral("fagIndstillinger");
     }
@@ -145,9 +147,7 @@ QString MenuBarModel::praesentationsType() const {
 }
 
 QString MenuBarModel::valgtLektieId() const {
-    return m_aktiv && m_aktiv->type() == AktivMenuPraesentation::Type::Lektie
-               ? uuidTekst(m_aktiv->lektieId())
-               : QString();
+    return m_aktiv && !m_aktiv->lektieId().isNull() ? uuidTekst(m_aktiv->lektieId()) : QString();
 }
 
 void MenuBarModel::skiftNyLektie() {
@@ -160,6 +160,10 @@ void MenuBarModel::skiftFagIndstillinger() {
 
 void MenuBarModel::skiftLektie(const QString& id) {
     skift(AktivMenuPraesentation::lektie(QUuid(id)));
+}
+
+void MenuBarModel::redigerLektie(const QString& id) {
+    saetAktiv(AktivMenuPraesentation::redigerLektie(QUuid(id)));
 }
 
 void MenuBarModel::skift(const AktivMenuPraesentation& p) {

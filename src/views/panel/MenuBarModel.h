@@ -94,6 +94,8 @@ public:
     Q_INVOKABLE void skiftNyLektie();
     Q_INVOKABLE void skiftFagIndstillinger();
     Q_INVOKABLE void skiftLektie(const QString& id);
+    // The item's detail makes way for the form that edits it.
+    Q_INVOKABLE void redigerLektie(const QString& id);
     // A form or detail closed itself.
     Q_INVOKABLE void luk();
     // The pop-over went away by itself (a click outside, the focus elsewhere, Escape).

@@ -257,6 +257,7 @@ Rectangle {
         width: 460
         height: 660
         isPresented: menu.praesentationsType === "nyLektie"
+                     || menu.praesentationsType === "redigerLektie"
         onDismissed: menu.afvis()
         // The form keeps its own height; the pop-over shows its middle.
         content: Component {
@@ -267,7 +268,9 @@ Rectangle {
                 implicitWidth: 460
                 implicitHeight: 660
                 clip: true
+                property alias redigerId: nyLektieForm.redigerId
                 NyLektieView {
+                    id: nyLektieForm
                     objectName: "nyLektieForm"
                     anchors.centerIn: parent
                     width: 460
@@ -284,6 +287,8 @@ Rectangle {
         onContentRootChanged: {
             if (!contentRoot)
                 return
+            if (menu.praesentationsType === "redigerLektie")
+                contentRoot.redigerId = menu.valgtLektieId
             contentRoot.luk.connect(menu.luk)
             contentRoot.skift.connect(menu.skiftNyLektie)
         }
@@ -322,6 +327,7 @@ Rectangle {
             vistLektieId = menu.valgtLektieId
             contentRoot.lektieId = vistLektieId
             contentRoot.close.connect(menu.luk)
+            contentRoot.rediger.connect(() => menu.redigerLektie(vistLektieId))
         }
         // Closed with "Luk" or Escape: the panel stays, with the focus on the item's row.
         onReturned: {

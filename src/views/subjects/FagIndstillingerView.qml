@@ -168,6 +168,15 @@ Rectangle {
                         }
                     }
                     StyledButton {
+                        objectName: "rediger"
+                        buttonStyle: "plain"
+                        symbol: "pencil"
+                        size: 13
+                        foreground: Theme.secondaryText
+                        tooltip: "Rediger " + raekke.navn
+                        onClicked: raekke.ListView.view.model.redigeres = raekke.model.id
+                    }
+                    StyledButton {
                         objectName: "slet"
                         buttonStyle: "plain"
                         symbol: "trash"
@@ -193,11 +202,23 @@ Rectangle {
         anchorY: root.height / 2
         width: 380
         height: 560
-        isPresented: root.visNytFag
-        onDismissed: root.visNytFag = false
+        isPresented: root.visNytFag || fagListe.redigeres !== ""
+        onDismissed: {
+            root.visNytFag = false
+            fagListe.redigeres = ""
+        }
         content: Component { NytFagView {} }
         // Joined here: qmllint takes ids used inside the content's component for unknown.
-        onContentRootChanged: if (contentRoot) contentRoot.close.connect(() => root.visNytFag = false)
+        onContentRootChanged: {
+            if (!contentRoot)
+                return
+            if (fagListe.redigeres !== "")
+                contentRoot.redigerId = fagListe.redigeres
+            contentRoot.close.connect(() => {
+                root.visNytFag = false
+                fagListe.redigeres = ""
+            })
+        }
     }
 
     ConfirmationDialog {

@@ -26,6 +26,8 @@ class FagListeModel : public KeyedListModel<FagListeRaekke> {
     Q_PROPERTY(int antal READ antal NOTIFY antalChanged)
     Q_PROPERTY(bool visAdvarselsDialog READ visAdvarselsDialog NOTIFY sletningChanged)
     Q_PROPERTY(QString sletKnapTekst READ sletKnapTekst NOTIFY sletningChanged)
+    // The subject whose "Rediger" was pressed, while its form is open; empty otherwise.
+    Q_PROPERTY(QString redigeres MEMBER m_redigeres NOTIFY redigeresChanged)
 public:
     enum Role { IdRole = Qt::UserRole + 1, NavnRole, IkonNavnRole, FarveHexRole, AabneLektierRole };
     Q_ENUM(Role)
@@ -47,6 +49,7 @@ public:
     Q_INVOKABLE void afslutSletning();
 
 Q_SIGNALS:
+    void redigeresChanged();
     void antalChanged();
     void sletningChanged();
 
@@ -55,6 +58,7 @@ protected:
     QList<int> changedRoles(const FagListeRaekke& r, const FagListeRaekke& ny) const override;
 
 private:
+    QString m_redigeres;
     using Raekke = FagListeRaekke;
     QList<Raekke> oenskede() const;
     void syncFag();

@@ -49,8 +49,22 @@ bool NytFagModel::navnFejlVises() const {
     return fagregler::visNavnFejl(m_visFejl, m_navn);
 }
 
+void NytFagModel::setRedigerId(const QVariant& id) {
+    const QUuid uuid = id.typeId() == QMetaType::QUuid ? id.toUuid() : QUuid(id.toString());
+    const auto fag = m_store->fagMedId(uuid);
+    if (uuid == m_redigerId || !fag)
+        return;
+    m_redigerId = uuid;
+    setNavn(fag->navn);
+    setValgtIkon(fag->ikonNavn);
+    setValgtFarve(fag->farveHex);
+    Q_EMIT redigerIdChanged();
+}
+
 bool NytFagModel::opret() {
-    const std::optional<Fag> fag = fagregler::nytFag(m_navn, valgtIkon(), valgtFarve());
+    const std::optional<Fag> fag =
+        erRedigering() ? fagregler::redigeretFag(m_redigerId, m_navn, valgtIkon(), valgtFarve())
+                       : fagregler::nytFag(m_navn, valgtIkon(), valgtFarve());
     if (!fag) {
         // The form stays until closed, and with it the error once shown.
         if (!m_visFejl) {
@@ -60,6 +74,8 @@ bool NytFagModel::opret() {
         }
         return false;
     }
+    if (erRedigering())
+        return m_store->erstatFag(*fag);
     if (m_gemIStore)
         m_store->tilfoejFag(*fag);
     Q_EMIT oprettet(*fag);

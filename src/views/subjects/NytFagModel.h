@@ -25,6 +25,10 @@ class NytFagModel : public QObject {
     Q_PROPERTY(tavlen::PaletteModel* ikoner READ ikoner CONSTANT)
     Q_PROPERTY(tavlen::PaletteModel* farver READ farver CONSTANT)
     Q_PROPERTY(bool gemIStore MEMBER m_gemIStore NOTIFY gemIStoreChanged)
+    // The subject to edit instead of making a new one: its name, icon and colour fill the
+    // form, and saving keeps its id.
+    Q_PROPERTY(QVariant redigerId READ redigerId WRITE setRedigerId NOTIFY redigerIdChanged)
+    Q_PROPERTY(bool erRedigering READ erRedigering NOTIFY redigerIdChanged)
 public:
     explicit NytFagModel(QObject* parent = nullptr);
 
@@ -35,13 +39,16 @@ public:
     QString valgtFarve() const { return m_farver.valgt(); }
     void setValgtFarve(const QString& farve) { m_farver.setValgt(farve); }
     bool visFejl() const { return m_visFejl; }
+    QVariant redigerId() const { return m_redigerId.isNull() ? QVariant() : QVariant(m_redigerId); }
+    void setRedigerId(const QVariant& id);
+    bool erRedigering() const { return !m_redigerId.isNull(); }
     bool navnFejlVises() const;
     // The icon cells are drawn in the chosen colour; the colour cells each in their own.
     PaletteModel* ikoner() { return &m_ikoner; }
     PaletteModel* farver() { return &m_farver; }
 
-    // Makes the subject (and adds it to the store unless told not to); false, with the name
-    // error shown, when the name is empty.
+    // Makes the subject (and adds it to the store unless told not to), or saves the edited
+    // one in its place; false, with the name error shown, when the name is empty.
     Q_INVOKABLE bool opret();
 
 Q_SIGNALS:
@@ -51,6 +58,7 @@ Q_SIGNALS:
     void visFejlChanged();
     void navnFejlVisesChanged();
     void gemIStoreChanged();
+    void redigerIdChanged();
     void oprettet(const tavlen::Fag& fag);
 
 private:
@@ -60,6 +68,7 @@ private:
     QString m_navn;
     bool m_visFejl = false;
     bool m_gemIStore = true;
+    QUuid m_redigerId;
 };
 
 } // namespace tavlen

@@ -12,7 +12,10 @@ Rectangle {
     signal close()
     signal oprettet(fag: var)
     property alias gemIStore: nytFag.gemIStore
-    property string opretTekst: "Opret fag"
+    property string opretTekst: nytFag.erRedigering ? "Gem ændringer" : "Opret fag"
+    property alias redigerId: nytFag.redigerId
+    // An edit starts from the subject's name.
+    onRedigerIdChanged: navnFelt.text = nytFag.navn
 
     readonly property color farve: Theme.hex(nytFag.valgtFarve)
 
@@ -64,7 +67,7 @@ Rectangle {
             Layout.fillWidth: true
             Layout.margins: 18
             StyledText {
-                text: "Nyt fag"
+                text: nytFag.erRedigering ? "Rediger fag" : "Nyt fag"
                 size: 17
                 weight: "bold"
                 rounded: true

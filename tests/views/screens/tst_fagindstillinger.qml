@@ -44,7 +44,7 @@ Item {
         }
 
         function i(navn) {
-            return findChild(popover.contentItem, navn)
+            return findChild(popover.contentRoot || popover.contentItem, navn)
         }
 
         function aabnFormular() {
@@ -86,15 +86,17 @@ Item {
             compare(Fixture.unnamedControls(panel), [])
         }
 
-        function test_tabReachesEveryRowsTrashButton() {
+        function test_tabReachesEveryRowsButtons() {
             Fixture.addFag("Dansk")
             Fixture.addFag("Tysk")
-            const sletKnapper = [findChild(raekke(0), "slet"), findChild(raekke(1), "slet")]
+            const raekker = [raekke(0), raekke(1)] // made before the keys walk them
             findChild(panel, "lukKnap").forceActiveFocus(Qt.TabFocusReason)
-            keyClick(Qt.Key_Tab)
-            compare(panel.Window.activeFocusItem, sletKnapper[0])
-            keyClick(Qt.Key_Tab)
-            compare(panel.Window.activeFocusItem, sletKnapper[1])
+            for (const i of [0, 1]) {
+                for (const navn of ["rediger", "slet"]) {
+                    keyClick(Qt.Key_Tab)
+                    compare(panel.Window.activeFocusItem, findChild(raekker[i], navn))
+                }
+            }
         }
 
         function test_formShowsThePlaceholderName() {
@@ -129,6 +131,33 @@ Item {
             compare(Fixture.fag()[0].navn, "   ")
             compare(Fixture.fag()[0].ikonNavn, "music.note")
             compare(Fixture.fag()[0].farveHex, "EC4899")
+        }
+
+        // "Rediger" on a row opens the form filled from the subject; saving keeps its id,
+        // so its homework stays with it.
+        function test_aSubjectIsEditedInPlace() {
+            const dansk = Fixture.addFag("Dansk", "book.fill", "E8704A")
+            Fixture.addFag("Fysik")
+            Fixture.addLektie(dansk, "Læs", 60)
+            findChild(raekke(0), "rediger").press()
+            tryCompare(popover, "active", true)
+            tryVerify(() => popover.contentRoot !== null)
+            compare(i("navnFelt").text, "Dansk")
+            verify(i("ikon-book.fill").checked)
+            verify(i("farve-E8704A").checked)
+            compare(i("opretKnap").text, "Gem ændringer")
+            i("navnFelt").text = ""
+            mouseClick(i("opretKnap"))
+            verify(i("navnFejl").visible) // the same validation as a new subject
+            i("navnFelt").text = "Dansk A"
+            i("farve-EC4899").press()
+            mouseClick(i("opretKnap"))
+            tryCompare(popover, "visible", false)
+            compare(Fixture.fag().length, 2)
+            compare(Fixture.fag()[0].id, dansk)
+            compare(Fixture.fag()[0].navn, "Dansk A")
+            compare(Fixture.fag()[0].farveHex, "EC4899")
+            compare(Fixture.lektier()[0].fagId, dansk)
         }
 
         function test_arrowsMoveBetweenIconsAndSpacePicks() {

@@ -98,8 +98,11 @@ Item {
             mouseMove(root, 1, 1)
             tryCompare(slet, "opacity", 0)
             compare(slet.enabled, false)
-            // A keyboard user has no hover: Tab reaches the delete button, Delete deletes.
+            // A keyboard user has no hover: Tab reaches the texts (Return opens them), then
+            // the delete button; Delete deletes.
             findChild(r, "afkrydsKnap").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Tab)
+            compare(root.Window.activeFocusItem, findChild(r, "tekster"))
             keyClick(Qt.Key_Tab)
             compare(root.Window.activeFocusItem, slet)
             keyClick(Qt.Key_Delete)
@@ -231,6 +234,48 @@ Item {
             keyClick(Qt.Key_Z, Qt.ControlModifier)
             compare(Fixture.suiteText(), foer)
             compare(Fixture.fag().length, 2)
+        }
+
+        // A click on a row's body (not its buttons) or Return on its texts opens the
+        // item's detail over the window, with "Rediger" and "Slet"; "Rediger" edits it.
+        function test_aRowOpensItsDetailAndTheDetailEditsIt() {
+            const dansk = Fixture.addFag("Dansk")
+            const id = Fixture.addLektie(dansk, "Læs", dag, "Side 4")
+            Fixture.addLektie(dansk, "Skriv", 2 * dag)
+            const sheet = findChild(indhold(), "detaljeSheet")
+            const r = raekke("Læs")
+            mouseClick(findChild(r, "tekster"))
+            tryCompare(sheet, "visible", true)
+            compare(findChild(sheet.contentItem, "titel").text, "Læs")
+            verify(findChild(sheet.contentItem, "sletKnap").visible)
+            mouseClick(findChild(sheet.contentItem, "lukKnap"))
+            tryCompare(sheet, "visible", false)
+
+            root.Window.window.requestActivate()
+            tryCompare(root.Window.window, "active", true)
+            findChild(raekke("Skriv"), "tekster").forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Return)
+            tryCompare(sheet, "visible", true)
+            compare(findChild(sheet.contentItem, "titel").text, "Skriv")
+            mouseClick(findChild(sheet.contentItem, "lukKnap"))
+            tryCompare(sheet, "visible", false)
+
+            mouseClick(findChild(raekke("Læs"), "tekster"))
+            tryCompare(sheet, "visible", true)
+            mouseClick(findChild(sheet.contentItem, "redigerKnap"))
+            const form = findChild(indhold(), "nyLektieSheet")
+            tryCompare(form, "visible", true)
+            tryVerify(() => findChild(form.contentItem, "titel").text === "Læs")
+            compare(findChild(form.contentItem, "beskrivelse").text, "Side 4")
+            const titel = findChild(form.contentItem, "titel")
+            titel.text += "x"
+            titel.textEdited() // as typing does
+            findChild(form.contentItem, "gem").clicked()
+            tryCompare(form, "visible", false)
+            compare(Fixture.lektier().length, 2)
+            compare(Fixture.lektier()[0].id, id)
+            compare(Fixture.lektier()[0].titel, "Læsx")
+            compare(Fixture.lektier()[0].beskrivelse, "Side 4")
         }
 
         // A change that cannot be saved holds the quit: the window asks, "Bliv" stays,

@@ -118,7 +118,7 @@ Item {
         function test_tabFollowsTheReadingOrder() {
             vis(Fixture.addLektie(fag, "Læs", dag, "", ["a.dk", "b.dk"]))
             del("lukIkon").forceActiveFocus()
-            const order = ["link0", "link1", "faerdigKnap", "lukKnap"]
+            const order = ["link0", "link1", "faerdigKnap", "redigerKnap", "lukKnap"]
             for (const name of order) {
                 keyClick(Qt.Key_Tab)
                 compare(del(name).activeFocus, true, name)

@@ -196,6 +196,45 @@ Item {
             compare(del("menuModel").aktivPraesentation, "")
         }
 
+        // "Rediger" in a row's detail opens the form on that item, every field filled;
+        // "Gem ændringer" keeps its id, creation date and done flag.
+        function test_anItemIsEditedFromItsDetail() {
+            const fysik = Fixture.addFag("Fysik")
+            const id = Fixture.addLektie(fag, "Læs", 3 * dag, "Side 4", ["https://a.dk"])
+            vis()
+            const foer = Fixture.lektier()[0]
+            {
+                const knap = "gem"
+                mouseClick(raekke(0))
+                const detalje = del("detaljePopover")
+                tryCompare(detalje, "visible", true)
+                mouseClick(findChild(detalje.contentRoot, "redigerKnap"))
+                const popover = del("nyLektiePopover")
+                tryCompare(popover, "active", true)
+                tryVerify(() => popover.contentRoot !== null)
+                const form = findChild(popover.contentRoot, "nyLektieForm")
+                tryVerify(() => findChild(form, "titel").text === "Læs")
+                compare(findChild(form, "beskrivelse").text, "Side 4")
+                compare(findChild(form, "gem").text, "Gem ændringer")
+                const titel = findChild(form, "titel")
+                titel.text += " igen"
+                titel.textEdited() // as typing does
+                findChild(form, "fag_Fysik").clicked()
+                findChild(form, knap).clicked()
+                tryCompare(popover, "visible", false)
+            }
+            const efter = Fixture.lektier()[0]
+            compare(Fixture.lektier().length, 1)
+            compare(efter.id, id)
+            compare(efter.titel, "Læs igen")
+            compare(efter.fagId, fysik)
+            compare(efter.beskrivelse, "Side 4")
+            compare(efter.links, ["https://a.dk"])
+            compare(efter.deadline, foer.deadline)
+            compare(efter.oprettetDato, foer.oprettetDato)
+            compare(efter.erFaerdig, false)
+        }
+
         function test_addThenManageReplacesTheForm() {
             vis()
             const form = del("nyLektiePopover")
