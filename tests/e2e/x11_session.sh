@@ -51,16 +51,22 @@ x11_session_start() {
 
 # Starts the tray host (trayer) in the running session, as a desktop's panel would.
 x11_tray_start() {
-    local i
-    trayer --edge top --align right --widthtype request --height 24 --transparent false \
-        --SetDockType true --SetPartialStrut true >"$x11_work/trayer.log" 2>&1 &
-    x11_pids+=($!)
-    # Up to ten seconds: on a loaded machine it can take more than five.
-    for i in $(seq 200); do
-        x11_tray_panel >/dev/null && return 0
-        sleep 0.05
+    local i attempt pid
+    # trayer now and then dies at once on a display that has just come up: started again.
+    for attempt in 1 2 3; do
+        trayer --edge top --align right --widthtype request --height 24 --transparent false \
+            --SetDockType true --SetPartialStrut true >>"$x11_work/trayer.log" 2>&1 &
+        pid=$!
+        x11_pids+=($pid)
+        # Up to ten seconds: on a loaded machine it can take more than five.
+        for i in $(seq 200); do
+            x11_tray_panel >/dev/null && return 0
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.05
+        done
     done
     echo "trayer did not start" >&2
+    cat "$x11_work/trayer.log" >&2
     return 1
 }
 
