@@ -248,6 +248,13 @@ Item {
             tryCompare(sheet, "visible", true)
             compare(findChild(sheet.contentItem, "titel").text, "Læs")
             verify(findChild(sheet.contentItem, "sletKnap").visible)
+            for (const dark of [false, true]) {
+                Fixture.setDark(dark)
+                waitForRendering(sheet.contentItem)
+                compare(Fixture.lowContrastTexts(sheet.contentRoot), [])
+            }
+            compare(Fixture.unnamedControls(sheet.contentRoot), [])
+            Fixture.setDark(false)
             mouseClick(findChild(sheet.contentItem, "lukKnap"))
             tryCompare(sheet, "visible", false)
 
