@@ -6,6 +6,7 @@
 #include "StartupTrace.h"
 #include "TrayWatch.h"
 #include "model/LektieNotificationManager.h"
+#include "platform/BackupFolder.h"
 #include "platform/Clock.h"
 #include "platform/DBusWidgetReloader.h"
 #include "platform/DesktopNotificationCenter.h"
@@ -76,7 +77,8 @@ void MappenApp::createServices() {
     m_urls = std::make_unique<DesktopUrlOpener>();
     m_delegate = std::make_unique<AppDelegate>(
         LektieStore::Services{*m_suites, *m_widgets, *m_planner, clock,
-                              RecoveryFolder::pathFromEnvironment()},
+                              RecoveryFolder::pathFromEnvironment(),
+                              BackupFolder::pathFromEnvironment()},
         m_host);
     StartupTrace::mark("store-loaded");
 

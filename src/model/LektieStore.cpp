@@ -76,11 +76,14 @@ struct LektieStore::Laest {
 LektieStore::LektieStore(Services services, QObject* parent)
     : QObject(parent), m_services(std::move(services)),
       m_recovery(std::make_unique<RecoveryFolder>(m_services.recoveryDir, m_services.clock)) {
+    if (!m_services.backupDir.isEmpty())
+        m_backups = std::make_unique<BackupFolder>(m_services.backupDir, m_services.clock);
     m_services.suites.setRecovery(m_recovery.get());
     m_igen = new QTimer(this);
     m_igen->setInterval(m_services.retryMs);
     connect(m_igen, &QTimer::timeout, this, &LektieStore::gemNu);
     LektieSharedStore::migrateIfNeeded(m_services.suites);
+    rydOp();
     indlaesVedStart();
     opdaterNotifikationer();
 
@@ -376,6 +379,87 @@ void LektieStore::sletFag(const QUuid& id) {
                       : QStringLiteral("%1 og %2 lektier er slettet").arg(fag->navn).arg(antal));
 }
 
+// Before the first save of a day, the suite as it is goes to the backups; a suite that
+// could not be read whole is never kept as if it were good.
+void LektieStore::tagDagligKopi(PreferencesFile& suite) {
+    const QDate idag = m_services.clock.now().toTimeZone(m_services.clock.timeZone()).date();
+    if (!m_backups || m_kopiDag == idag || suite.damage().any())
+        return;
+    QFile fil(suite.path());
+    if (!fil.open(QIODevice::ReadOnly))
+        return; // nothing stored yet
+    if (m_backups->tagDagligt(fil.readAll())) {
+        m_kopiDag = idag;
+        Q_EMIT sikkerhedskopierChanged();
+    }
+}
+
+// At start: temporary files a crash mid-write left behind go, and unreadable text kept in
+// the suite moves to the recovery folder, out of the file the widget reads.
+void LektieStore::rydOp() {
+    const QDateTime gammel = QDateTime::currentDateTimeUtc().addSecs(-60);
+    for (PreferencesFile* fil : {&m_services.suites.shared(), &m_services.suites.standard()}) {
+        const QFileInfo info(fil->path());
+        const QDir mappe = info.absoluteDir();
+        const QFileInfoList rester =
+            mappe.entryInfoList({QLatin1Char('.') + info.fileName() + QStringLiteral(".tmp-*")},
+                                QDir::Files | QDir::Hidden);
+        for (const QFileInfo& rest : rester) {
+            if (rest.lastModified() < gammel) // another writer's may be in use right now
+                QFile::remove(rest.filePath());
+        }
+    }
+    PreferencesFile& suite = m_services.suites.shared();
+    QStringList flyttet;
+    for (const QString& key : suite.keys()) {
+        if (!key.contains(QStringLiteral(".ulaeselig-")))
+            continue;
+        if (const auto bytes = suite.data(key); bytes && m_recovery->keep(key, *bytes))
+            flyttet << key;
+    }
+    if (!flyttet.isEmpty())
+        suite.remove(flyttet);
+}
+
+QList<BackupFolder::Kopi> LektieStore::sikkerhedskopier() const {
+    return m_backups ? m_backups->kopier() : QList<BackupFolder::Kopi>();
+}
+
+bool LektieStore::gendanSeneste() {
+    const auto alle = sikkerhedskopier();
+    if (alle.isEmpty() || !gendan(alle.front().sti))
+        return false;
+    kvitterLaesFejl();
+    return true;
+}
+
+bool LektieStore::gendan(const QString& sti) {
+    PreferencesFile kopi(sti);
+    if (!m_backups || !QFile::exists(sti) || kopi.damage().any())
+        return false;
+    const auto lektier = json::decodeLektierRecordByRecord(kopi.data(Keys::lektier).value_or("[]"));
+    const auto fag = json::decodeFagRecordByRecord(kopi.data(Keys::fag).value_or("[]"));
+    if (lektier.unreadable > 0 || fag.unreadable > 0)
+        return false;
+    PreferencesFile& suite = m_services.suites.shared();
+    QFile nu(suite.path());
+    if (nu.open(QIODevice::ReadOnly) && !suite.damage().any())
+        m_backups->tag(nu.readAll());
+    glemFortryd();
+    Q_EMIT willChange();
+    m_lektier = lektier.list;
+    m_fag = fag.list;
+    m_harSetupFaerdig = kopi.boolean(Keys::harSetupFaerdig).value_or(!fag.list.isEmpty());
+    gem(Keys::lektier);
+    gem(Keys::fag);
+    opdaterNotifikationer();
+    Q_EMIT harSetupFaerdigChanged();
+    Q_EMIT fagChanged();
+    Q_EMIT lektierChanged();
+    Q_EMIT sikkerhedskopierChanged();
+    return true;
+}
+
 // Notes how to take the change just made back; a change that changed nothing keeps the
 // offer there was.
 void LektieStore::husk(const QList<Lektie>& lektierFoer, const QList<Fag>& fagFoer,
@@ -432,6 +516,18 @@ bool LektieStore::anvend(fortryd::Retning retning) {
 
 void LektieStore::nulstilApp() {
     glemFortryd(); // the reset's confirmation says it cannot be taken back
+    // Everything of the pupil's goes, as the confirmation promises: copies included.
+    if (m_backups)
+        m_backups->fjernAlle();
+    m_recovery->fjernAlle();
+    const QFileInfo suiteFil(m_services.suites.shared().path());
+    const QDir mappe = suiteFil.absoluteDir();
+    for (const QString& navn :
+         mappe.entryList({suiteFil.fileName() + QStringLiteral(".damaged-*")}, QDir::Files))
+        QFile::remove(mappe.filePath(navn));
+    // Nor does the day's copy come back with the next save.
+    m_kopiDag = m_services.clock.now().toTimeZone(m_services.clock.timeZone()).date();
+    Q_EMIT sikkerhedskopierChanged();
     m_erVedAtNulstille = true;
     setLektier({});
     setFag({});
@@ -515,6 +611,7 @@ void LektieStore::gem(const QString& skriv) {
         m_nulstillingVenter = false;
     }
     PreferencesFile& suite = m_services.suites.shared();
+    tagDagligKopi(suite);
     QList<Lektie> lektier;
     QList<Fag> fag;
     bool faerdig = false;

@@ -2,6 +2,7 @@
 
 #include "FortrydRegler.h"
 #include "Records.h"
+#include "platform/BackupFolder.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>
@@ -49,6 +50,7 @@ class LektieStore : public QObject {
     Q_PROPERTY(QString aendringTekst READ aendringTekst NOTIFY fortrydChanged)
     Q_PROPERTY(bool kanFortryde READ kanFortryde NOTIFY fortrydChanged)
     Q_PROPERTY(bool kanGentage READ kanGentage NOTIFY fortrydChanged)
+    Q_PROPERTY(bool harSikkerhedskopi READ harSikkerhedskopi NOTIFY sikkerhedskopierChanged)
 public:
     struct Services {
         PreferencesSuites& suites;
@@ -56,6 +58,7 @@ public:
         LektieNotificationManager& notifications;
         const Clock& clock;
         QString recoveryDir; // where what could not be read is copied
+        QString backupDir{}; // where the daily copies go; none without it
         int retryMs = 30000; // how often a failed save is tried again
         int watchMs = 5000;  // how often the file is looked at where no notice comes
     };
@@ -112,6 +115,13 @@ public:
     // Loads the file when another program changed it (merging what is not saved yet).
     Q_INVOKABLE void tjekFil();
 
+    // The daily copies, newest first, and bringing one back: the present state is copied
+    // first, then the subjects, the homework and the setup flag become the copy's.
+    QList<BackupFolder::Kopi> sikkerhedskopier() const;
+    bool gendan(const QString& sti);
+    bool harSikkerhedskopi() const { return !sikkerhedskopier().isEmpty(); }
+    Q_INVOKABLE bool gendanSeneste(); // the notice's one step back
+
     std::optional<Fag> fagMedId(const QUuid& id) const;
     QList<Lektie> lektierForFag(const QUuid& fagId) const;
     QList<Lektie> kommendeLektier() const;
@@ -126,6 +136,7 @@ Q_SIGNALS:
     void harSetupFaerdigChanged();
     void gemmeStatusChanged();
     void laesFejlChanged();
+    void sikkerhedskopierChanged();
     void fortrydChanged(); // also when the pupil makes a new change: the bar shows again
 
 private:
@@ -145,10 +156,14 @@ private:
     bool gemUlaeseligt(const QString& key, const QByteArray& bytes);
     void husk(const QList<Lektie>& lektierFoer, const QList<Fag>& fagFoer, const QString& tekst);
     void glemFortryd();
+    void tagDagligKopi(PreferencesFile& suite);
+    void rydOp();
     bool anvend(fortryd::Retning retning);
 
     Services m_services;
     std::unique_ptr<RecoveryFolder> m_recovery;
+    std::unique_ptr<BackupFolder> m_backups; // none without a folder for them
+    QDate m_kopiDag;                         // the day a copy was last made or found
     QList<Lektie> m_lektier;
     QList<Fag> m_fag;
     bool m_harSetupFaerdig = false;

@@ -117,6 +117,18 @@ QString datoStreng(const QDateTime& dato, const Clock& clock) {
            QLatin1Char(' ') + QString::number(day.year());
 }
 
+QString tidspunktStreng(const QDateTime& tid, const Clock& clock) {
+    static const QLocale danish(QLocale::Danish, QLocale::Denmark);
+    const QDateTime lokal = tid.toTimeZone(clock.timeZone());
+    if (!lokal.isValid())
+        return {};
+    return danish.dayName(lokal.date().dayOfWeek()) + QLatin1Char(' ') +
+           QString::number(lokal.date().day()) + QLatin1String(". ") +
+           danish.monthName(lokal.date().month()) + QLatin1Char(' ') +
+           QString::number(lokal.date().year()) + QLatin1String(" kl. ") +
+           lokal.time().toString(QStringLiteral("HH:mm"));
+}
+
 int dagetilbage(const QDateTime& dato, const Clock& clock) {
     if (!dato.isValid())
         return 0;

@@ -49,9 +49,18 @@ std::optional<QString> RecoveryFolder::keep(const QString& stem, const QByteArra
             return std::nullopt;
         }
         m_kept.insert(hash, path);
+        // Bounded: the oldest copies go first (the names sort by time within a stem).
+        QFileInfoList alle = QDir(m_path).entryInfoList(QDir::Files, QDir::Time | QDir::Reversed);
+        for (qsizetype i = 0; alle.size() - i > kKeep; ++i)
+            QFile::remove(alle[i].filePath());
         return path;
     }
     return std::nullopt;
+}
+
+void RecoveryFolder::fjernAlle() {
+    QDir(m_path).removeRecursively();
+    m_kept.clear();
 }
 
 } // namespace tavlen

@@ -21,6 +21,9 @@ public:
     // The file that holds `bytes`, named "<stem>-<UTC time>.json" (mode 0600); the
     // same bytes are copied once per run. nullopt when the copy could not be written.
     std::optional<QString> keep(const QString& stem, const QByteArray& bytes);
+    void fjernAlle();
+
+    static constexpr int kKeep = 20; // copies kept, the oldest removed first
 
 private:
     QString m_path;

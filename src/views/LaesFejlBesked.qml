@@ -31,6 +31,13 @@ Column {
             onClicked: AppContext.aabnMappe(AppContext.store.laesFejlMappe)
         }
         StyledButton {
+            objectName: "gendanSenesteKnap"
+            visible: AppContext.store.harSikkerhedskopi
+            text: "Gendan seneste kopi"
+            size: 12
+            onClicked: AppContext.store.gendanSeneste()
+        }
+        StyledButton {
             objectName: "laesFejlOkKnap"
             text: "OK"
             size: 12

@@ -60,12 +60,13 @@ struct Machine {
     InMemoryNotificationCenter center;
     LektieNotificationManager notifications{center, clock};
     std::unique_ptr<LektieStore> store;
+    QString backupDir = dir.path() + QStringLiteral("/data/Tavlen/backups");
     int retryMs = 30000;
 
     LektieStore& start() {
         store.reset();
-        store = std::make_unique<LektieStore>(
-            LektieStore::Services{suites, widgets, notifications, clock, recoveryDir, retryMs});
+        store = std::make_unique<LektieStore>(LektieStore::Services{
+            suites, widgets, notifications, clock, recoveryDir, backupDir, retryMs});
         return *store;
     }
     // Read with a plain JSON parser, not the program's own reader.
@@ -550,6 +551,58 @@ private Q_SLOTS:
         store.nulstilApp(); // its confirmation says it cannot be taken back
         QCOMPARE(store.kanFortryde(), false);
         QCOMPARE(store.aendringTekst(), QString());
+    }
+
+    // One copy a day before the day's first save, the newest 14 kept; a restore copies the
+    // present state first and brings the copy back exactly; a reset leaves no copy behind.
+    void dailyBackupsAndRestore() {
+        Machine m;
+        LektieStore& store = m.start();
+        const auto kopier = [&] {
+            return QDir(m.backupDir).entryList({"group.tavlen-*.json"}, QDir::Files).size();
+        };
+        store.setHarSetupFaerdig(true); // the day's first save: the first start's file is copied
+        store.tilfoejFag(dansk);
+        store.tilfoej(m.lektie("A"));
+        QCOMPARE(kopier(), 1);
+        const QString foerste = store.sikkerhedskopier().front().sti;
+        m.clock.advance(24 * 3600);
+        store.tilfoej(m.lektie("B"));
+        store.tilfoej(m.lektie("C"));
+        QCOMPARE(kopier(), 2);
+        QCOMPARE(QFileInfo(m.backupDir).permissions() & (QFile::ReadOther | QFile::ReadGroup),
+                 QFile::Permissions());
+        const QString anden = store.sikkerhedskopier().front().sti;
+        QCOMPARE(readAll(anden).contains("\"A\""), true);
+        QCOMPARE(readAll(anden).contains("\"B\""), false);
+        for (int dag = 0; dag < 15; ++dag) {
+            m.clock.advance(24 * 3600);
+            store.toggleFaerdig(store.lektier().at(0).id);
+        }
+        QCOMPARE(kopier(), 14);
+        QCOMPARE(QFile::exists(foerste), false); // the oldest went
+
+        const QByteArray foer = readAll(m.suitePath);
+        const QString aeldste = store.sikkerhedskopier().back().sti;
+        const QByteArray kopi = readAll(aeldste);
+        QVERIFY(store.gendan(aeldste));
+        QCOMPARE(readAll(store.sikkerhedskopier().front().sti), foer); // copied first
+        QCOMPARE(Machine::parse(readAll(m.suitePath)), Machine::parse(kopi));
+        QCOMPARE(ids(store.lektier()), QStringList({"A", "B", "C"}));
+
+        // Bounded recovered copies: 21 unreadable lists leave the newest 20.
+        for (int i = 0; i < 21; ++i) {
+            PreferencesFile(m.suitePath).setData("lektier_v4", QByteArray::number(i) + "x");
+            m.clock.advance(1);
+            store.tjekFil();
+        }
+        QCOMPARE(m.recovered().size(), 20);
+
+        store.nulstilApp();
+        QCOMPARE(QDir(m.backupDir).exists(), false);
+        QCOMPARE(QDir(m.recoveryDir).exists(), false);
+        store.tilfoejFag(dansk); // no copy of the emptied suite that day either
+        QCOMPARE(QDir(m.backupDir).exists(), false);
     }
 
     // Two machines sharing one home are two stores on one file: every change made on

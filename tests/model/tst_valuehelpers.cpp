@@ -56,6 +56,13 @@ private Q_SLOTS:
         QCOMPARE(tavlen::datoStreng(lateUtc, clock), "1. jan. 2027");
         QCOMPARE(tavlen::datoStreng(lateUtc, ManualClock(lateUtc, QTimeZone::utc())),
                  "31. dec. 2026");
+        // The backups' full form, in the clock's zone: summer time shows as summer time.
+        QCOMPARE(
+            tavlen::tidspunktStreng(QDateTime(QDate(2026, 12, 7), QTime(7, 12), Qt::UTC), clock),
+            "mandag 7. december 2026 kl. 08:12");
+        QCOMPARE(
+            tavlen::tidspunktStreng(QDateTime(QDate(2026, 7, 1), QTime(22, 5), Qt::UTC), clock),
+            "torsdag 2. juli 2026 kl. 00:05");
     }
 
     // Whole days toward zero; across a change of daylight saving a day is 23 or 25 hours.

@@ -21,7 +21,8 @@ ScreenFixture::ScreenFixture()
       m_suites(std::make_unique<PreferencesSuites>(m_dir->path())), m_clock(start),
       m_planner(std::make_unique<LektieNotificationManager>(m_center, m_clock)),
       m_store(std::make_unique<LektieStore>(
-          LektieStore::Services{*m_suites, m_widgets, *m_planner, m_clock, m_dir->path()})),
+          LektieStore::Services{*m_suites, m_widgets, *m_planner, m_clock, m_dir->path(),
+                                m_dir->path() + QStringLiteral("/backups")})),
       m_context(std::make_unique<AppContext>(*m_store, m_clock, m_urls)) {
     reset();
 }

@@ -3,15 +3,18 @@ import QtQuick.Layouts
 import Tavlen.Toolkit
 import Tavlen.Views
 
-// The app settings, 420 × 240: resetting the app after a confirmation. close() asks the
-// presenter to take the sheet away; a completed reset closes it too.
+// The app settings, 420 wide: resetting the app after a confirmation, and the daily backups
+// with "Gendan" after a confirmation. close() asks the presenter to take the sheet away; a
+// completed reset or restore closes it too.
 Rectangle {
     id: root
     signal close()
     property bool visNulstilDialog: false
 
     implicitWidth: 420
-    implicitHeight: 240
+    implicitHeight: 560
+
+    SikkerhedskopierModel { id: kopier }
     color: Theme.windowBackground
 
     ColumnLayout {
@@ -81,7 +84,81 @@ Rectangle {
             }
         }
 
-        Item { Layout.fillHeight: true }
+        ColumnLayout {
+            id: kopiSektion
+            objectName: "sikkerhedskopier"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            Layout.leftMargin: 20
+            Layout.rightMargin: 20
+            Layout.bottomMargin: 12
+            spacing: 8
+            StyledText {
+                text: "Sikkerhedskopier"
+                size: 12
+                weight: "semibold"
+                color: Theme.secondaryText
+            }
+            StyledText {
+                visible: kopier.antal === 0
+                text: "Ingen sikkerhedskopier endnu. Tavlen tager én om dagen."
+                size: 12
+                color: Theme.secondaryText
+            }
+            ListView {
+                objectName: "kopiListe"
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                clip: true
+                spacing: 8
+                boundsBehavior: Flickable.StopAtBounds
+                model: kopier
+                delegate: RowLayout {
+                    id: kopiRaekke
+                    required property int index
+                    required property string tekst
+                    required property string indhold
+                    width: ListView.view.width
+                    spacing: 8
+                    Column {
+                        Layout.fillWidth: true
+                        StyledText {
+                            width: parent.width
+                            text: kopiRaekke.tekst
+                            size: 13
+                            lineLimit: 1
+                        }
+                        StyledText {
+                            text: kopiRaekke.indhold
+                            size: 11
+                            color: Theme.secondaryText
+                        }
+                    }
+                    StyledButton {
+                        objectName: "gendan"
+                        text: "Gendan"
+                        tooltip: "Gendan kopien fra " + kopiRaekke.tekst
+                        Accessible.name: "Gendan kopien fra " + kopiRaekke.tekst
+                        // Through the view: qmllint takes ids from outside a delegate for unknown.
+                        onClicked: kopiRaekke.ListView.view.model.vaelg(kopiRaekke.index)
+                    }
+                }
+            }
+        }
+    }
+
+    ConfirmationDialog {
+        objectName: "gendanDialog"
+        owner: root.Window.window
+        isPresented: kopier.valgtTekst !== ""
+        title: "Gendan sikkerhedskopi"
+        message: "Dine nuværende fag og lektier erstattes af kopien fra " + kopier.valgtTekst + "."
+        destructiveText: "Gendan"
+        onConfirmed: {
+            if (kopier.gendanValgt())
+                root.close()
+        }
+        onDismissed: kopier.vaelg(-1)
     }
 
     ConfirmationDialog {

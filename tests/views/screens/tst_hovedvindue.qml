@@ -344,6 +344,30 @@ Item {
             compare(findChild(indhold(), "alleLektier").valgt, true)
         }
 
+        // Yesterday's subjects and homework come back from the settings, after a confirmation.
+        function test_aBackupIsBroughtBack() {
+            const dansk = Fixture.addFag("Dansk")
+            Fixture.addLektie(dansk, "Læs", dag)
+            Fixture.advanceMinutes(dag)
+            Fixture.addLektie(dansk, "Skriv", dag) // the day's first save copies yesterday's
+            mouseClick(findChild(indhold(), "indstillingerKnap"))
+            const sheet = findChild(indhold(), "indstillingerSheet")
+            tryCompare(sheet, "visible", true)
+            const liste = findChild(sheet.contentRoot, "kopiListe")
+            tryCompare(liste, "count", 1)
+            compare(Fixture.lowContrastTexts(sheet.contentRoot), [])
+            compare(Fixture.unnamedControls(sheet.contentRoot), [])
+            waitForRendering(sheet.contentItem)
+            mouseClick(findChild(liste.itemAtIndex(0), "gendan"))
+            const dialog = findChild(sheet.contentRoot, "gendanDialog")
+            tryCompare(dialog, "visible", true)
+            verify(dialog.message.startsWith("Dine nuværende fag og lektier erstattes af kopien fra "))
+            mouseClick(findChild(dialog.contentItem, "destructiveButton"))
+            tryCompare(sheet, "visible", false)
+            compare(Fixture.lektier().length, 1)
+            compare(Fixture.lektier()[0].titel, "Læs")
+        }
+
         function test_reset_data() {
             return [{ tag: "cancelled", knap: "cancelButton", fag: 1, onboarding: false },
                     { tag: "confirmed", knap: "destructiveButton", fag: 0, onboarding: true }]
