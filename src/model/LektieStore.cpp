@@ -4,7 +4,6 @@
 #include "LektieNotificationManager.h"
 #include "RecordJson.h"
 #include "platform/Clock.h"
-#include "platform/DurableFile.h"
 #include "platform/PreferencesFile.h"
 #include "platform/RecoveryFolder.h"
 #include "platform/WidgetReloader.h"
@@ -26,6 +25,13 @@ QList<Lektie> sortedByDeadline(QList<Lektie> lektier) {
     std::stable_sort(lektier.begin(), lektier.end(),
                      [](const Lektie& a, const Lektie& b) { return a.deadline < b.deadline; });
     return lektier;
+}
+
+// The place of the first record with the id, or -1.
+template <typename R> qsizetype plads(const QList<R>& liste, const QUuid& id) {
+    const auto it =
+        std::find_if(liste.cbegin(), liste.cend(), [&](const R& r) { return r.id == id; });
+    return it == liste.cend() ? -1 : it - liste.cbegin();
 }
 
 bool allSavable(const QList<Lektie>& lektier) {
@@ -198,9 +204,8 @@ bool LektieStore::gemUlaeseligt(const QString& key, const QByteArray& bytes) {
     const bool allerede = std::any_of(m_holdIFilen.cbegin(), m_holdIFilen.cend(),
                                       [&](const auto& kept) { return kept.second == bytes; });
     if (!allerede) {
-        const QString stamp =
-            m_services.clock.now().toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-        m_holdIFilen.append({key + QStringLiteral(".ulaeselig-") + stamp, bytes});
+        m_holdIFilen.append(
+            {key + QStringLiteral(".ulaeselig-") + utcStempel(m_services.clock.now()), bytes});
     }
     return false;
 }
@@ -301,18 +306,14 @@ void LektieStore::slet(const QUuid& id) {
     Q_EMIT willChange();
     m_lektier.removeIf([&](const Lektie& l) { return l.id == id; });
     lektierAssigned();
-    const auto it =
-        std::find_if(foer.cbegin(), foer.cend(), [&](const Lektie& l) { return l.id == id; });
-    if (it != foer.cend())
-        husk(foer, m_fag, QStringLiteral("%1 er slettet").arg(it->titel));
+    if (const qsizetype i = plads(foer, id); i >= 0)
+        husk(foer, m_fag, QStringLiteral("%1 er slettet").arg(foer[i].titel));
 }
 
 bool LektieStore::erstat(const Lektie& lektie) {
-    const auto it = std::find_if(m_lektier.cbegin(), m_lektier.cend(),
-                                 [&](const Lektie& l) { return l.id == lektie.id; });
-    if (it == m_lektier.cend() || !lektie.harGyldigeDatoer())
+    const qsizetype index = plads(m_lektier, lektie.id);
+    if (index < 0 || !lektie.harGyldigeDatoer())
         return false;
-    const qsizetype index = it - m_lektier.cbegin();
     const QList<Lektie> foer = m_lektier;
     Q_EMIT willChange();
     m_lektier[index] = lektie;
@@ -322,11 +323,9 @@ bool LektieStore::erstat(const Lektie& lektie) {
 }
 
 bool LektieStore::erstatFag(const Fag& fag) {
-    const auto it =
-        std::find_if(m_fag.cbegin(), m_fag.cend(), [&](const Fag& f) { return f.id == fag.id; });
-    if (it == m_fag.cend())
+    const qsizetype index = plads(m_fag, fag.id);
+    if (index < 0)
         return false;
-    const qsizetype index = it - m_fag.cbegin();
     const QList<Fag> foer = m_fag;
     Q_EMIT willChange();
     m_fag[index] = fag;
@@ -336,11 +335,9 @@ bool LektieStore::erstatFag(const Fag& fag) {
 }
 
 void LektieStore::toggleFaerdig(const QUuid& id) {
-    const auto it = std::find_if(m_lektier.cbegin(), m_lektier.cend(),
-                                 [&](const Lektie& l) { return l.id == id; });
-    if (it == m_lektier.cend())
+    const qsizetype index = plads(m_lektier, id);
+    if (index < 0)
         return;
-    const qsizetype index = it - m_lektier.cbegin();
     const QList<Lektie> foer = m_lektier;
     Q_EMIT willChange();
     m_lektier[index].erFaerdig = !m_lektier[index].erFaerdig;
@@ -369,14 +366,14 @@ void LektieStore::sletFag(const QUuid& id) {
     Q_EMIT willChange();
     const qsizetype antal = m_lektier.removeIf([&](const Lektie& l) { return l.fagId == id; });
     lektierAssigned();
-    const auto fag =
-        std::find_if(fagFoer.cbegin(), fagFoer.cend(), [&](const Fag& f) { return f.id == id; });
-    if (fag == fagFoer.cend())
+    const qsizetype i = plads(fagFoer, id);
+    if (i < 0)
         return;
+    const QString& navn = fagFoer[i].navn;
     husk(lektierFoer, fagFoer,
-         antal == 0   ? QStringLiteral("%1 er slettet").arg(fag->navn)
-         : antal == 1 ? QStringLiteral("%1 og 1 lektie er slettet").arg(fag->navn)
-                      : QStringLiteral("%1 og %2 lektier er slettet").arg(fag->navn).arg(antal));
+         antal == 0   ? QStringLiteral("%1 er slettet").arg(navn)
+         : antal == 1 ? QStringLiteral("%1 og 1 lektie er slettet").arg(navn)
+                      : QStringLiteral("%1 og %2 lektier er slettet").arg(navn).arg(antal));
 }
 
 // Before the first save of a day, the suite as it is goes to the backups; a suite that

@@ -11,7 +11,6 @@ namespace tavlen {
 
 namespace {
 const QString kPrefix = QStringLiteral("group.tavlen-");
-const QString kStamp = QStringLiteral("yyyyMMdd'T'HHmmss'Z'");
 } // namespace
 
 BackupFolder::BackupFolder(QString path, const Clock& clock)
@@ -26,8 +25,8 @@ QList<BackupFolder::Kopi> BackupFolder::kopier() const {
     const QStringList navne =
         QDir(m_path).entryList({kPrefix + QStringLiteral("*.json")}, QDir::Files, QDir::Name);
     for (const QString& navn : navne) {
-        const QString stempel = navn.mid(kPrefix.size(), kStamp.size() - 4); // without quotes
-        QDateTime tid = QDateTime::fromString(stempel, kStamp);
+        const QString stempel = navn.mid(kPrefix.size(), kUtcStempel.size() - 4); // no quotes
+        QDateTime tid = QDateTime::fromString(stempel, kUtcStempel);
         tid.setTimeSpec(Qt::UTC);
         if (tid.isValid())
             out.prepend({QDir(m_path).filePath(navn), tid});
@@ -51,7 +50,7 @@ bool BackupFolder::tag(const QByteArray& suite) {
     QString sti;
     // Two copies in one second (a restore right after the day's copy) get the next second.
     do {
-        sti = QDir(m_path).filePath(kPrefix + tid.toString(kStamp) + QStringLiteral(".json"));
+        sti = QDir(m_path).filePath(kPrefix + utcStempel(tid) + QStringLiteral(".json"));
         tid = tid.addSecs(1);
     } while (QFile::exists(sti));
     if (!durable::writeAtomically(sti, suite))

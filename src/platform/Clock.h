@@ -18,4 +18,10 @@ public:
     static const Clock& system();
 };
 
+// A moment as it names the files Tavlen keeps copies in: "20261207T081200Z".
+inline const QString kUtcStempel = QStringLiteral("yyyyMMdd'T'HHmmss'Z'");
+inline QString utcStempel(const QDateTime& moment) {
+    return moment.toUTC().toString(kUtcStempel);
+}
+
 } // namespace tavlen

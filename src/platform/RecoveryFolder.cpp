@@ -35,8 +35,7 @@ std::optional<QString> RecoveryFolder::keep(const QString& stem, const QByteArra
         }
     }
     QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QString name = stem + QLatin1Char('-') +
-                         m_clock.now().toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    const QString name = stem + QLatin1Char('-') + utcStempel(m_clock.now());
     for (int n = 1; n < 1000; ++n) {
         const QString path = QDir(m_path).filePath(
             n == 1 ? name + QStringLiteral(".json")

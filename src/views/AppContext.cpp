@@ -40,6 +40,13 @@ void AppContext::setAfslutVenter(bool venter) {
     Q_EMIT afslutVenterChanged();
 }
 
+void AppContext::visDetalje(const QString& lektieId) {
+    if (lektieId == m_detaljeLektieId)
+        return;
+    m_detaljeLektieId = lektieId;
+    Q_EMIT detaljeLektieIdChanged();
+}
+
 AppContext* AppContext::instance() {
     return installed;
 }

@@ -25,7 +25,8 @@ class AppContext : public QObject {
     Q_PROPERTY(tavlen::LektieStore* store READ store CONSTANT)
     Q_PROPERTY(bool afslutVenter READ afslutVenter WRITE setAfslutVenter NOTIFY afslutVenterChanged)
     // The homework item whose detail the main window shows over its page; empty for none.
-    Q_PROPERTY(QString detaljeLektieId MEMBER m_detaljeLektieId NOTIFY detaljeLektieIdChanged)
+    Q_PROPERTY(
+        QString detaljeLektieId READ detaljeLektieId WRITE visDetalje NOTIFY detaljeLektieIdChanged)
 public:
     AppContext(LektieStore& store, const Clock& clock, UrlOpener& urls, QObject* parent = nullptr);
     ~AppContext() override;
@@ -46,6 +47,8 @@ public:
     Q_INVOKABLE void quitAnyway() { Q_EMIT quitRequested(); }
     bool afslutVenter() const { return m_afslutVenter; }
     void setAfslutVenter(bool venter);
+    const QString& detaljeLektieId() const { return m_detaljeLektieId; }
+    void visDetalje(const QString& lektieId); // empty: none
 
 Q_SIGNALS:
     void mainWindowRequested();

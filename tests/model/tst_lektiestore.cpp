@@ -83,6 +83,13 @@ struct Machine {
         return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
     }
     QStringList recovered() const { return QDir(recoveryDir).entryList(QDir::Files, QDir::Name); }
+    // Another program changes the stored homework list, as a widget would.
+    [[nodiscard]] bool writeOutside(const std::function<void(QJsonArray&)>& change) const {
+        QJsonArray list = suite().value("lektier_v4").toArray();
+        change(list);
+        return PreferencesFile(suitePath).setData(
+            "lektier_v4", QJsonDocument(list).toJson(QJsonDocument::Compact));
+    }
     Lektie lektie(const QString& titel, const QDateTime& deadline = cph(2026, 12, 9, 12, 0),
                   const Fag& fag = dansk) const {
         return Lektie::ny(fag.id, titel, QString(), {}, deadline, clock);
@@ -457,13 +464,6 @@ private Q_SLOTS:
         store.tilfoejFag(dansk);
         store.tilfoej(m.lektie("A"));
         store.tilfoej(m.lektie("B"));
-        const auto outside = [&](const std::function<void(QJsonArray&)>& change) {
-            QJsonArray list = m.suite().value("lektier_v4").toArray();
-            change(list);
-            PreferencesFile other(m.suitePath);
-            QVERIFY(
-                other.setData("lektier_v4", QJsonDocument(list).toJson(QJsonDocument::Compact)));
-        };
         const auto tick = [](QJsonArray& list, int i) {
             QJsonObject o = list[i].toObject();
             o["erFaerdig"] = true;
@@ -471,7 +471,7 @@ private Q_SLOTS:
         };
         QSignalSpy changed(&store, &LektieStore::lektierChanged);
         const int reloads = m.widgets.reloads;
-        outside([&](QJsonArray& list) { tick(list, 1); });
+        QVERIFY(m.writeOutside([&](QJsonArray& list) { tick(list, 1); }));
         QTRY_COMPARE(changed.size(), 1); // noticed without a save
         QCOMPARE(store.lektier().at(1).erFaerdig, true);
         QCOMPARE(m.widgets.reloads, reloads);
@@ -480,10 +480,10 @@ private Q_SLOTS:
         QJsonObject c = m.suite().value("lektier_v4").toArray().at(0).toObject();
         c["id"] = upper(QUuid::createUuid());
         c["titel"] = "C";
-        outside([&](QJsonArray& list) {
+        QVERIFY(m.writeOutside([&](QJsonArray& list) {
             list.append(c);
             list.removeAt(1);
-        });
+        }));
         store.toggleFaerdig(store.lektier().at(0).id);
         store.tilfoej(m.lektie("D"));
         QStringList stored;
@@ -535,12 +535,11 @@ private Q_SLOTS:
         // Another program retitles B: ticking A stays undoable; retitling A withdraws it.
         store.toggleFaerdig(store.lektier().at(0).id);
         const auto retitle = [&](int i) {
-            QJsonArray list = m.suite().value("lektier_v4").toArray();
-            QJsonObject o = list[i].toObject();
-            o["titel"] = o["titel"].toString() + " (ændret)";
-            list[i] = o;
-            QVERIFY(PreferencesFile(m.suitePath)
-                        .setData("lektier_v4", QJsonDocument(list).toJson(QJsonDocument::Compact)));
+            QVERIFY(m.writeOutside([i](QJsonArray& list) {
+                QJsonObject o = list[i].toObject();
+                o["titel"] = o["titel"].toString() + " (ændret)";
+                list[i] = o;
+            }));
             store.tjekFil();
         };
         retitle(1);

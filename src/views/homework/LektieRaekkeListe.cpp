@@ -105,7 +105,7 @@ void LektieRaekkeListe::slet(const QString& id) {
 }
 
 void LektieRaekkeListe::aabn(const QString& id) {
-    AppContext::instance()->setProperty("detaljeLektieId", id);
+    AppContext::instance()->visDetalje(id);
 }
 
 QList<int> LektieRaekkeListe::changedRoles(const LektieRaekkeData& r,

@@ -132,12 +132,19 @@ void NyLektieModel::componentComplete() {
         vaelgFag(nylektie::startFag(m_standardFagId, store().fag()));
 }
 
+std::optional<Lektie> NyLektieModel::redigeret() const {
+    if (m_redigerId) {
+        for (const Lektie& l : store().lektier()) {
+            if (l.id == *m_redigerId)
+                return l;
+        }
+    }
+    return std::nullopt;
+}
+
 bool NyLektieModel::indlaesRedigering() {
-    const auto& lektier = store().lektier();
-    const auto it = std::find_if(lektier.cbegin(), lektier.cend(), [this](const Lektie& l) {
-        return m_redigerId && l.id == *m_redigerId;
-    });
-    if (it == lektier.cend())
+    const auto it = redigeret();
+    if (!it)
         return false;
     vaelgFag(it->fagId);
     setTitel(it->titel);
@@ -223,13 +230,10 @@ void NyLektieModel::vaelgHurtigValg(int index) {
 bool NyLektieModel::gem() {
     Lektie lektie;
     const Clock& clock = AppContext::instance()->clock();
-    const auto& lektier = store().lektier();
-    const auto original = std::find_if(lektier.cbegin(), lektier.cend(), [this](const Lektie& l) {
-        return m_redigerId && l.id == *m_redigerId;
-    });
-    if (m_redigerId && original == lektier.cend())
+    const auto original = redigeret();
+    if (m_redigerId && !original)
         return false; // deleted while the form was open: nothing to put it in place of
-    if (m_redigerId)
+    if (original)
         lektie = *original;
     const auto udfald = m_redigerId
                             ? nylektie::rediger(store().fag(), m_valgtFagId, m_titel, m_beskrivelse,

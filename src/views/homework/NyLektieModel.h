@@ -126,6 +126,7 @@ Q_SIGNALS:
 
 private:
     LektieStore& store() const;
+    std::optional<Lektie> redigeret() const; // the item the form edits, while it exists
     bool indlaesRedigering(); // fills the form from the item it edits; false when none
 
     std::optional<QUuid> m_standardFagId;
