@@ -83,8 +83,6 @@ void MappenApp::createServices() {
     StartupTrace::mark("store-loaded");
 
     AppDelegate* delegate = m_delegate.get();
-    QObject::connect(m_center.get(), &DesktopNotificationCenter::activated, delegate,
-                     &AppDelegate::showMainWindow);
     QObject::connect(&m_instance, &SingleInstance::activateRequested, delegate,
                      &AppDelegate::showMainWindow);
     QObject::connect(&m_application, &QGuiApplication::applicationStateChanged, delegate,
@@ -110,6 +108,8 @@ void MappenApp::createScenes() {
     m_context = std::make_unique<AppContext>(m_delegate->store(), Clock::system(), *m_urls);
     QObject::connect(m_context.get(), &AppContext::mainWindowRequested, m_delegate.get(),
                      &AppDelegate::showMainWindow);
+    QObject::connect(m_center.get(), &NotificationCenter::actionInvoked, m_context.get(),
+                     &AppContext::paamindelseValgt);
     // Both ways out end the event loop; the teardown then writes what is still
     // pending (the reminders' file) as on any normal exit. Queued, so the key press
     // that asked is handled to the end first.

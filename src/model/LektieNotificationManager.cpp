@@ -1,8 +1,10 @@
 #include "LektieNotificationManager.h"
 
+#include "platform/CalendarTriggerRule.h"
 #include "platform/Clock.h"
 
 #include <QPointer>
+#include <QSet>
 #include <algorithm>
 #include <vector>
 
@@ -90,13 +92,23 @@ void LektieNotificationManager::removeManaged(const std::shared_ptr<Run>& run, b
                 managed.append(request.identifier);
         }
         self->m_center.removePending(managed, [self, run, mayAdd] {
-            if (!self)
-                return;
-            if (mayAdd)
-                self->scheduleAll(run);
-            else
-                self->finish(run);
+            if (self)
+                self->withdrawStale(run, mayAdd);
         });
+    });
+}
+
+void LektieNotificationManager::withdrawStale(const std::shared_ptr<Run>& run, bool mayAdd) {
+    QPointer<LektieNotificationManager> self(this);
+    m_center.shownIdentifiers([self, run, mayAdd](const QStringList& shown) {
+        if (!self)
+            return;
+        if (const QStringList gone = stale(shown, run->job.lektier); !gone.isEmpty())
+            self->m_center.withdraw(gone);
+        if (mayAdd)
+            self->scheduleAll(run);
+        else
+            self->finish(run);
     });
 }
 
@@ -164,6 +176,7 @@ void LektieNotificationManager::scheduleDeadlineReminders(const std::shared_ptr<
         // "nærmer sig deadline" names no day: it stays true until the deadline.
         if (row.daysBefore == 3)
             request.showUntil = lektie.deadline;
+        request.actions = {{markerFaerdigAction, QStringLiteral("Markér som færdig")}};
         addRequest(run, request);
     }
 }
@@ -221,6 +234,52 @@ QString LektieNotificationManager::reminderBody(const Lektie& lektie, const QLis
         break;
     }
     return lektie.titel + QStringLiteral(" i ") + subjectName(lektie.fagId, fag) + ending;
+}
+
+std::optional<QUuid> LektieNotificationManager::lektieIdOf(const QString& identifier) {
+    if (!identifier.startsWith(lektieReminderPrefix))
+        return std::nullopt;
+    // The prefix, the id, a dash and the days before.
+    const QUuid id = QUuid::fromString(
+        QStringView(identifier).mid(lektieReminderPrefix.size(), uuidTekst(QUuid()).size()));
+    if (id.isNull())
+        return std::nullopt;
+    return id;
+}
+
+QStringList LektieNotificationManager::stale(const QStringList& shown,
+                                             const QList<Lektie>& lektier) {
+    QSet<QUuid> aabne;
+    for (const Lektie& lektie : lektier) {
+        if (!lektie.erFaerdig)
+            aabne.insert(lektie.id);
+    }
+    QStringList gone;
+    for (const QString& identifier : shown) {
+        const std::optional<QUuid> id = lektieIdOf(identifier);
+        bool forGammel = false;
+        if (identifier == dailySummaryIdentifier)
+            forGammel = aabne.isEmpty();
+        else if (id)
+            forGammel = !aabne.contains(*id);
+        if (forGammel && !gone.contains(identifier))
+            gone.append(identifier);
+    }
+    return gone;
+}
+
+std::optional<LektieNotificationManager::Next>
+LektieNotificationManager::next(const QList<NotificationRequest>& pending, const QDateTime& now,
+                                const QTimeZone& zone) {
+    std::optional<Next> first;
+    for (const NotificationRequest& request : pending) {
+        if (!isManaged(request.identifier))
+            continue;
+        const std::optional<QDateTime> at = nextFireMoment(request.trigger, zone, now);
+        if (at && (!first || *at < first->at))
+            first = Next{*at, request};
+    }
+    return first;
 }
 
 QString LektieNotificationManager::subjectName(const QUuid& fagId, const QList<Fag>& fag) {

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace tavlen {
 
@@ -22,6 +23,7 @@ class LektieNotificationManager : public QObject {
 public:
     static inline const QString dailySummaryIdentifier = QStringLiteral("daily-summary");
     static inline const QString lektieReminderPrefix = QStringLiteral("lektie-reminder-");
+    static inline const QString markerFaerdigAction = QStringLiteral("marker-faerdig");
 
     LektieNotificationManager(NotificationCenter& center, const Clock& clock,
                               QObject* parent = nullptr);
@@ -40,6 +42,19 @@ public:
     static QString reminderTitle(int daysBefore);
     static QString reminderBody(const Lektie& lektie, const QList<Fag>& fag, int daysBefore);
     static QString subjectName(const QUuid& fagId, const QList<Fag>& fag); // "Ukendt fag" if none
+    // The homework item a reminder's identifier names; none for the daily summary and
+    // anything else.
+    static std::optional<QUuid> lektieIdOf(const QString& identifier);
+    // Which of the shown reminders no longer say something true: those of items that are
+    // done or gone, and the daily summary once nothing is open.
+    static QStringList stale(const QStringList& shown, const QList<Lektie>& lektier);
+    // The pending request that fires first after `now`, and when.
+    struct Next {
+        QDateTime at;
+        NotificationRequest request;
+    };
+    static std::optional<Next> next(const QList<NotificationRequest>& pending, const QDateTime& now,
+                                    const QTimeZone& zone);
 
 Q_SIGNALS:
     void refreshFinished();
@@ -48,6 +63,7 @@ private:
     struct Run;
     void startNext();
     void removeManaged(const std::shared_ptr<Run>& run, bool mayAdd);
+    void withdrawStale(const std::shared_ptr<Run>& run, bool mayAdd);
     void scheduleAll(const std::shared_ptr<Run>& run);
     void scheduleDailySummary(const std::shared_ptr<Run>& run, const QList<Lektie>& aktive);
     void scheduleDeadlineReminders(const std::shared_ptr<Run>& run, const Lektie& lektie);

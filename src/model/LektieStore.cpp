@@ -349,6 +349,17 @@ void LektieStore::toggleFaerdig(const QUuid& id) {
              .arg(l.titel));
 }
 
+bool LektieStore::markerFaerdig(const QUuid& id) {
+    // A reminder may be older than another program's change: a tick on an item deleted
+    // there would bring it back.
+    tjekFil();
+    const qsizetype index = plads(m_lektier, id);
+    if (index < 0 || m_lektier[index].erFaerdig)
+        return false;
+    toggleFaerdig(id);
+    return true;
+}
+
 void LektieStore::tilfoejFag(const Fag& fag) {
     const QList<Fag> foer = m_fag;
     Q_EMIT willChange();

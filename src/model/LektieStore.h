@@ -68,6 +68,7 @@ public:
     ~LektieStore() override;
 
     const QList<Lektie>& lektier() const { return m_lektier; }
+    LektieNotificationManager& notifikationer() const { return m_services.notifications; }
     const QList<Fag>& fag() const { return m_fag; }
     bool harSetupFaerdig() const { return m_harSetupFaerdig; }
 
@@ -105,6 +106,8 @@ public:
     Q_INVOKABLE bool erstat(const tavlen::Lektie& lektie);
     Q_INVOKABLE bool erstatFag(const tavlen::Fag& fag);
     Q_INVOKABLE void toggleFaerdig(const QUuid& id);
+    // Ticks an open item off; one that is gone or done stays as it is (false).
+    bool markerFaerdig(const QUuid& id);
     Q_INVOKABLE void tilfoejFag(const tavlen::Fag& fag);
     Q_INVOKABLE void sletFag(const QUuid& id);
     Q_INVOKABLE void nulstilApp();

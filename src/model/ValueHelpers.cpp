@@ -129,6 +129,17 @@ QString tidspunktStreng(const QDateTime& tid, const Clock& clock) {
            lokal.time().toString(QStringLiteral("HH:mm"));
 }
 
+QString naarStreng(const QDateTime& tid, const Clock& clock) {
+    const QDateTime lokal = tid.toTimeZone(clock.timeZone());
+    const qint64 dage = clock.now().toTimeZone(clock.timeZone()).date().daysTo(lokal.date());
+    const QString klokken = QLatin1String(" kl. ") + lokal.time().toString(QStringLiteral("HH:mm"));
+    if (dage == 0)
+        return QLatin1String("i dag") + klokken;
+    if (dage == 1)
+        return QLatin1String("i morgen") + klokken;
+    return tidspunktStreng(tid, clock);
+}
+
 int dagetilbage(const QDateTime& dato, const Clock& clock) {
     if (!dato.isValid())
         return 0;

@@ -35,11 +35,16 @@ DesktopNotificationCenter::DesktopNotificationCenter(const Clock& clock, const Q
             m_saveTimer.start();
     });
     connect(m_scheduler, &NotificationScheduler::due, this, &DesktopNotificationCenter::deliver);
-    connect(m_delivery, &NotificationDelivery::activated, this,
-            &DesktopNotificationCenter::activated);
-    connect(m_delivery, &NotificationDelivery::delivered, this,
-            [this](quint64 ticket) { m_inFlight.remove(ticket); });
+    connect(m_delivery, &NotificationDelivery::actionInvoked, this,
+            &NotificationCenter::actionInvoked);
+    connect(m_delivery, &NotificationDelivery::delivered, this, [this](quint64 ticket) {
+        m_inFlight.remove(ticket);
+        if (const AddCompletion done = m_posting.take(ticket))
+            done(QString());
+    });
     connect(m_delivery, &NotificationDelivery::dropped, this, [this](quint64 ticket) {
+        if (const AddCompletion done = m_posting.take(ticket))
+            done(QStringLiteral("No notification server showed it."));
         const auto it = m_inFlight.constFind(ticket);
         if (it == m_inFlight.constEnd())
             return;
@@ -117,17 +122,37 @@ void DesktopNotificationCenter::removePending(const QStringList& identifiers, Co
 }
 
 void DesktopNotificationCenter::post(const NotificationRequest& request, AddCompletion done) {
-    QString error;
     if (request.identifier.isEmpty()) {
-        error = QStringLiteral("A notification request needs an identifier.");
-    } else {
-        // Not in flight: one that no server took is dropped, not kept for later.
-        m_delivery->deliver(++m_lastTicket, request.title, request.body, request.defaultSound);
+        later([done = std::move(done)] {
+            if (done)
+                done(QStringLiteral("A notification request needs an identifier."));
+        });
+        return;
     }
-    later([done = std::move(done), error] {
+    // Not in flight: one that no server took is dropped, not kept for later.
+    const quint64 ticket = ++m_lastTicket;
+    if (done)
+        m_posting.insert(ticket, std::move(done));
+    m_delivery->deliver(ticket, request);
+}
+
+void DesktopNotificationCenter::shownIdentifiers(IdentifiersCompletion done) {
+    QStringList shown = m_delivery->shownIdentifiers();
+    for (const ScheduledRequest& kept : m_scheduler->state().undelivered)
+        shown.append(kept.request.identifier);
+    later([done = std::move(done), shown] {
         if (done)
-            done(error);
+            done(shown);
     });
+}
+
+void DesktopNotificationCenter::withdraw(const QStringList& identifiers) {
+    m_delivery->withdraw(identifiers);
+    m_scheduler->dropUndelivered(identifiers);
+}
+
+void DesktopNotificationCenter::server(ServerCompletion done) {
+    m_delivery->askServer(std::move(done));
 }
 
 void DesktopNotificationCenter::checkNow() {
@@ -138,7 +163,7 @@ void DesktopNotificationCenter::deliver(const NotificationRequest& request, cons
     saveNow(); // the list without it is on disk before it is shown
     const quint64 ticket = ++m_lastTicket;
     m_inFlight.insert(ticket, {request, dueAt});
-    m_delivery->deliver(ticket, request.title, request.body, request.defaultSound);
+    m_delivery->deliver(ticket, request);
 }
 
 void DesktopNotificationCenter::deliverUndelivered() {

@@ -42,13 +42,12 @@ public:
     void add(const NotificationRequest& request, AddCompletion done) override;
     void removePending(const QStringList& identifiers, Completion done) override;
     void post(const NotificationRequest& request, AddCompletion done) override;
+    void shownIdentifiers(IdentifiersCompletion done) override;
+    void withdraw(const QStringList& identifiers) override;
+    void server(ServerCompletion done) override;
 
     // Looks at the clock now instead of at the next regular check (tests, resume).
     void checkNow();
-
-Q_SIGNALS:
-    // The pupil clicked a delivered notification (its default action).
-    void activated();
 
 private:
     void later(std::function<void()> job);
@@ -65,7 +64,8 @@ private:
         NotificationRequest request;
         WallTime dueAt;
     };
-    QHash<quint64, InFlight> m_inFlight; // handed to the server, no answer yet
+    QHash<quint64, InFlight> m_inFlight;     // handed to the server, no answer yet
+    QHash<quint64, AddCompletion> m_posting; // posted, no answer yet
     quint64 m_lastTicket = 0;
 };
 

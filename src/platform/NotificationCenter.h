@@ -24,6 +24,14 @@ struct CalendarTrigger {
     friend bool operator==(const CalendarTrigger&, const CalendarTrigger&) = default;
 };
 
+// A button on a notification besides the click (the default action), where the server
+// shows buttons at all.
+struct NotificationAction {
+    QString key;
+    QString label;
+    friend bool operator==(const NotificationAction&, const NotificationAction&) = default;
+};
+
 struct NotificationRequest {
     QString identifier;
     QString title;
@@ -34,7 +42,15 @@ struct NotificationRequest {
     // on a later day (after a suspend or a restart) is dropped unshown; one with this
     // moment set still says something true until then, and is shown once until then.
     std::optional<QDateTime> showUntil = std::nullopt;
+    QList<NotificationAction> actions{};
     friend bool operator==(const NotificationRequest&, const NotificationRequest&) = default;
+};
+
+// The desktop's notification server as far as reminders care.
+struct NotificationServer {
+    bool running = false;
+    QString name; // as the server names itself
+    bool showsActions = false;
 };
 
 // The desktop's queue of pending local notifications. Every completion is called
@@ -47,6 +63,9 @@ public:
     using PendingCompletion = std::function<void(QList<NotificationRequest>)>;
     using AddCompletion = std::function<void(QString error)>; // empty error on success
     using Completion = std::function<void()>;
+    using IdentifiersCompletion = std::function<void(QStringList)>;
+    using ServerCompletion = std::function<void(NotificationServer)>;
+    static inline const QString defaultAction = QStringLiteral("default");
 
     explicit NotificationCenter(QObject* parent = nullptr) : QObject(parent) {}
     ~NotificationCenter() override = default;
@@ -60,8 +79,20 @@ public:
     virtual void removePending(const QStringList& identifiers, Completion done) = 0;
     // Shows a notification at once, its trigger unused. It never joins the pending
     // requests, so no removal of pending ones can take it back, and a notice that no
-    // server took is not shown later: it speaks of the moment it was posted.
+    // server took is not shown later: it speaks of the moment it was posted. `done`
+    // hears an error when no server showed it.
     virtual void post(const NotificationRequest& request, AddCompletion done) = 0;
+
+    // The identifiers of fired requests still on the screen or in the server's list,
+    // and of those waiting for a server to appear.
+    virtual void shownIdentifiers(IdentifiersCompletion done) = 0;
+    // Takes fired requests back: closed where shown, never shown where still waiting.
+    virtual void withdraw(const QStringList& identifiers) = 0;
+    virtual void server(ServerCompletion done) = 0;
+
+Q_SIGNALS:
+    // The pupil clicked a shown notification (defaultAction) or one of its actions.
+    void actionInvoked(const QString& identifier, const QString& actionKey);
 };
 
 } // namespace tavlen

@@ -28,7 +28,7 @@ NotificationDelivery::NotificationDelivery(const QDBusConnection& bus, QObject* 
         new QDBusServiceWatcher(service, m_bus, QDBusServiceWatcher::WatchForOwnerChange, this);
     connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
             [this](const QString&, const QString&, const QString& newOwner) {
-                m_bodyMarkup.reset();
+                m_capabilities.reset();
                 m_shown.clear();
                 if (!newOwner.isEmpty())
                     Q_EMIT serverAppeared();
@@ -51,15 +51,14 @@ QString NotificationDelivery::escapeMarkup(const QString& text) {
     return escaped;
 }
 
-void NotificationDelivery::deliver(quint64 ticket, const QString& title, const QString& body,
-                                   bool defaultSound) {
+void NotificationDelivery::deliver(quint64 ticket, const NotificationRequest& request) {
     if (!m_bus.isConnected()) {
         qCWarning(lcNotify) << "No session bus: a notification cannot be shown";
         Q_EMIT dropped(ticket);
         return;
     }
-    const Pending notification{ticket, title, body, defaultSound};
-    if (m_bodyMarkup) {
+    const Pending notification{ticket, request};
+    if (m_capabilities) {
         send(notification);
         return;
     }
@@ -91,27 +90,32 @@ void NotificationDelivery::onCapabilities(QDBusPendingCallWatcher* watcher) {
             Q_EMIT dropped(notification.ticket);
         return;
     }
-    m_bodyMarkup = reply.value().contains(QStringLiteral("body-markup"));
+    m_capabilities = reply.value();
     for (const Pending& notification : waiting)
         send(notification);
 }
 
 void NotificationDelivery::send(const Pending& notification) {
+    const NotificationRequest& request = notification.request;
     QVariantMap hints{{QStringLiteral("desktop-entry"), appId}};
-    if (notification.defaultSound)
+    if (request.defaultSound)
         hints.insert(QStringLiteral("sound-name"), soundName);
-    const QString body =
-        m_bodyMarkup.value_or(false) ? escapeMarkup(notification.body) : notification.body;
+    const bool markup = m_capabilities->contains(QStringLiteral("body-markup"));
+    const QString body = markup ? escapeMarkup(request.body) : request.body;
+    QStringList actions{NotificationCenter::defaultAction, QStringLiteral("Åbn Tavlen")};
+    // A server without buttons would show their labels as text, or nothing to click.
+    if (m_capabilities->contains(QStringLiteral("actions"))) {
+        for (const NotificationAction& action : request.actions)
+            actions << action.key << action.label;
+    }
 
     QDBusMessage call =
         QDBusMessage::createMethodCall(service, path, interfaceName, QStringLiteral("Notify"));
-    call << appName << uint(0) << appId << notification.title << body
-         << QStringList{QStringLiteral("default"), QStringLiteral("Åbn Tavlen")} << hints
-         << int(-1);
+    call << appName << uint(0) << appId << request.title << body << actions << hints << int(-1);
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, callTimeoutMs), this);
     const quint64 ticket = notification.ticket;
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, ticket](QDBusPendingCallWatcher* w) {
+            [this, ticket, identifier = request.identifier](QDBusPendingCallWatcher* w) {
                 w->deleteLater();
                 const QDBusPendingReply<uint> reply = *w;
                 if (reply.isError()) {
@@ -121,14 +125,61 @@ void NotificationDelivery::send(const Pending& notification) {
                     Q_EMIT dropped(ticket);
                     return;
                 }
-                m_shown.insert(reply.value());
+                m_shown.insert(reply.value(), identifier);
                 Q_EMIT delivered(ticket, reply.value());
             });
 }
 
 void NotificationDelivery::onActionInvoked(uint id, const QString& actionKey) {
-    if (actionKey == QStringLiteral("default") && m_shown.contains(id))
-        Q_EMIT activated();
+    const auto shown = m_shown.constFind(id);
+    if (shown != m_shown.constEnd())
+        Q_EMIT actionInvoked(*shown, actionKey);
+}
+
+void NotificationDelivery::withdraw(const QStringList& identifiers) {
+    for (auto it = m_shown.begin(); it != m_shown.end();) {
+        if (!identifiers.contains(*it)) {
+            ++it;
+            continue;
+        }
+        m_bus.send(QDBusMessage::createMethodCall(service, path, interfaceName,
+                                                  QStringLiteral("CloseNotification"))
+                   << it.key());
+        it = m_shown.erase(it);
+    }
+}
+
+QStringList NotificationDelivery::shownIdentifiers() const {
+    return m_shown.values();
+}
+
+void NotificationDelivery::askServer(NotificationCenter::ServerCompletion done) {
+    const QDBusMessage info = QDBusMessage::createMethodCall(
+        service, path, interfaceName, QStringLiteral("GetServerInformation"));
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(info, callTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, done = std::move(done)](QDBusPendingCallWatcher* w) {
+                w->deleteLater();
+                const QDBusPendingReply<QString, QString, QString, QString> reply = *w;
+                if (reply.isError()) {
+                    done({});
+                    return;
+                }
+                const QDBusMessage caps = QDBusMessage::createMethodCall(
+                    service, path, interfaceName, QStringLiteral("GetCapabilities"));
+                auto* next =
+                    new QDBusPendingCallWatcher(m_bus.asyncCall(caps, callTimeoutMs), this);
+                connect(next, &QDBusPendingCallWatcher::finished, this,
+                        [this, done, name = reply.argumentAt<0>()](QDBusPendingCallWatcher* c) {
+                            c->deleteLater();
+                            const QDBusPendingReply<QStringList> capabilities = *c;
+                            if (capabilities.isValid())
+                                m_capabilities = capabilities.value();
+                            done({true, name,
+                                  capabilities.isValid() &&
+                                      capabilities.value().contains(QStringLiteral("actions"))});
+                        });
+            });
 }
 
 void NotificationDelivery::onNotificationClosed(uint id, uint) {

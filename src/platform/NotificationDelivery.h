@@ -1,8 +1,10 @@
 #pragma once
 
+#include "NotificationCenter.h"
+
 #include <QDBusConnection>
+#include <QHash>
 #include <QObject>
-#include <QSet>
 #include <QStringList>
 #include <optional>
 
@@ -26,13 +28,18 @@ public:
 
     explicit NotificationDelivery(const QDBusConnection& bus, QObject* parent = nullptr);
 
-    void deliver(quint64 ticket, const QString& title, const QString& body, bool defaultSound);
+    // The request's actions go along only where the server shows actions.
+    void deliver(quint64 ticket, const NotificationRequest& request);
+    // Closes the shown notifications of these requests.
+    void withdraw(const QStringList& identifiers);
+    QStringList shownIdentifiers() const; // one entry per notification shown
+    void askServer(NotificationCenter::ServerCompletion done);
 
     // Body text for a server that reads markup: &, < and > escaped.
     static QString escapeMarkup(const QString& text);
 
 Q_SIGNALS:
-    void activated(); // the default action of one of our notifications was invoked
+    void actionInvoked(const QString& identifier, const QString& actionKey);
     void delivered(quint64 ticket, uint id); // the server accepted a notification
     void dropped(quint64 ticket);            // a notification could not be shown
     void serverAppeared();                   // a notification server took the bus name
@@ -44,19 +51,17 @@ private Q_SLOTS:
 private:
     struct Pending {
         quint64 ticket;
-        QString title;
-        QString body;
-        bool defaultSound;
+        NotificationRequest request;
     };
     void queryCapabilities();
     void onCapabilities(QDBusPendingCallWatcher* watcher);
     void send(const Pending& notification);
 
     QDBusConnection m_bus;
-    std::optional<bool> m_bodyMarkup; // unknown until the server answered
+    std::optional<QStringList> m_capabilities; // unknown until the server answered
     bool m_querying = false;
     QList<Pending> m_waiting;
-    QSet<uint> m_shown;
+    QHash<uint, QString> m_shown; // the server's id -> the request's identifier
 };
 
 } // namespace tavlen

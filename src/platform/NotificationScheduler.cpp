@@ -90,6 +90,13 @@ void NotificationScheduler::keepUndelivered(const ScheduledRequest& fired) {
     Q_EMIT changed();
 }
 
+void NotificationScheduler::dropUndelivered(const QStringList& identifiers) {
+    if (m_state.undelivered.removeIf([&](const ScheduledRequest& e) {
+            return identifiers.contains(e.request.identifier);
+        }) > 0)
+        Q_EMIT changed();
+}
+
 QList<ScheduledRequest> NotificationScheduler::takeUndelivered() {
     if (m_state.undelivered.isEmpty())
         return {};

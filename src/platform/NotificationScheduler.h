@@ -57,6 +57,7 @@ public:
     // A fired request that could not be shown, kept until a notification server is
     // there (replaces one kept with the same identifier).
     void keepUndelivered(const ScheduledRequest& fired);
+    void dropUndelivered(const QStringList& identifiers);
     // The kept ones that are still true now, leaving the list; stale ones are dropped.
     QList<ScheduledRequest> takeUndelivered();
 

@@ -80,6 +80,13 @@ QJsonObject entryToJson(const ScheduledRequest& entry) {
                        {QStringLiteral("next"), wallToJson(entry.next)}};
     if (r.showUntil)
         object.insert(QStringLiteral("showUntil"), r.showUntil->toString(Qt::ISODateWithMs));
+    if (!r.actions.isEmpty()) {
+        QJsonArray actions;
+        for (const NotificationAction& action : r.actions)
+            actions.append(QJsonObject{{QStringLiteral("key"), action.key},
+                                       {QStringLiteral("label"), action.label}});
+        object.insert(QStringLiteral("actions"), actions);
+    }
     return object;
 }
 
@@ -103,6 +110,11 @@ std::optional<ScheduledRequest> entryFromJson(const QJsonValue& item) {
     if (const QJsonValue until = object.value(QStringLiteral("showUntil")); !until.isUndefined()) {
         r.showUntil = QDateTime::fromString(until.toString(), Qt::ISODateWithMs);
         ok = ok && r.showUntil->isValid();
+    }
+    // Files from before actions existed have none.
+    for (const QJsonValue& action : object.value(QStringLiteral("actions")).toArray()) {
+        const QJsonObject a = action.toObject();
+        r.actions.append({text(a, "key", ok), text(a, "label", ok)});
     }
     if (!ok || r.identifier.isEmpty())
         return std::nullopt;

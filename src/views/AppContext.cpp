@@ -1,5 +1,6 @@
 #include "AppContext.h"
 
+#include "model/LektieNotificationManager.h"
 #include "platform/UrlOpener.h"
 
 #include <QJSEngine>
@@ -45,6 +46,47 @@ void AppContext::visDetalje(const QString& lektieId) {
         return;
     m_detaljeLektieId = lektieId;
     Q_EMIT detaljeLektieIdChanged();
+}
+
+void AppContext::setFokusLektieId(const QString& lektieId) {
+    if (lektieId == m_fokusLektieId)
+        return;
+    m_fokusLektieId = lektieId;
+    Q_EMIT fokusLektieIdChanged();
+}
+
+void AppContext::visLektie(const QUuid& lektieId) {
+    const auto lektie = std::find_if(m_store.lektier().cbegin(), m_store.lektier().cend(),
+                                     [&](const Lektie& l) { return l.id == lektieId; });
+    if (lektie == m_store.lektier().cend()) {
+        visOversigt();
+        return;
+    }
+    visDetalje(QString());
+    setFokusLektieId(uuidTekst(lektieId));
+    Q_EMIT fagSideOensket(uuidTekst(lektie->fagId));
+    Q_EMIT mainWindowRequested();
+}
+
+void AppContext::visOversigt() {
+    Q_EMIT oversigtOensket();
+    Q_EMIT mainWindowRequested();
+}
+
+void AppContext::paamindelseValgt(const QString& identifier, const QString& action) {
+    const std::optional<QUuid> lektieId = LektieNotificationManager::lektieIdOf(identifier);
+    if (action == LektieNotificationManager::markerFaerdigAction) {
+        if (lektieId)
+            m_store.markerFaerdig(*lektieId);
+    } else if (action != NotificationCenter::defaultAction) {
+        return;
+    } else if (lektieId) {
+        visLektie(*lektieId);
+    } else if (identifier == LektieNotificationManager::dailySummaryIdentifier) {
+        visOversigt();
+    } else {
+        showMainWindow();
+    }
 }
 
 AppContext* AppContext::instance() {

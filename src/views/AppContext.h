@@ -27,6 +27,10 @@ class AppContext : public QObject {
     // The homework item whose detail the main window shows over its page; empty for none.
     Q_PROPERTY(
         QString detaljeLektieId READ detaljeLektieId WRITE visDetalje NOTIFY detaljeLektieIdChanged)
+    // The homework item whose row on its subject's page takes the focus once it is shown;
+    // the row clears it.
+    Q_PROPERTY(
+        QString fokusLektieId READ fokusLektieId WRITE setFokusLektieId NOTIFY fokusLektieIdChanged)
 public:
     AppContext(LektieStore& store, const Clock& clock, UrlOpener& urls, QObject* parent = nullptr);
     ~AppContext() override;
@@ -49,9 +53,21 @@ public:
     void setAfslutVenter(bool venter);
     const QString& detaljeLektieId() const { return m_detaljeLektieId; }
     void visDetalje(const QString& lektieId); // empty: none
+    const QString& fokusLektieId() const { return m_fokusLektieId; }
+    void setFokusLektieId(const QString& lektieId);
+
+    // The main window on the item's subject page with its row focused; the overview
+    // for an item that is gone.
+    void visLektie(const QUuid& lektieId);
+    void visOversigt();
+    // A click on a shown reminder, or one of its actions.
+    void paamindelseValgt(const QString& identifier, const QString& action);
 
 Q_SIGNALS:
     void mainWindowRequested();
+    void fagSideOensket(const QString& fagId);
+    void oversigtOensket();
+    void fokusLektieIdChanged();
     void quitRequested();
     void afslutVenterChanged();
     void detaljeLektieIdChanged();
@@ -63,6 +79,7 @@ private:
     TidsVagt m_tid;
     bool m_afslutVenter = false;
     QString m_detaljeLektieId;
+    QString m_fokusLektieId;
 };
 
 // The store's type as QML knows it: made by the program only.

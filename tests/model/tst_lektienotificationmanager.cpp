@@ -135,6 +135,84 @@ private Q_SLOTS:
         QCOMPARE(pending.at(1).showUntil, std::optional(cph(2026, 12, 11, 10, 0)));
         QCOMPARE(pending.at(2).showUntil, std::nullopt);
         QCOMPARE(pending.at(3).showUntil, std::nullopt);
+        // The reminders can be ticked off from the notification; the summary names no item.
+        QCOMPARE(pending.at(0).actions, QList<NotificationAction>{});
+        const QList<NotificationAction> tick{{"marker-faerdig", "Markér som færdig"}};
+        for (int i = 1; i < 4; ++i)
+            QCOMPARE(pending.at(i).actions, tick);
+    }
+
+    // Shown reminders that no longer say something true are taken back at the next refresh.
+    void staleRemindersAreWithdrawn_data() {
+        QTest::addColumn<QList<Lektie>>("items");
+        QTest::addColumn<QString>("left"); // shown after the refresh
+        const Lektie a = lektie("A", cph(2026, 12, 11, 10, 0), dansk);
+        const Lektie b = lektie("B", cph(2026, 12, 12, 10, 0), dansk);
+        Lektie aDone = a;
+        aDone.erFaerdig = true;
+        Lektie bDone = b;
+        bDone.erFaerdig = true;
+        QTest::newRow("all open") << QList<Lektie>{a, b} << "A-3 A-1 B-0 daily-summary andet";
+        QTest::newRow("A ticked off") << QList<Lektie>{aDone, b} << "B-0 daily-summary andet";
+        QTest::newRow("A deleted") << QList<Lektie>{b} << "B-0 daily-summary andet";
+        QTest::newRow("nothing open") << QList<Lektie>{aDone, bDone} << "andet";
+        QTest::newRow("reset") << QList<Lektie>{} << "andet";
+    }
+    void staleRemindersAreWithdrawn() {
+        QFETCH(QList<Lektie>, items);
+        QFETCH(QString, left);
+        Planner p(cph(2026, 12, 6, 10, 0));
+        const auto id = [&](const char* titel, int days) {
+            for (auto it = names.cbegin(); it != names.cend(); ++it) {
+                if (it.value() == titel)
+                    return "lektie-reminder-" + it.key().toLower() + "-" + QString::number(days);
+            }
+            return QString();
+        };
+        p.center.setShown({id("A", 3), id("A", 1), id("B", 0), "daily-summary", "andet"});
+        QVERIFY(p.refresh(items));
+        QStringList shown;
+        for (const QString& identifier : p.center.shown()) {
+            const auto lektieId = LektieNotificationManager::lektieIdOf(identifier);
+            shown << (lektieId ? names.value(uuidTekst(*lektieId).toUpper()) + identifier.right(2)
+                               : identifier);
+        }
+        QCOMPARE(shown.join(' '), left);
+    }
+
+    // The settings name the next reminder: the earliest of the summary and the reminders.
+    void nextReminder_data() {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QList<Lektie>>("items");
+        QTest::addColumn<QString>("expected"); // when, and the request's title
+        const Lektie l = lektie("L", cph(2026, 12, 8, 10, 0), dansk);
+        QTest::newRow("summary first")
+            << cph(2026, 12, 6, 10, 0) << QList<Lektie>{l} << "2026-12-06 18:00 Husk dine lektier";
+        QTest::newRow("a reminder at 16:00 first")
+            << cph(2026, 12, 7, 10, 0) << QList<Lektie>{l} << "2026-12-07 16:00 Lektie i morgen";
+        QTest::newRow("evening: tomorrow 08:00")
+            << cph(2026, 12, 7, 18, 0) << QList<Lektie>{l} << "2026-12-08 08:00 Lektie i dag";
+        // 18:00 on the day the clocks go forward is still 18:00 on the wall.
+        QTest::newRow("spring change")
+            << cph(2026, 3, 29, 12, 0) << QList<Lektie>{lektie("P", cph(2026, 4, 20, 10, 0), dansk)}
+            << "2026-03-29 18:00 Husk dine lektier";
+        QTest::newRow("nothing open") << cph(2026, 12, 6, 10, 0) << QList<Lektie>{} << "none";
+    }
+    void nextReminder() {
+        QFETCH(QDateTime, now);
+        QFETCH(QList<Lektie>, items);
+        QFETCH(QString, expected);
+        Planner p(now);
+        QVERIFY(p.refresh(items));
+        NotificationRequest foreign; // not the planner's, however soon
+        foreign.identifier = "andet-program";
+        foreign.trigger = {{}, {}, {}, 10, 1, true};
+        const auto next =
+            LektieNotificationManager::next(p.center.pending() << foreign, now, copenhagen);
+        QCOMPARE(next ? next->at.toTimeZone(copenhagen).toString("yyyy-MM-dd HH:mm") + ' ' +
+                            next->request.title
+                      : "none",
+                 expected);
     }
 
     // Only the planner's own requests are replaced; without permission it only removes.
@@ -177,7 +255,7 @@ private Q_SLOTS:
         };
         p.manager.refreshNotifications({b}, {dansk}, note("b"));
         // The first run gets as far as its adds before newer lists arrive.
-        for (int i = 0; i < 3; ++i) // status, pending list, removal
+        for (int i = 0; i < 4; ++i) // status, pending list, removal, shown ones
             p.center.releaseNewest();
         QCOMPARE(p.center.heldCompletions(), 4);
         p.manager.refreshNotifications({a, b}, {dansk}, note("ab"));

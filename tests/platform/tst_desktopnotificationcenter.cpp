@@ -34,6 +34,12 @@ QStringList pendingIds(NotificationCenter& center) {
     return QTest::qWaitFor([&] { return ids.has_value(); }) ? *ids : QStringList{"timed out"};
 }
 
+QString postAndWait(NotificationCenter& center, const NotificationRequest& request) {
+    std::optional<QString> error;
+    center.post(request, [&](QString e) { error = e; });
+    return QTest::qWaitFor([&] { return error.has_value(); }, 15000) ? *error : "timed out";
+}
+
 QString addAndWait(NotificationCenter& center, const NotificationRequest& request) {
     std::optional<QString> error;
     center.add(request, [&](QString e) { error = e; });
@@ -69,7 +75,7 @@ private Q_SLOTS:
         QVERIFY(server.start());
         ManualClock clock(at(4, 7));
         auto c = center(clock);
-        QSignalSpy activated(c.get(), &DesktopNotificationCenter::activated);
+        QSignalSpy invoked(c.get(), &NotificationCenter::actionInvoked);
         std::optional<AuthorizationStatus> status;
         c->authorizationStatus([&](AuthorizationStatus s) { status = s; });
         QTRY_COMPARE(status, std::optional(AuthorizationStatus::Authorized));
@@ -85,7 +91,29 @@ private Q_SLOTS:
         QCOMPARE(server.received.first().body, QString("a i Dansk skal laves i dag."));
         QCOMPARE(pendingIds(*c), QStringList{"daily-summary"});
         server.invokeAction(101, "default");
-        QTRY_COMPARE(activated.count(), 1);
+        QTRY_COMPARE(invoked.count(), 1);
+        QCOMPARE(invoked.first(), (QVariantList{"a", "default"}));
+        QCOMPARE(postAndWait(*c, reminder("now", 4, 9)), QString());
+    }
+
+    // A reminder withdrawn while it waits for a server is never shown; a post that no
+    // server showed says so.
+    void withdrawnWhileWaitingIsNeverShown() {
+        ManualClock clock(at(4, 7));
+        auto c = center(clock);
+        for (const auto& r : {reminder("a", 4, 9), reminder("b", 4, 9)})
+            QCOMPARE(addAndWait(*c, r), QString());
+        clock.setNow(at(4, 9));
+        c->checkNow();
+        QVERIFY(postAndWait(*c, reminder("now", 4, 9)) != QString());
+        std::optional<QStringList> shown;
+        c->shownIdentifiers([&](QStringList ids) { shown = ids; });
+        QTRY_COMPARE(shown, std::optional(QStringList{"a", "b"}));
+        c->withdraw({"a"});
+        FakeNotificationServer server(m_bus->connect());
+        QVERIFY(server.start());
+        QTRY_COMPARE(server.received.size(), 1);
+        QCOMPARE(server.received.first().body, QString("b i Dansk skal laves i dag."));
     }
 
     void reminderDueWhileNotRunningComesOnceAtStart() {

@@ -21,6 +21,7 @@ SchedulerState sample() {
     NotificationRequest approaching{"lektie-reminder-X-3", "Deadline nærmer sig", "b", true,
                                     CalendarTrigger{2026, 5, 1, 16, 0, false}};
     approaching.showUntil = QDateTime(QDate(2026, 5, 4), QTime(7, 0, 0, 500), Qt::UTC);
+    approaching.actions = {{"marker-faerdig", "Markér som færdig"}};
     state.undelivered.append({approaching, wallTime(QDate(2026, 5, 1), QTime(16, 0))});
     return state;
 }
@@ -52,6 +53,9 @@ private Q_SLOTS:
         const QVariantMap kept = root["undelivered"].toList().first().toMap();
         QCOMPARE(kept["showUntil"], QVariant("2026-05-04T07:00:00.500Z"));
         QCOMPARE(kept["next"], QVariant("2026-05-01T16:00"));
+        QCOMPARE(kept["actions"], QVariant(QVariantList{QVariantMap{
+                                      {"key", "marker-faerdig"}, {"label", "Markér som færdig"}}}));
+        QCOMPARE(first.contains("actions"), false); // files from before actions read the same
     }
 
     void damagedFileIsSetAside_data() {
@@ -61,6 +65,9 @@ private Q_SLOTS:
         QTest::newRow("unknown version") << QByteArray(R"({"version":7,"pending":[]})");
         QTest::newRow("entry without identifier")
             << QByteArray(R"({"version":1,"pending":[{"title":"t","body":"b","trigger":{}}]})");
+        QTest::newRow("an action without a label")
+            << QByteArray(R"({"version":1,"pending":[{"identifier":"a","title":"t","body":"b",)"
+                          R"("trigger":{},"actions":[{"key":"k"}]}]})");
         QTest::newRow("kept entry with a bad showUntil")
             << QByteArray(R"({"version":1,"pending":[],"undelivered":[{"identifier":"a","title":)"
                           R"("t","body":"b","trigger":{},"showUntil":"snart"}]})");

@@ -24,7 +24,8 @@ public:
     };
     QStringList capabilities{QStringLiteral("body"), QStringLiteral("actions")};
     bool failNotify = false;
-    QList<Received> received;
+    QList<Received> received; // the n-th has the id 101 + n
+    QList<uint> closed;
 
     explicit FakeNotificationServer(QDBusConnection bus) : m_bus(std::move(bus)) {}
 
@@ -41,6 +42,13 @@ public:
 
 public Q_SLOTS:
     QStringList GetCapabilities() { return capabilities; }
+    QString GetServerInformation(QString& vendor, QString& version, QString& specVersion) {
+        vendor = QStringLiteral("Tavlen tests");
+        version = QStringLiteral("1");
+        specVersion = QStringLiteral("1.2");
+        return QStringLiteral("Testserver");
+    }
+    void CloseNotification(uint id) { closed.append(id); }
     uint Notify(const QString& appName, uint, const QString& appIcon, const QString& summary,
                 const QString& body, const QStringList& actions, const QVariantMap& hints, int) {
         if (failNotify) {

@@ -74,11 +74,23 @@ void InMemoryNotificationCenter::removePending(const QStringList& identifiers, C
 
 void InMemoryNotificationCenter::post(const NotificationRequest& request, AddCompletion done) {
     complete([this, request, done = std::move(done)] {
-        if (m_addError.isEmpty())
+        if (m_addError.isEmpty() && m_server.running)
             m_posted.append(request);
         if (done)
-            done(m_addError);
+            done(m_server.running ? m_addError : QStringLiteral("no server"));
     });
+}
+
+void InMemoryNotificationCenter::shownIdentifiers(IdentifiersCompletion done) {
+    complete([this, done = std::move(done)] { done(m_shown); });
+}
+
+void InMemoryNotificationCenter::withdraw(const QStringList& identifiers) {
+    m_shown.removeIf([&](const QString& id) { return identifiers.contains(id); });
+}
+
+void InMemoryNotificationCenter::server(ServerCompletion done) {
+    complete([this, done = std::move(done)] { done(m_server); });
 }
 
 QList<NotificationRequest> InMemoryNotificationCenter::pending() const {

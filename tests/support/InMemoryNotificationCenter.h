@@ -26,8 +26,14 @@ public:
     void add(const NotificationRequest& request, AddCompletion done) override;
     void removePending(const QStringList& identifiers, Completion done) override;
     void post(const NotificationRequest& request, AddCompletion done) override;
+    void shownIdentifiers(IdentifiersCompletion done) override;
+    void withdraw(const QStringList& identifiers) override;
+    void server(ServerCompletion done) override;
 
     // Test controls.
+    void setShown(const QStringList& identifiers) { m_shown = identifiers; } // "fired" ones
+    QStringList shown() const { return m_shown; }
+    void setServer(const NotificationServer& server) { m_server = server; }
     void setMode(Mode mode) { m_mode = mode; }
     void setStatus(AuthorizationStatus status) { m_status = status; }
     void setGrantOnRequest(bool grant) { m_grantOnRequest = grant; }
@@ -57,6 +63,8 @@ private:
     QHash<QString, NotificationRequest> m_requests;
     QStringList m_lastRemoved;
     QList<NotificationRequest> m_posted;
+    QStringList m_shown;
+    NotificationServer m_server{true, QStringLiteral("Testserver"), true};
     std::deque<std::function<void()>> m_held;
 };
 

@@ -24,6 +24,8 @@ ScreenFixture::ScreenFixture()
           LektieStore::Services{*m_suites, m_widgets, *m_planner, m_clock, m_dir->path(),
                                 m_dir->path() + QStringLiteral("/backups")})),
       m_context(std::make_unique<AppContext>(*m_store, m_clock, m_urls)) {
+    QObject::connect(&m_center, &NotificationCenter::actionInvoked, m_context.get(),
+                     &AppContext::paamindelseValgt);
     reset();
 }
 
@@ -40,6 +42,8 @@ void ScreenFixture::reset() {
     m_store->setHarSetupFaerdig(true);
     m_store->kvitterLaesFejl();
     m_context->setAfslutVenter(false);
+    m_context->setFokusLektieId(QString());
+    setNotificationServer(QStringLiteral("Testserver"), true);
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) &&
         Theme::isDarkPalette(QGuiApplication::palette()))
         setDark(false);
@@ -67,6 +71,25 @@ void ScreenFixture::addUnreadableRecordOutside() {
     list.insert(1, list.size() > 2 ? "{\"id\":\"ulæselig\"}," : "{\"id\":\"ulæselig\"}");
     PreferencesFile(path).setData(QStringLiteral("lektier_v4"), list);
     m_store->tjekFil();
+}
+
+void ScreenFixture::setNotificationServer(const QString& name, bool showsActions) {
+    m_center.setServer({!name.isEmpty(), name, showsActions});
+}
+
+QStringList ScreenFixture::postedTitles() const {
+    QStringList titles;
+    for (const NotificationRequest& posted : m_center.posted())
+        titles.append(posted.title);
+    return titles;
+}
+
+void ScreenFixture::clickReminder(const QString& lektieId, const QString& action) {
+    const QString identifier =
+        lektieId.isEmpty()
+            ? LektieNotificationManager::dailySummaryIdentifier
+            : LektieNotificationManager::lektieReminderPrefix + lektieId + QStringLiteral("-1");
+    Q_EMIT m_center.actionInvoked(identifier, action);
 }
 
 QString ScreenFixture::suiteText() const {

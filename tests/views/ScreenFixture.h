@@ -65,6 +65,12 @@ public:
     Q_INVOKABLE QStringList lowContrastTexts(QQuickItem* root) const;
     // The light or the dark appearance, as the desktop would switch it.
     Q_INVOKABLE void setDark(bool dark);
+    // The desktop's notification server as the settings ask for it; no name: none runs.
+    Q_INVOKABLE void setNotificationServer(const QString& name, bool showsActions);
+    Q_INVOKABLE QStringList postedTitles() const;
+    // The pupil clicks a reminder of the item (or the daily summary for an empty id), or
+    // one of its actions, as the program hears it from the desktop.
+    Q_INVOKABLE void clickReminder(const QString& lektieId, const QString& action);
 
     QVariantList openedUrls() const;
     QStringList openedFolders() const { return m_urls.folders; }

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import Tavlen.Toolkit
+import Tavlen.Views
 
 // One homework item on a main window page: the tick, the subject's colour bar, title,
 // subject tag, deadline line and description, and a delete button while the pointer is
@@ -25,6 +26,9 @@ FocusScope {
     // Done rows are drawn faded: their box, bar, tick and icons, not their texts, which
     // keep a readable contrast.
     property real nedtoning: 1
+    // A page that can be asked to show one item (a reminder's click) lets its rows answer.
+    property bool svarerPaaFokus: false
+    readonly property bool fokusOensket: svarerPaaFokus && AppContext.fokusLektieId === id
 
     readonly property bool hover: pointer.hovered
     readonly property bool sletVises: hover || activeFocus
@@ -32,6 +36,13 @@ FocusScope {
     readonly property color deadlineFarveVist: deadlineFarve === "roed" ? Theme.hex("EF4444")
                                              : deadlineFarve === "orange" ? Theme.hex("F59E0B")
                                              : Theme.secondaryText
+
+    function tagFokus() {
+        AppContext.fokusLektieId = ""
+        tekster.forceActiveFocus()
+    }
+    onFokusOensketChanged: if (fokusOensket) Qt.callLater(tagFokus)
+    Component.onCompleted: if (fokusOensket) Qt.callLater(tagFokus)
 
     function slet() { raekke.liste.slet(raekke.id) }
     function aabn() { raekke.liste.aabn(raekke.id) }

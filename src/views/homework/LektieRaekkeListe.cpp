@@ -28,7 +28,7 @@ QVariant LektieRaekkeListe::data(const QModelIndex& index, int role) const {
     const LektieRaekkeData& r = rows().at(index.row());
     switch (role) {
     case IdRole:
-        return r.lektie.id.toString(QUuid::WithoutBraces);
+        return uuidTekst(r.lektie.id);
     case Qt::DisplayRole:
     case TitelRole:
         return r.lektie.titel;

@@ -3,8 +3,9 @@ import QtQuick.Layouts
 import Tavlen.Toolkit
 import Tavlen.Views
 
-// The app settings, 420 wide: resetting the app after a confirmation, and the daily backups
-// with "Gendan" after a confirmation. close() asks the presenter to take the sheet away; a
+// The app settings, 420 wide: resetting the app after a confirmation, whether reminders
+// reach the pupil (with a test reminder), and the daily backups with "Gendan" after a
+// confirmation. close() asks the presenter to take the sheet away; a
 // completed reset or restore closes it too.
 Rectangle {
     id: root
@@ -12,9 +13,10 @@ Rectangle {
     property bool visNulstilDialog: false
 
     implicitWidth: 420
-    implicitHeight: 560
+    implicitHeight: 680
 
     SikkerhedskopierModel { id: kopier }
+    PaamindelserModel { id: paamindelser }
     color: Theme.windowBackground
 
     ColumnLayout {
@@ -81,6 +83,58 @@ Rectangle {
                 text: "Nulstil app"
                 weight: "semibold"
                 onClicked: root.visNulstilDialog = true
+            }
+        }
+
+        Column {
+            objectName: "paamindelser"
+            Layout.fillWidth: true
+            Layout.leftMargin: 20
+            Layout.rightMargin: 20
+            Layout.bottomMargin: 20
+            spacing: 8
+            StyledText {
+                text: "Påmindelser"
+                size: 12
+                weight: "semibold"
+                color: Theme.secondaryText
+                Accessible.role: Accessible.Heading
+            }
+            StyledText {
+                objectName: "serverTekst"
+                width: parent.width
+                text: paamindelser.serverTekst
+                size: 13
+            }
+            StyledText {
+                objectName: "handlingerTekst"
+                width: parent.width
+                visible: text !== ""
+                text: paamindelser.handlingerTekst
+                size: 12
+                color: Theme.secondaryText
+            }
+            StyledText {
+                objectName: "naesteTekst"
+                width: parent.width
+                text: paamindelser.naesteTekst
+                size: 12
+                color: Theme.secondaryText
+            }
+            StyledButton {
+                objectName: "proeveKnap"
+                symbol: "bell"
+                text: "Send en prøvepåmindelse"
+                onClicked: paamindelser.sendProeve()
+            }
+            StyledText {
+                objectName: "proeveTekst"
+                width: parent.width
+                visible: text !== ""
+                text: paamindelser.proeveTekst
+                size: 12
+                color: Theme.secondaryText
+                Accessible.role: Accessible.AlertMessage
             }
         }
 

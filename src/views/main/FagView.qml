@@ -134,6 +134,7 @@ ScrollArea {
             delegate: LektieRaekke {
                 width: side.width - 48
                 liste: fagSide.aktive
+                svarerPaaFokus: true
             }
         }
     }

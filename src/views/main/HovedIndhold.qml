@@ -151,7 +151,7 @@ FocusScope {
         objectName: "indstillingerSheet"
         owner: hoved.vindue
         width: 420
-        height: 560
+        height: 680
         isPresented: hoved.visIndstillinger
         onDismissed: hoved.visIndstillinger = false
         content: Component { AppIndstillingerView { onClose: hoved.visIndstillinger = false } }

@@ -8,6 +8,9 @@ namespace tavlen {
 HovedVindueModel::HovedVindueModel(QObject* parent)
     : QObject(parent), m_store(*AppContext::instance()->store()) {
     connect(&m_store, &LektieStore::fagChanged, this, &HovedVindueModel::opdaterSide);
+    connect(AppContext::instance(), &AppContext::fagSideOensket, this, &HovedVindueModel::vaelgFag);
+    connect(AppContext::instance(), &AppContext::oversigtOensket, this,
+            &HovedVindueModel::vaelgOversigt);
 }
 
 QString HovedVindueModel::valgtFagId() const {

@@ -52,6 +52,12 @@ Flickable {
             ensureVisible(focusedItem)
     }
 
+    // A page still being laid out moves what has the focus; it stays in view.
+    onContentHeightChanged: {
+        if (focusedItem && focusedItem !== area && isAncestorOf(focusedItem))
+            ensureVisible(focusedItem)
+    }
+
     function isAncestorOf(item) {
         for (let p = item; p; p = p.parent) {
             if (p === column)

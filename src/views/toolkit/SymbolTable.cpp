@@ -11,6 +11,7 @@ constexpr SymbolEntry kTable[] = {
     {u"arrow.up.forward.app", 0xe895},          // launch
     {u"arrow.up.right.square.fill", 0xe89e},    // open_in_new
     {u"atom", 0xe9f4},                          // hub
+    {u"bell", 0xe7f4},                          // notifications
     {u"book.closed.fill", 0xe865},              // book
     {u"book.fill", 0xea19},                     // menu_book
     {u"books.vertical", 0xe02f},                // library_books

@@ -368,6 +368,76 @@ Item {
             compare(Fixture.lektier()[0].titel, "Læs")
         }
 
+        // A reminder's button ticks its item off (once; a gone item stays gone); its click
+        // shows the item's row on its subject's page, scrolled to and focused; the daily
+        // summary's click, and one of a gone item, the overview.
+        function test_aReminderLeadsToItsItem() {
+            const dansk = Fixture.addFag("Dansk")
+            const tysk = Fixture.addFag("Tysk")
+            for (let i = 0; i < 12; ++i)
+                Fixture.addLektie(tysk, "Opgave " + i, dag + i)
+            const gloser = Fixture.addLektie(tysk, "Gloser", 20 * dag)
+            const laes = Fixture.addLektie(dansk, "Læs", dag)
+            const erFaerdig = id => Fixture.lektier().find(l => l.id === id).erFaerdig
+            Fixture.clickReminder(laes, "marker-faerdig")
+            compare(erFaerdig(laes), true)
+            Fixture.clickReminder(laes, "marker-faerdig")
+            compare(erFaerdig(laes), true)
+            Fixture.sletLektie(laes)
+            Fixture.clickReminder(laes, "marker-faerdig")
+            compare(Fixture.lektier().length, 13)
+
+            Fixture.clickReminder(gloser, "default")
+            tryCompare(findChild(indhold(), "fag-Tysk"), "valgt", true)
+            const tekster = findChild(raekke("Gloser"), "tekster")
+            tryCompare(tekster, "activeFocus", true)
+            tryVerify(() => tekster.mapToItem(side(), 0, 0).y >= 0
+                      && tekster.mapToItem(side(), 0, tekster.height).y <= side().height)
+            Fixture.clickReminder("", "default")
+            tryCompare(findChild(indhold(), "alleLektier"), "valgt", true)
+            findChild(indhold(), "fag-Dansk").clicked()
+            Fixture.clickReminder(laes, "default")
+            tryCompare(findChild(indhold(), "alleLektier"), "valgt", true)
+        }
+
+        // The settings say whether reminders reach the pupil, when the next comes, and send
+        // a test reminder.
+        function test_reminderCheck_data() {
+            return [{ tag: "no server", server: "", actions: false,
+                      tekst: "Ingen notifikationsserver kører, så påmindelser kan ikke vises lige nu.",
+                      handlinger: "Tavlen gemmer dem og viser dem, så snart skrivebordet starter en notifikationsserver.",
+                      proeve: "Prøvepåmindelsen kunne ikke vises, fordi ingen notifikationsserver svarer." },
+                    { tag: "without actions", server: "dunst", actions: false,
+                      tekst: "Påmindelser vises af dunst.",
+                      handlinger: "dunst viser ikke knapper i påmindelser. Klik på en påmindelse for at åbne lektien.",
+                      proeve: "Prøvepåmindelsen er sendt." },
+                    { tag: "with actions", server: "GNOME Shell", actions: true,
+                      tekst: "Påmindelser vises af GNOME Shell.",
+                      handlinger: "Du kan markere en lektie som færdig direkte fra påmindelsen.",
+                      proeve: "Prøvepåmindelsen er sendt." }]
+        }
+        function test_reminderCheck(data) {
+            Fixture.setNotificationServer(data.server, data.actions)
+            mouseClick(findChild(indhold(), "indstillingerKnap"))
+            const sheet = findChild(indhold(), "indstillingerSheet")
+            tryCompare(sheet, "visible", true)
+            const sektion = findChild(sheet.contentRoot, "paamindelser")
+            tryCompare(findChild(sektion, "serverTekst"), "text", data.tekst)
+            compare(findChild(sektion, "handlingerTekst").text, data.handlinger)
+            tryCompare(findChild(sektion, "naesteTekst"), "text", "Ingen påmindelser er planlagt.")
+            // Due tomorrow at noon: the day before's reminder at 16:00 comes before 18:00's summary.
+            Fixture.addLektie(Fixture.addFag("Dansk"), "Læs side 42-60", dag + 2 * 60)
+            tryCompare(findChild(sektion, "naesteTekst"), "text",
+                       "Næste påmindelse: i dag kl. 16:00 – Læs side 42-60")
+            const sendt = Fixture.postedTitles().length
+            waitForRendering(sheet.contentItem)
+            mouseClick(findChild(sektion, "proeveKnap"))
+            tryCompare(findChild(sektion, "proeveTekst"), "text", data.proeve)
+            compare(Fixture.postedTitles().length, sendt + (data.server ? 1 : 0))
+            compare(Fixture.unnamedControls(sheet.contentRoot), [])
+            compare(Fixture.lowContrastTexts(sheet.contentRoot), [])
+        }
+
         function test_reset_data() {
             return [{ tag: "cancelled", knap: "cancelButton", fag: 1, onboarding: false },
                     { tag: "confirmed", knap: "destructiveButton", fag: 0, onboarding: true }]
