@@ -132,20 +132,26 @@ void NotificationDelivery::send(const Pending& notification) {
 
 void NotificationDelivery::onActionInvoked(uint id, const QString& actionKey) {
     const auto shown = m_shown.constFind(id);
-    if (shown != m_shown.constEnd())
-        Q_EMIT actionInvoked(*shown, actionKey);
+    if (shown == m_shown.constEnd())
+        return;
+    const QString identifier = *shown;
+    // Acted on, it has said what it had to; not every server takes it away by itself.
+    close(id);
+    Q_EMIT actionInvoked(identifier, actionKey);
+}
+
+void NotificationDelivery::close(uint id) {
+    m_shown.remove(id);
+    m_bus.send(QDBusMessage::createMethodCall(service, path, interfaceName,
+                                              QStringLiteral("CloseNotification"))
+               << id);
 }
 
 void NotificationDelivery::withdraw(const QStringList& identifiers) {
-    for (auto it = m_shown.begin(); it != m_shown.end();) {
-        if (!identifiers.contains(*it)) {
-            ++it;
-            continue;
-        }
-        m_bus.send(QDBusMessage::createMethodCall(service, path, interfaceName,
-                                                  QStringLiteral("CloseNotification"))
-                   << it.key());
-        it = m_shown.erase(it);
+    const QList<uint> ids = m_shown.keys();
+    for (const uint id : ids) {
+        if (identifiers.contains(m_shown.value(id)))
+            close(id);
     }
 }
 

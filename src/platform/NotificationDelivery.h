@@ -56,6 +56,7 @@ private:
     void queryCapabilities();
     void onCapabilities(QDBusPendingCallWatcher* watcher);
     void send(const Pending& notification);
+    void close(uint id);
 
     QDBusConnection m_bus;
     std::optional<QStringList> m_capabilities; // unknown until the server answered

@@ -6,6 +6,7 @@
     atspi_do.py focus "Titel"                 a text field's SetFocus (then type with xdotool)
     atspi_do.py name-of <role> <substring>    prints the first name of that role holding it
     atspi_do.py checked "Historie" [role]     exit 0 when the control is checked
+    atspi_do.py focused "Åbn Stil" [role]     exit 0 when the control has the keyboard focus
     atspi_do.py shows "Ude fra" [role]        exit 0 when a control of that name is shown
     atspi_do.py gone "Ude fra" [role]         exit 0 when none is shown (looked at once)
     atspi_do.py where "Titel" [role]          prints the control's centre on the screen: x y
@@ -98,6 +99,8 @@ def main(argv):
         return 0
     if verb == "checked":
         return 0 if acc.getState().contains(pyatspi.STATE_CHECKED) else 1
+    if verb == "focused":
+        return 0 if acc.getState().contains(pyatspi.STATE_FOCUSED) else 1
     action = {"press": "Press", "toggle": "Toggle", "focus": "SetFocus"}[verb]
     return 0 if act(acc, action) else 1
 

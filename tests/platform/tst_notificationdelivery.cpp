@@ -104,7 +104,8 @@ private Q_SLOTS:
         server.invokeAction(101, "default"); // the one shown
         QTRY_COMPARE(invoked.count(), 1);
         QCOMPARE(invoked.first(), (QVariantList{"3", "default"}));
-        QTest::qWait(50); // let any stray signal arrive
+        QTRY_COMPARE(server.closed, QList<uint>{101}); // acted on, it goes
+        QTest::qWait(50);                              // let any stray signal arrive
         QCOMPARE(invoked.count(), 1);
 
         NotificationDelivery dead(QDBusConnection::connectToBus("unix:path=/nonexistent", "dead"));
