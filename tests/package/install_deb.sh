@@ -61,8 +61,9 @@ if ! apt-get install -y -q "$deb" </dev/null >"$x11_work/install.log" 2>&1; then
 fi
 pass "apt installs the package ($((SECONDS - started)) s)"
 mapfile -t files < <(dpkg-query -L tavlen)
+# Not the manual page: images may keep dpkg from unpacking /usr/share/man (package_deb
+# checks it is in the package).
 check "the program is /usr/bin/tavlen" test -x /usr/bin/tavlen
-check "the manual page is found" man -w tavlen
 check "the desktop entry is in the menu" test -f /usr/share/applications/dk.tavlen.Tavlen.desktop
 check "the autostart entry is installed" test -f /etc/xdg/autostart/dk.tavlen.Tavlen.desktop
 
