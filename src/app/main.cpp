@@ -1,6 +1,12 @@
+#include "CommandLine.h"
 #include "MappenApp.h"
 
+#include <iostream>
+
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> exitCode =
+            tavlen::answerCommandLine(argc, argv, std::cout, std::cerr))
+        return *exitCode;
     tavlen::MappenApp app(argc, argv);
     switch (app.claimInstance()) {
     case tavlen::SingleInstance::Role::Primary:
