@@ -190,10 +190,10 @@ void BM_MenuBarTick(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        w.store.toggleFaerdig(id);
+        w.store.skiftFaerdig(id);
         waitForFrame(view);
         state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
-        w.store.toggleFaerdig(id); // untimed: only the manual time above counts
+        w.store.skiftFaerdig(id); // untimed: only the manual time above counts
         waitForFrame(view);
     }
 }
@@ -328,10 +328,10 @@ void BM_HovedvindueAfkryds(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        v.w.store.toggleFaerdig(id);
+        v.w.store.skiftFaerdig(id);
         waitForFrame(v.view);
         state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
-        v.w.store.toggleFaerdig(id);
+        v.w.store.skiftFaerdig(id);
         waitForFrame(v.view);
     }
 }

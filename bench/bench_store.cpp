@@ -91,7 +91,7 @@ struct Machine {
     QList<Lektie> lektier;
 };
 
-// toggleFaerdig with its durable save and the start of the refresh. The refresh
+// skiftFaerdig with its durable save and the start of the refresh. The refresh
 // itself runs between iterations, untimed (it is measured below); without
 // permission it is short, so the run stays quick.
 void BM_ToggleFaerdig(benchmark::State& state) {
@@ -100,7 +100,7 @@ void BM_ToggleFaerdig(benchmark::State& state) {
     m.settle();
     qsizetype i = 0;
     for (auto _ : state) {
-        store->toggleFaerdig(m.lektier.at(i++ % m.lektier.size()).id);
+        store->skiftFaerdig(m.lektier.at(i++ % m.lektier.size()).id);
         state.PauseTiming();
         m.settle();
         state.ResumeTiming();
@@ -127,7 +127,7 @@ void BM_SaveAfterAnOutsideChange(benchmark::State& state) {
         theirs[(i + 1) % theirs.size()].titel += QStringLiteral(" (ændret)");
         outside.setData(Keys::lektier, *json::encode(theirs));
         state.ResumeTiming();
-        store->toggleFaerdig(m.lektier.at(i++ % m.lektier.size()).id);
+        store->skiftFaerdig(m.lektier.at(i++ % m.lektier.size()).id);
         state.PauseTiming();
         m.settle();
         state.ResumeTiming();

@@ -28,7 +28,7 @@ AppDelegate* AppDelegate::shared() {
     return sharedDelegate;
 }
 
-void AppDelegate::applicationDidFinishLaunching() {
+void AppDelegate::started() {
     if (m_keepsMainWindowShown) {
         bringMainWindowFront();
     } else {
@@ -46,7 +46,7 @@ void AppDelegate::hideInitialWindowIfNeeded(int retriesRemaining) {
         return;
     attachMainWindowDelegateIfNeeded();
     if (m_mainWindow) {
-        m_mainWindow->orderOut();
+        m_mainWindow->hide();
         m_hasHiddenInitialWindow = true;
     } else if (retriesRemaining >= 1) {
         QTimer::singleShot(hideRetryIntervalMs, this, [this, retriesRemaining] {
@@ -88,7 +88,7 @@ void AppDelegate::trayAppeared() {
     m_application.setActivationPolicy(ActivationPolicy::Accessory);
     attachMainWindowDelegateIfNeeded();
     if (m_mainWindow)
-        m_mainWindow->orderOut();
+        m_mainWindow->hide();
 }
 
 void AppDelegate::bringMainWindowFront() {
@@ -97,11 +97,11 @@ void AppDelegate::bringMainWindowFront() {
     attachMainWindowDelegateIfNeeded();
     m_application.activateIgnoringOtherApps();
     if (m_mainWindow)
-        m_mainWindow->makeKeyAndOrderFront();
+        m_mainWindow->showAndActivate();
 }
 
 bool AppDelegate::windowShouldClose(ManagedWindow& window) {
-    window.orderOut();
+    window.hide();
     if (m_application.activationPolicy() != ActivationPolicy::Accessory)
         m_application.setActivationPolicy(ActivationPolicy::Accessory);
     // Without a tray icon nothing on screen is left of Tavlen: say once that it runs
@@ -125,7 +125,7 @@ void AppDelegate::tellItRunsOn() {
     m_services.notifications.center().post(notice, {});
 }
 
-void AppDelegate::applicationDidBecomeActive() {
+void AppDelegate::activated() {
     attachMainWindowDelegateIfNeeded();
 }
 

@@ -41,13 +41,13 @@ public:
     // goes unless the pupil asked for it.
     void trayAppeared();
 
-    void applicationDidFinishLaunching();
+    void started();
     void hideInitialWindowIfNeeded(int retriesRemaining);
     void attachMainWindowDelegateIfNeeded();
     Q_INVOKABLE void showMainWindow();
     bool windowShouldClose(ManagedWindow& window) override;
-    void applicationDidBecomeActive();
-    static constexpr bool applicationShouldTerminateAfterLastWindowClosed() { return false; }
+    void activated();
+    static constexpr bool quitsWithLastWindow() { return false; }
 
 Q_SIGNALS:
     // The launch task (permission, first schedule) has finished.

@@ -46,8 +46,7 @@ MappenApp::MappenApp(int& argc, char** argv) : m_application(argc, argv) {
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tavlen"));
     QGuiApplication::setDesktopFileName(QStringLiteral("dk.tavlen.Tavlen"));
     // Closing the last window hides it; only an explicit quit ends the program.
-    QGuiApplication::setQuitOnLastWindowClosed(
-        AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
+    QGuiApplication::setQuitOnLastWindowClosed(AppDelegate::quitsWithLastWindow());
     chooseSceneGraphBackend();
 }
 
@@ -88,7 +87,7 @@ void MappenApp::createServices() {
     QObject::connect(&m_application, &QGuiApplication::applicationStateChanged, delegate,
                      [delegate](Qt::ApplicationState state) {
                          if (state == Qt::ApplicationActive)
-                             delegate->applicationDidBecomeActive();
+                             delegate->activated();
                      });
     // Without a tray the main window is the only way in, so it is shown and kept; a
     // tray that is late at login is given some seconds first, and taken when it comes.
@@ -139,7 +138,7 @@ void MappenApp::createMainWindow() {
 }
 
 int MappenApp::launch() {
-    m_delegate->applicationDidFinishLaunching();
+    m_delegate->started();
     m_trayWatch->start();
     return QApplication::exec();
 }

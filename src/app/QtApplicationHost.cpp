@@ -10,12 +10,12 @@ QtManagedWindow::QtManagedWindow(QWindow* window, bool canBecomeMain, QObject* p
     window->installEventFilter(this);
 }
 
-void QtManagedWindow::orderOut() {
+void QtManagedWindow::hide() {
     if (m_window)
         m_window->hide();
 }
 
-void QtManagedWindow::makeKeyAndOrderFront() {
+void QtManagedWindow::showAndActivate() {
     if (!m_window)
         return;
     m_window->setWindowStates(m_window->windowStates() & ~Qt::WindowMinimized);

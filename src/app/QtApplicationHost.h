@@ -18,8 +18,8 @@ public:
 
     bool canBecomeMain() const override { return m_canBecomeMain; }
     bool isVisible() const override { return m_window && m_window->isVisible(); }
-    void orderOut() override;
-    void makeKeyAndOrderFront() override;
+    void hide() override;
+    void showAndActivate() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -30,8 +30,8 @@ public:
     // The tray panel and other auxiliary windows cannot be the main window.
     virtual bool canBecomeMain() const = 0;
     virtual bool isVisible() const = 0;
-    virtual void orderOut() = 0;             // hide without closing
-    virtual void makeKeyAndOrderFront() = 0; // show, raise and focus
+    virtual void hide() = 0;            // hide without closing
+    virtual void showAndActivate() = 0; // show, raise and focus
 
     WindowDelegate* delegate() const { return m_delegate; }
     void setDelegate(WindowDelegate* delegate) { m_delegate = delegate; }

@@ -334,7 +334,7 @@ bool LektieStore::erstatFag(const Fag& fag) {
     return true;
 }
 
-void LektieStore::toggleFaerdig(const QUuid& id) {
+void LektieStore::skiftFaerdig(const QUuid& id) {
     const qsizetype index = plads(m_lektier, id);
     if (index < 0)
         return;
@@ -356,7 +356,7 @@ bool LektieStore::markerFaerdig(const QUuid& id) {
     const qsizetype index = plads(m_lektier, id);
     if (index < 0 || m_lektier[index].erFaerdig)
         return false;
-    toggleFaerdig(id);
+    skiftFaerdig(id);
     return true;
 }
 

@@ -105,7 +105,7 @@ public:
     // (or it has no valid dates).
     Q_INVOKABLE bool erstat(const tavlen::Lektie& lektie);
     Q_INVOKABLE bool erstatFag(const tavlen::Fag& fag);
-    Q_INVOKABLE void toggleFaerdig(const QUuid& id);
+    Q_INVOKABLE void skiftFaerdig(const QUuid& id);
     // Ticks an open item off; one that is gone or done stays as it is (false).
     bool markerFaerdig(const QUuid& id);
     Q_INVOKABLE void tilfoejFag(const tavlen::Fag& fag);

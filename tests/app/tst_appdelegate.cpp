@@ -5,6 +5,7 @@
 #include "support/CountingWidgetReloader.h"
 #include "support/InMemoryNotificationCenter.h"
 #include "support/ManualClock.h"
+#include "support/TestMain.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -20,11 +21,11 @@ public:
     explicit FakeWindow(bool shown, bool mainCapable = true) : visible(shown), main(mainCapable) {}
     bool canBecomeMain() const override { return main; }
     bool isVisible() const override { return visible; }
-    void orderOut() override {
+    void hide() override {
         visible = false;
         ++orderOuts;
     }
-    void makeKeyAndOrderFront() override { visible = true; }
+    void showAndActivate() override { visible = true; }
 
     bool visible, main;
     int orderOuts = 0;
@@ -64,7 +65,7 @@ struct Fixture {
             LektieStore::Services{suites, reloader, planner, clock, dir.path() + "/recovered"},
             app);
         delegate->setKeepsMainWindowShown(noTray);
-        delegate->applicationDidFinishLaunching();
+        delegate->started();
         return delegate;
     }
 };
@@ -125,7 +126,7 @@ private Q_SLOTS:
         QVERIFY(!window.shouldClose());
         QVERIFY(!window.visible);
         QCOMPARE(f.app.policy, Accessory);
-        QVERIFY(!AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
+        QVERIFY(!AppDelegate::quitsWithLastWindow());
         QCoreApplication::processEvents();
         QCOMPARE(f.center.posted().size(), 0); // the tray icon is the way back
 
@@ -246,5 +247,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestAppDelegate)
+TAVLEN_TEST(TestAppDelegate)
 #include "tst_appdelegate.moc"

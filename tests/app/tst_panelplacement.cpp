@@ -1,4 +1,5 @@
 #include "app/PanelPlacement.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -115,5 +116,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestPanelPlacement)
+TAVLEN_TEST(TestPanelPlacement)
 #include "tst_panelplacement.moc"

@@ -1,4 +1,5 @@
 #include "app/TrayWatch.h"
+#include "support/TestMain.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -54,5 +55,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTrayWatch)
+TAVLEN_TEST(TestTrayWatch)
 #include "tst_traywatch.moc"

@@ -1,5 +1,6 @@
 #include "model/DetaljeRegler.h"
 #include "support/ManualClock.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -82,5 +83,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDetaljeRegler)
+TAVLEN_TEST(TestDetaljeRegler)
 #include "tst_detaljeregler.moc"

@@ -1,5 +1,6 @@
 #include "model/FagRegler.h"
 #include "support/ManualClock.h"
+#include "support/TestMain.h"
 
 #include <QSet>
 #include <QTest>
@@ -84,5 +85,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFagRegler)
+TAVLEN_TEST(TestFagRegler)
 #include "tst_fagregler.moc"

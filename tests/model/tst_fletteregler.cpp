@@ -1,5 +1,6 @@
 #include "model/FletteRegler.h"
 #include "support/Kortform.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -103,5 +104,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFletteRegler)
+TAVLEN_TEST(TestFletteRegler)
 #include "tst_fletteregler.moc"

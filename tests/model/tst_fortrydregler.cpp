@@ -1,5 +1,6 @@
 #include "model/FortrydRegler.h"
 #include "support/Kortform.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -98,5 +99,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFortrydRegler)
+TAVLEN_TEST(TestFortrydRegler)
 #include "tst_fortrydregler.moc"

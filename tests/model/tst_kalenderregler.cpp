@@ -1,4 +1,5 @@
 #include "model/KalenderRegler.h"
+#include "support/TestMain.h"
 
 #include <QSet>
 #include <QTest>
@@ -179,5 +180,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestKalenderRegler)
+TAVLEN_TEST(TestKalenderRegler)
 #include "tst_kalenderregler.moc"

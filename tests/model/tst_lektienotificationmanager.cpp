@@ -1,6 +1,7 @@
 #include "model/LektieNotificationManager.h"
 #include "support/InMemoryNotificationCenter.h"
 #include "support/ManualClock.h"
+#include "support/TestMain.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -295,5 +296,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLektieNotificationManager)
+TAVLEN_TEST(TestLektieNotificationManager)
 #include "tst_lektienotificationmanager.moc"

@@ -1,5 +1,6 @@
 #include "model/LektieRaekkeRegler.h"
 #include "support/ManualClock.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -91,5 +92,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLektieRaekkeRegler)
+TAVLEN_TEST(TestLektieRaekkeRegler)
 #include "tst_lektieraekkeregler.moc"

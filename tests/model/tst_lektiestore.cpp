@@ -5,6 +5,7 @@
 #include "support/FileSizeLimit.h"
 #include "support/InMemoryNotificationCenter.h"
 #include "support/ManualClock.h"
+#include "support/TestMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -277,11 +278,11 @@ private Q_SLOTS:
         QSignalSpy will(&store, &LektieStore::willChange);
         const int reloads = m.widgets.reloads;
 
-        store.toggleFaerdig(QUuid::createUuid());
+        store.skiftFaerdig(QUuid::createUuid());
         QCOMPARE(will.size(), 0);
         QCOMPARE(m.widgets.reloads, reloads);
 
-        store.toggleFaerdig(a.id); // only the first match
+        store.skiftFaerdig(a.id); // only the first match
         QCOMPARE(store.lektier().at(0).erFaerdig, true);
         QCOMPARE(store.lektier().at(2).erFaerdig, false);
         QCOMPARE(m.widgets.reloads, reloads + 1);
@@ -349,7 +350,7 @@ private Q_SLOTS:
         store.tilfoej(m.lektie("forfalden", now.addSecs(-1), dansk));
         store.tilfoej(m.lektie("lige nu 2", now, dansk));
         store.tilfoej(m.lektie("færdig", now.addDays(1), matematik));
-        store.toggleFaerdig(store.lektier().last().id);
+        store.skiftFaerdig(store.lektier().last().id);
         store.tilfoej(m.lektie("gammel", now.addDays(-3), dansk));
         store.tilfoej(m.lektie("lige nu 3", now, dansk));
 
@@ -484,7 +485,7 @@ private Q_SLOTS:
             list.append(c);
             list.removeAt(1);
         }));
-        store.toggleFaerdig(store.lektier().at(0).id);
+        store.skiftFaerdig(store.lektier().at(0).id);
         store.tilfoej(m.lektie("D"));
         QStringList stored;
         for (const QJsonValue& v : m.suite().value("lektier_v4").toArray())
@@ -496,7 +497,7 @@ private Q_SLOTS:
         // A file another writer cut short: the next save writes every key again.
         const QByteArray whole = readAll(m.suitePath);
         QVERIFY(Machine::write(m.suitePath, whole.left(whole.indexOf("\"lektier_v4\"") + 30)));
-        store.toggleFaerdig(store.lektier().at(2).id);
+        store.skiftFaerdig(store.lektier().at(2).id);
         QCOMPARE(m.suite().value("fag_v4").toArray().size(), 1);
         QCOMPARE(m.suite().value("harSetupFaerdig_v4"), QJsonValue(true));
         QCOMPARE(m.suite().value("lektier_v4").toArray().size(), 3);
@@ -512,7 +513,7 @@ private Q_SLOTS:
         store.tilfoej(m.lektie("A"));
         store.tilfoej(m.lektie("B"));
         const QByteArray foer = readAll(m.suitePath);
-        store.toggleFaerdig(store.lektier().at(0).id);
+        store.skiftFaerdig(store.lektier().at(0).id);
         QCOMPARE(store.aendringTekst(), QStringLiteral("A er markeret som færdig"));
         const int reloads = m.widgets.reloads;
         QCOMPARE(store.fortryd(), true);
@@ -533,7 +534,7 @@ private Q_SLOTS:
         QCOMPARE(store.fag().size(), 1);
 
         // Another program retitles B: ticking A stays undoable; retitling A withdraws it.
-        store.toggleFaerdig(store.lektier().at(0).id);
+        store.skiftFaerdig(store.lektier().at(0).id);
         const auto retitle = [&](int i) {
             QVERIFY(m.writeOutside([i](QJsonArray& list) {
                 QJsonObject o = list[i].toObject();
@@ -546,7 +547,7 @@ private Q_SLOTS:
         QCOMPARE(store.kanFortryde(), true);
         retitle(0);
         QCOMPARE(store.kanFortryde(), false);
-        store.toggleFaerdig(store.lektier().at(0).id);
+        store.skiftFaerdig(store.lektier().at(0).id);
         store.nulstilApp(); // its confirmation says it cannot be taken back
         QCOMPARE(store.kanFortryde(), false);
         QCOMPARE(store.aendringTekst(), QString());
@@ -576,7 +577,7 @@ private Q_SLOTS:
         QCOMPARE(readAll(anden).contains("\"B\""), false);
         for (int dag = 0; dag < 15; ++dag) {
             m.clock.advance(24 * 3600);
-            store.toggleFaerdig(store.lektier().at(0).id);
+            store.skiftFaerdig(store.lektier().at(0).id);
         }
         QCOMPARE(kopier(), 14);
         QCOMPARE(QFile::exists(foerste), false); // the oldest went
@@ -702,5 +703,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLektieStore)
+TAVLEN_TEST(TestLektieStore)
 #include "tst_lektiestore.moc"

@@ -1,4 +1,5 @@
 #include "model/LinkRegler.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -68,5 +69,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLinkRegler)
+TAVLEN_TEST(TestLinkRegler)
 #include "tst_linkregler.moc"

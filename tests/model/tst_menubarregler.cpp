@@ -1,5 +1,6 @@
 #include "model/MenuBarRegler.h"
 #include "support/TempStore.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -93,7 +94,7 @@ private Q_SLOTS:
                  (QStringList{"K1", "K2", "K3", "K4", "K5", "K6", "K7", "K8"}));
         QCOMPARE(lister.aktiveAntal(), 10);
 
-        b.store.toggleFaerdig(b.store.kommendeLektier().at(2).id);
+        b.store.skiftFaerdig(b.store.kommendeLektier().at(2).id);
         lister = menubar::menuLister(b.store);
         QCOMPARE(lister.kommende.size(), 8);
         QCOMPARE(lister.kommende.last().titel, "K9");
@@ -129,5 +130,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMenuBarRegler)
+TAVLEN_TEST(TestMenuBarRegler)
 #include "tst_menubarregler.moc"

@@ -1,4 +1,5 @@
 #include "model/Navigation.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -63,5 +64,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestNavigation)
+TAVLEN_TEST(TestNavigation)
 #include "tst_navigation.moc"

@@ -1,5 +1,6 @@
 #include "model/NyLektieRegler.h"
 #include "support/ManualClock.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -141,5 +142,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestNyLektieRegler)
+TAVLEN_TEST(TestNyLektieRegler)
 #include "tst_nylektieregler.moc"

@@ -5,6 +5,7 @@
 #include "support/CountingWidgetReloader.h"
 #include "support/InMemoryNotificationCenter.h"
 #include "support/ManualClock.h"
+#include "support/TestMain.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -210,5 +211,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestOnboardingRegler)
+TAVLEN_TEST(TestOnboardingRegler)
 #include "tst_onboardingregler.moc"

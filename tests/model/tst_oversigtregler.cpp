@@ -1,5 +1,6 @@
 #include "model/OversigtRegler.h"
 #include "support/TempStore.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -123,5 +124,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestOversigtRegler)
+TAVLEN_TEST(TestOversigtRegler)
 #include "tst_oversigtregler.moc"

@@ -1,4 +1,5 @@
 #include "model/RecordJson.h"
+#include "support/TestMain.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -245,5 +246,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRecordJson)
+TAVLEN_TEST(TestRecordJson)
 #include "tst_recordjson.moc"

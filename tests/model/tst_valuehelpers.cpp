@@ -1,6 +1,7 @@
 #include "model/Records.h"
 #include "model/ValueHelpers.h"
 #include "support/ManualClock.h"
+#include "support/TestMain.h"
 
 #include <QSet>
 #include <QTest>
@@ -108,5 +109,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestValueHelpers)
+TAVLEN_TEST(TestValueHelpers)
 #include "tst_valuehelpers.moc"

@@ -1,4 +1,5 @@
 #include "platform/CalendarTriggerRule.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -63,5 +64,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCalendarTriggerRule)
+TAVLEN_TEST(TestCalendarTriggerRule)
 #include "tst_calendartriggerrule.moc"

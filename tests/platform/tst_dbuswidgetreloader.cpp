@@ -1,5 +1,6 @@
 #include "platform/DBusWidgetReloader.h"
 #include "support/PrivateSessionBus.h"
+#include "support/TestMain.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -41,5 +42,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDBusWidgetReloader)
+TAVLEN_TEST(TestDBusWidgetReloader)
 #include "tst_dbuswidgetreloader.moc"

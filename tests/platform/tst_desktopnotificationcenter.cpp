@@ -2,6 +2,7 @@
 #include "support/FakeNotificationServer.h"
 #include "support/ManualClock.h"
 #include "support/PrivateSessionBus.h"
+#include "support/TestMain.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -173,5 +174,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDesktopNotificationCenter)
+TAVLEN_TEST(TestDesktopNotificationCenter)
 #include "tst_desktopnotificationcenter.moc"

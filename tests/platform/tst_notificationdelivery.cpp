@@ -1,6 +1,7 @@
 #include "platform/NotificationDelivery.h"
 #include "support/FakeNotificationServer.h"
 #include "support/PrivateSessionBus.h"
+#include "support/TestMain.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -116,5 +117,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestNotificationDelivery)
+TAVLEN_TEST(TestNotificationDelivery)
 #include "tst_notificationdelivery.moc"

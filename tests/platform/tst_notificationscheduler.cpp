@@ -1,5 +1,6 @@
 #include "platform/NotificationScheduler.h"
 #include "support/ManualClock.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -183,5 +184,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestNotificationScheduler)
+TAVLEN_TEST(TestNotificationScheduler)
 #include "tst_notificationscheduler.moc"

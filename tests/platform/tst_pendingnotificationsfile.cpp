@@ -1,4 +1,5 @@
 #include "platform/PendingNotificationsFile.h"
+#include "support/TestMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,5 +91,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPendingNotificationsFile)
+TAVLEN_TEST(TestPendingNotificationsFile)
 #include "tst_pendingnotificationsfile.moc"

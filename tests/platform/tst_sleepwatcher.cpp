@@ -1,5 +1,6 @@
 #include "platform/SleepWatcher.h"
 #include "support/PrivateSessionBus.h"
+#include "support/TestMain.h"
 
 #include <QDBusMessage>
 #include <QSignalSpy>
@@ -29,5 +30,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSleepWatcher)
+TAVLEN_TEST(TestSleepWatcher)
 #include "tst_sleepwatcher.moc"

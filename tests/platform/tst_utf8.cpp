@@ -1,4 +1,5 @@
 #include "platform/Utf8.h"
+#include "support/TestMain.h"
 
 #include <QTest>
 
@@ -26,5 +27,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestUtf8)
+TAVLEN_TEST(TestUtf8)
 #include "tst_utf8.moc"

@@ -83,9 +83,9 @@ bool LektieDetaljeModel::visTomNote() const {
     return m_lektie && !visBeskrivelse() && m_links->rowCount() == 0;
 }
 
-void LektieDetaljeModel::toggleFaerdig() {
+void LektieDetaljeModel::skiftFaerdig() {
     if (m_store && m_lektie)
-        m_store->toggleFaerdig(m_lektie->id);
+        m_store->skiftFaerdig(m_lektie->id);
 }
 
 void LektieDetaljeModel::slet() {

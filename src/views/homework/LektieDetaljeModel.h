@@ -89,7 +89,7 @@ public:
     bool visTomNote() const;
     bool linkFejl() const { return m_linkFejl; }
 
-    Q_INVOKABLE void toggleFaerdig();
+    Q_INVOKABLE void skiftFaerdig();
     Q_INVOKABLE void slet();
     // Hands the row's address to the browser; a row without one does nothing.
     Q_INVOKABLE void aabnLink(int index);

@@ -243,7 +243,7 @@ Rectangle {
                                 SymbolIcon {
                                     name: "arrow.up.right.square.fill"
                                     size: 13
-                                    color: Theme.hex("3B82F6")
+                                    color: Theme.accent
                                 }
                                 StyledText {
                                     objectName: "linkTekst"
@@ -252,23 +252,23 @@ Rectangle {
                                     size: 12
                                     lineLimit: 1
                                     truncation: "middle"
-                                    color: Theme.readable(Theme.hex("3B82F6"), Theme.hex("3B82F6", 0.12))
+                                    color: Theme.readable(Theme.accent, Theme.withOpacity(Theme.accent, 0.12))
                                     Accessible.ignored: true
                                 }
                                 SymbolIcon {
                                     name: "chevron.right"
                                     size: 10
-                                    color: Theme.hex("3B82F6", 0.5)
+                                    color: Theme.withOpacity(Theme.accent, 0.5)
                                 }
                             }
 
                             background: RoundedBox {
                                 cornerRadius: 8
-                                color: Theme.hex("3B82F6", linkRaekke.down ? 0.16
+                                color: Theme.withOpacity(Theme.accent, linkRaekke.down ? 0.16
                                                  : linkRaekke.hovered && linkRaekke.harMaal ? 0.12
                                                  : 0.08)
                                 border.width: 1
-                                border.color: Theme.hex("3B82F6", 0.2)
+                                border.color: Theme.withOpacity(Theme.accent, 0.2)
                             }
 
                             Accessible.role: Accessible.Link
@@ -336,7 +336,7 @@ Rectangle {
                     symbol: detalje.erFaerdig ? "xmark.circle" : "checkmark.circle.fill"
                     weight: "medium"
                     foreground: detalje.erFaerdig ? Theme.secondaryText : Theme.primaryText
-                    onClicked: detalje.toggleFaerdig()
+                    onClicked: detalje.skiftFaerdig()
                 }
 
                 StyledButton {

@@ -33,8 +33,8 @@ FocusScope {
     readonly property bool hover: pointer.hovered
     readonly property bool sletVises: hover || activeFocus
     readonly property color fagFarveVist: fagFundet ? Theme.hex(fagFarve) : Theme.secondaryText
-    readonly property color deadlineFarveVist: deadlineFarve === "roed" ? Theme.hex("EF4444")
-                                             : deadlineFarve === "orange" ? Theme.hex("F59E0B")
+    readonly property color deadlineFarveVist: deadlineFarve === "roed" ? Theme.red
+                                             : deadlineFarve === "orange" ? Theme.amber
                                              : Theme.secondaryText
 
     function tagFokus() {
@@ -109,7 +109,7 @@ FocusScope {
             buttonStyle: "plain"
             symbol: raekke.erFaerdig ? "checkmark.circle.fill" : "circle"
             symbolSize: 20
-            foreground: raekke.erFaerdig ? Theme.hex("22C55E") : Theme.secondaryText
+            foreground: raekke.erFaerdig ? Theme.green : Theme.secondaryText
             tooltip: raekke.erFaerdig ? "Markér som ikke færdig: " + raekke.titel
                                       : "Markér som færdig: " + raekke.titel
             focus: true
@@ -117,7 +117,7 @@ FocusScope {
             Accessible.checkable: true
             Accessible.checked: raekke.erFaerdig
             Behavior on foreground { ColorAnimation { duration: Motion.duration(0.3) } }
-            onClicked: raekke.liste.toggleFaerdig(raekke.id)
+            onClicked: raekke.liste.skiftFaerdig(raekke.id)
         }
 
         Item {
@@ -208,7 +208,7 @@ FocusScope {
             buttonStyle: "plain"
             symbol: "trash"
             symbolSize: 13
-            foreground: Theme.hex("EF4444", 0.7)
+            foreground: Theme.withOpacity(Theme.red, 0.7)
             tooltip: "Slet " + raekke.titel
             // Always in the layout, so it is in its own place the moment the pointer
             // brings it: a button shown before the layout placed it would sit under the

@@ -96,8 +96,8 @@ void LektieRaekkeListe::vis(const QList<std::pair<QString, QList<Lektie>>>& grup
         Q_EMIT antalChanged();
 }
 
-void LektieRaekkeListe::toggleFaerdig(const QString& id) {
-    m_store.toggleFaerdig(QUuid::fromString(id));
+void LektieRaekkeListe::skiftFaerdig(const QString& id) {
+    m_store.skiftFaerdig(QUuid::fromString(id));
 }
 
 void LektieRaekkeListe::slet(const QString& id) {

@@ -55,7 +55,7 @@ public:
     void vis(const QList<std::pair<QString, QList<Lektie>>>& grupper, const QList<Fag>& fag,
              const Clock& clock);
 
-    Q_INVOKABLE void toggleFaerdig(const QString& id);
+    Q_INVOKABLE void skiftFaerdig(const QString& id);
     Q_INVOKABLE void slet(const QString& id);
     // Shows the item's detail over the main window.
     Q_INVOKABLE void aabn(const QString& id);

@@ -190,7 +190,7 @@ Rectangle {
                             buttonStyle: "plain"
                             symbol: "minus.circle.fill"
                             symbolSize: 16
-                            foreground: Theme.hex("EF4444", 0.7)
+                            foreground: Theme.withOpacity(Theme.red, 0.7)
                             tooltip: "Fjern link " + (linkRaekke.index + 1)
                             onClicked: form.links.fjern(linkRaekke.index)
                         }

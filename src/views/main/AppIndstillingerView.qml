@@ -78,7 +78,7 @@ Rectangle {
                 objectName: "nulstilKnap"
                 buttonStyle: "prominent"
                 destructive: true
-                tint: Theme.hex("EF4444")
+                tint: Theme.red
                 symbol: "trash"
                 text: "Nulstil app"
                 weight: "semibold"

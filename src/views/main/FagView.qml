@@ -95,7 +95,7 @@ ScrollArea {
                 anchors.horizontalCenter: parent.horizontalCenter
                 name: "checkmark.circle.fill"
                 size: 36
-                color: Theme.hex("22C55E", 0.7)
+                color: Theme.withOpacity(Theme.green, 0.7)
             }
             StyledText {
                 objectName: "tomTekst"

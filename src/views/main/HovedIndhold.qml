@@ -70,7 +70,7 @@ FocusScope {
             anchors.rightMargin: 16
             anchors.verticalCenter: parent.verticalCenter
             buttonStyle: "prominent"
-            tint: Theme.hex("3B82F6")
+            tint: Theme.accent
             symbol: "plus"
             symbolSize: 14
             weight: "semibold"

@@ -45,7 +45,7 @@ ListView {
                 Layout.preferredWidth: 1
                 tal: oversigt.kommende
                 label: "Kommende"
-                farve: Theme.hex("3B82F6")
+                farve: Theme.accent
                 ikon: "clock.fill"
             }
             StatKort {
@@ -54,7 +54,7 @@ ListView {
                 Layout.preferredWidth: 1
                 tal: oversigt.forfaldneAntal
                 label: "Forfaldne"
-                farve: Theme.hex("EF4444")
+                farve: Theme.red
                 ikon: "exclamationmark.circle.fill"
             }
             StatKort {
@@ -63,7 +63,7 @@ ListView {
                 Layout.preferredWidth: 1
                 tal: oversigt.faerdige
                 label: "Færdige"
-                farve: Theme.hex("22C55E")
+                farve: Theme.green
                 ikon: "checkmark.circle.fill"
             }
         }

@@ -71,7 +71,7 @@ Rectangle {
                 symbolSize: 15
                 text: "Tilføj fag"
                 weight: "semibold"
-                foreground: Theme.readable(Theme.hex("3B82F6"), sidebar.color)
+                foreground: Theme.readable(Theme.accent, sidebar.color)
                 topPadding: 3
                 bottomPadding: 3
                 onClicked: sidebar.tilfoejFag()

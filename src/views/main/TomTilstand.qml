@@ -9,7 +9,7 @@ Column {
         anchors.horizontalCenter: parent.horizontalCenter
         name: "checkmark.seal.fill"
         size: 54
-        color: Theme.hex("22C55E", 0.7)
+        color: Theme.withOpacity(Theme.green, 0.7)
     }
     StyledText {
         anchors.horizontalCenter: parent.horizontalCenter

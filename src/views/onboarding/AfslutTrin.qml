@@ -14,12 +14,12 @@ Column {
     Circle {
         anchors.horizontalCenter: parent.horizontalCenter
         diameter: 90
-        color: Theme.hex("22C55E", 0.12)
+        color: Theme.withOpacity(Theme.green, 0.12)
         SymbolIcon {
             anchors.centerIn: parent
             name: "checkmark.circle.fill"
             size: 50
-            color: Theme.hex("22C55E")
+            color: Theme.green
         }
     }
 
@@ -73,7 +73,7 @@ Column {
         objectName: "aabnTavlenKnap"
         anchors.horizontalCenter: parent.horizontalCenter
         buttonStyle: "prominent"
-        tint: Theme.hex("3B82F6")
+        tint: Theme.accent
         text: "Åbn Tavlen"
         size: 15
         weight: "semibold"
@@ -91,7 +91,7 @@ Column {
             anchors.verticalCenter: parent.verticalCenter
             name: "heart.fill"
             size: 10
-            color: Theme.hex("EF4444")
+            color: Theme.red
         }
         StyledText {
             anchors.verticalCenter: parent.verticalCenter

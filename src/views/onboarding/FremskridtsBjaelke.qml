@@ -19,7 +19,7 @@ Row {
             objectName: "segment" + index
             width: (bjaelke.width - bjaelke.spacing * (bjaelke.antalTrin - 1)) / bjaelke.antalTrin
             height: 4
-            color: index <= bjaelke.trin ? Theme.hex("3B82F6")
+            color: index <= bjaelke.trin ? Theme.accent
                                          : Theme.withOpacity(Theme.primaryText, 0.12)
             Behavior on color { ColorAnimation { duration: Motion.duration(0.4) } }
         }

@@ -12,7 +12,7 @@ Row {
     Circle {
         anchors.verticalCenter: parent.verticalCenter
         diameter: 22
-        color: Theme.fillFor(Theme.hex("3B82F6"), Theme.white)
+        color: Theme.fillFor(Theme.accent, Theme.white)
         StyledText {
             anchors.centerIn: parent
             text: raekke.nummer

@@ -39,11 +39,11 @@ EqualColumnsGrid {
         ikon: "plus"
         ikonVaegt: "medium"
         tekst: "Eget fag"
-        cirkel: Theme.hex("3B82F6", 0.12)
-        ikonFarve: Theme.hex("3B82F6")
-        navnFarve: Theme.hex("3B82F6")
-        baggrund: Theme.hex("3B82F6", 0.07)
-        kant: Theme.hex("3B82F6", 0.4)
+        cirkel: Theme.withOpacity(Theme.accent, 0.12)
+        ikonFarve: Theme.accent
+        navnFarve: Theme.accent
+        baggrund: Theme.withOpacity(Theme.accent, 0.07)
+        kant: Theme.withOpacity(Theme.accent, 0.4)
         kantBredde: 1.5
         Accessible.role: Accessible.Button
         Accessible.name: "Eget fag"

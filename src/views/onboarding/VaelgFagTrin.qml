@@ -72,7 +72,7 @@ ColumnLayout {
         StyledButton {
             objectName: "fortsaetKnap"
             buttonStyle: "prominent"
-            tint: Theme.hex("3B82F6")
+            tint: Theme.accent
             text: "Fortsæt"
             size: 14
             weight: "semibold"

@@ -17,12 +17,12 @@ Column {
         width: 96
         height: 96
         cornerRadius: 24
-        color: Theme.hex("3B82F6", 0.15)
+        color: Theme.withOpacity(Theme.accent, 0.15)
         SymbolIcon {
             anchors.centerIn: parent
             name: "book.closed.fill"
             size: 46
-            color: Theme.hex("3B82F6")
+            color: Theme.accent
         }
     }
 
@@ -74,7 +74,7 @@ Column {
         objectName: "komIGangKnap"
         anchors.horizontalCenter: parent.horizontalCenter
         buttonStyle: "prominent"
-        tint: Theme.hex("3B82F6")
+        tint: Theme.accent
         text: "Kom i gang"
         size: 15
         weight: "semibold"

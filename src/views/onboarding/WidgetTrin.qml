@@ -31,7 +31,7 @@ ColumnLayout {
             anchors.verticalCenter: parent.verticalCenter
             name: "book.closed.fill"
             size: 11
-            color: Theme.hex("3B82F6")
+            color: Theme.accent
         }
         StyledText {
             anchors.verticalCenter: parent.verticalCenter
@@ -72,12 +72,12 @@ ColumnLayout {
                 width: 96
                 height: 96
                 cornerRadius: 24
-                color: Theme.hex("6366F1", 0.15)
+                color: Theme.withOpacity(Theme.indigo, 0.15)
                 SymbolIcon {
                     anchors.centerIn: parent
                     name: "rectangle.3.group.fill"
                     size: 42
-                    color: Theme.hex("6366F1")
+                    color: Theme.indigo
                 }
             }
 
@@ -101,14 +101,14 @@ ColumnLayout {
                     anchors.horizontalCenter: parent.horizontalCenter
                     width: beta.implicitWidth + 20
                     height: beta.implicitHeight + 10
-                    color: Theme.hex("6366F1", 0.14)
+                    color: Theme.withOpacity(Theme.indigo, 0.14)
                     StyledText {
                         id: beta
                         anchors.centerIn: parent
                         text: "Beta-funktion"
                         size: 11
                         weight: "semibold"
-                        color: Theme.readable(Theme.hex("6366F1"), Theme.hex("6366F1", 0.14))
+                        color: Theme.readable(Theme.indigo, Theme.withOpacity(Theme.indigo, 0.14))
                     }
                 }
                 Column {
@@ -121,7 +121,7 @@ ColumnLayout {
                         text: "Knappen til widget-galleri er midlertidigt utilgængelig."
                         size: 12
                         weight: "semibold"
-                        color: Theme.readable(Theme.hex("F59E0B"), Theme.windowBackground)
+                        color: Theme.readable(Theme.amber, Theme.windowBackground)
                     }
                     StyledText {
                         width: parent.width
@@ -240,7 +240,7 @@ ColumnLayout {
                                 Circle {
                                     anchors.horizontalCenter: parent.horizontalCenter
                                     diameter: 20
-                                    color: Theme.hex("6366F1")
+                                    color: Theme.indigo
                                     StyledText {
                                         anchors.centerIn: parent
                                         text: String(guideTrin.index + 1)
@@ -288,7 +288,7 @@ ColumnLayout {
             StyledButton {
                 objectName: "springOverKnap"
                 buttonStyle: "prominent"
-                tint: Theme.hex("3B82F6")
+                tint: Theme.accent
                 text: "Spring over"
                 size: 14
                 weight: "semibold"
@@ -302,7 +302,7 @@ ColumnLayout {
             StyledButton {
                 objectName: "galleriKnap"
                 buttonStyle: "prominent"
-                tint: Theme.hex("6366F1", 0.55)
+                tint: Theme.withOpacity(Theme.indigo, 0.55)
                 foreground: Theme.withOpacity(Theme.white, 0.78)
                 symbol: "hammer"
                 text: "Åbn widget-galleri"

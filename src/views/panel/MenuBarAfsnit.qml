@@ -31,7 +31,7 @@ Column {
         visible: afsnit.forfaldne
         topPadding: 8
         text: "FORFALDNE"
-        color: Theme.readable(Theme.hex("EF4444", 0.8), Theme.windowBackground)
+        color: Theme.readable(Theme.withOpacity(Theme.red, 0.8), Theme.windowBackground)
     }
     Item {
         objectName: "listeSkillelinje"

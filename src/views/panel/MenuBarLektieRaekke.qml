@@ -5,7 +5,7 @@ import Tavlen.Toolkit
 // icon when it has details, and the tick button. The roles of MenuBarModel's lists fill the
 // required properties; a click anywhere but on the tick button, or Return, emits tap();
 // the tick button, or Space, emits afkryds(); Up and Down ask the panel to move on by a step.
-//   MenuBarLektieRaekke { onTap: menu.skiftLektie(lektieId); onAfkryds: menu.toggleFaerdig(lektieId) }
+//   MenuBarLektieRaekke { onTap: menu.skiftLektie(lektieId); onAfkryds: menu.skiftFaerdig(lektieId) }
 Item {
     id: raekke
 
@@ -36,7 +36,7 @@ Item {
 
     readonly property color fagFarveVist: harFag ? Theme.hex(fagFarve) : Theme.secondaryText
     readonly property color underlinjeFarve: erForfaldt
-                                             ? Theme.readable(Theme.red, Theme.hex("EF4444", 0.07))
+                                             ? Theme.readable(Theme.red, Theme.withOpacity(Theme.red, 0.07))
                                              : Theme.secondaryText
 
     implicitWidth: 360
@@ -60,7 +60,7 @@ Item {
         width: parent.width - 8
         height: parent.height
         cornerRadius: 7
-        color: raekke.erForfaldt ? Theme.hex("EF4444", 0.07)
+        color: raekke.erForfaldt ? Theme.withOpacity(Theme.red, 0.07)
                                  : Theme.withOpacity(Theme.primaryText, 0.06 * raekke.hoverVaegt)
     }
 

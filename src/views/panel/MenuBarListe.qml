@@ -23,7 +23,7 @@ ListView {
     function afkryds(raekke: MenuBarLektieRaekke) {
         const havdeFokus = raekke.fokusIRaekke
         const plads = raekke.index
-        menu.toggleFaerdig(raekke.lektieId)
+        menu.skiftFaerdig(raekke.lektieId)
         if (havdeFokus) {
             forceLayout()
             fokusOenskes(plads)

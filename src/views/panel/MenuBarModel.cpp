@@ -173,7 +173,7 @@ void MenuBarModel::skift(const AktivMenuPraesentation& p) {
     saetAktiv(menubar::skift(m_aktiv, p));
 }
 
-void MenuBarModel::luk() {
+void MenuBarModel::close() {
     saetAktiv(std::nullopt);
 }
 
@@ -204,8 +204,8 @@ void MenuBarModel::saetAktiv(const std::optional<AktivMenuPraesentation>& p) {
     Q_EMIT praesentationChanged();
 }
 
-void MenuBarModel::toggleFaerdig(const QString& id) {
-    m_store->toggleFaerdig(QUuid(id));
+void MenuBarModel::skiftFaerdig(const QString& id) {
+    m_store->skiftFaerdig(QUuid(id));
 }
 
 } // namespace tavlen

@@ -97,10 +97,10 @@ public:
     // The item's detail makes way for the form that edits it.
     Q_INVOKABLE void redigerLektie(const QString& id);
     // A form or detail closed itself.
-    Q_INVOKABLE void luk();
+    Q_INVOKABLE void close();
     // The pop-over went away by itself (a click outside, the focus elsewhere, Escape).
     Q_INVOKABLE void afvis();
-    Q_INVOKABLE void toggleFaerdig(const QString& id);
+    Q_INVOKABLE void skiftFaerdig(const QString& id);
     // The lists again from the current moment: time moves items into the overdue part.
     Q_INVOKABLE void opdater();
 

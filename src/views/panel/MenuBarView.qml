@@ -128,7 +128,7 @@ Rectangle {
                     anchors.horizontalCenter: parent.horizontalCenter
                     name: "checkmark.seal.fill"
                     size: 26
-                    color: Theme.hex("22C55E", 0.8)
+                    color: Theme.withOpacity(Theme.green, 0.8)
                 }
                 StyledText {
                     objectName: "tomTekst"
@@ -263,7 +263,7 @@ Rectangle {
         content: Component {
             Item {
                 id: ramme
-                signal luk()
+                signal close()
                 signal skift()
                 implicitWidth: 460
                 implicitHeight: 660
@@ -275,7 +275,7 @@ Rectangle {
                     anchors.centerIn: parent
                     width: 460
                     height: 680
-                    onClose: ramme.luk()
+                    onClose: ramme.close()
                 }
                 // The pop-over has the focus; Ctrl+N takes the form away again from here.
                 Shortcut {
@@ -289,7 +289,7 @@ Rectangle {
                 return
             if (menu.praesentationsType === "redigerLektie")
                 contentRoot.redigerId = menu.valgtLektieId
-            contentRoot.luk.connect(menu.luk)
+            contentRoot.close.connect(menu.close)
             contentRoot.skift.connect(menu.skiftNyLektie)
         }
     }
@@ -305,7 +305,7 @@ Rectangle {
         isPresented: menu.praesentationsType === "fagIndstillinger"
         onDismissed: menu.afvis()
         content: Component { FagIndstillingerView {} }
-        onContentRootChanged: if (contentRoot) contentRoot.close.connect(menu.luk)
+        onContentRootChanged: if (contentRoot) contentRoot.close.connect(menu.close)
     }
 
     Popover {
@@ -326,7 +326,7 @@ Rectangle {
                 return
             vistLektieId = menu.valgtLektieId
             contentRoot.lektieId = vistLektieId
-            contentRoot.close.connect(menu.luk)
+            contentRoot.close.connect(menu.close)
             contentRoot.rediger.connect(() => menu.redigerLektie(vistLektieId))
         }
         // Closed with "Luk" or Escape: the panel stays, with the focus on the item's row.

@@ -181,7 +181,7 @@ Rectangle {
                         buttonStyle: "plain"
                         symbol: "trash"
                         size: 13
-                        foreground: Theme.hex("EF4444", 0.7)
+                        foreground: Theme.withOpacity(Theme.red, 0.7)
                         tooltip: "Slet " + raekke.navn
                         // Through the view: qmllint takes ids from outside a delegate for unknown.
                         onClicked: raekke.ListView.view.model.bedOmSletning(raekke.model.id)

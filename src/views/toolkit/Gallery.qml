@@ -120,7 +120,7 @@ Rectangle {
                     SymbolIcon { anchors.centerIn: parent; name: "staroflife.fill"; size: 18
                                  color: Theme.hex("8B6FBE") }
                 }
-                Capsule { width: 80; height: 22; color: Theme.hex("3B82F6", 0.12)
+                Capsule { width: 80; height: 22; color: Theme.withOpacity(Theme.accent, 0.12)
                           StyledText { anchors.centerIn: parent; text: "Matematik"; size: 10
                                        color: Theme.accent } }
                 RoundedBox {
@@ -131,7 +131,7 @@ Rectangle {
                                  color: Theme.hex("E8704A") }
                 }
                 RoundedBox {
-                    width: 96; height: 96; cornerRadius: 24; color: Theme.hex("6366F1", 0.15)
+                    width: 96; height: 96; cornerRadius: 24; color: Theme.withOpacity(Theme.indigo, 0.15)
                     SymbolIcon { anchors.centerIn: parent; name: "rectangle.3.group.fill"
                                  size: 42; color: Theme.indigo }
                 }
@@ -144,7 +144,7 @@ Rectangle {
                 StyledButton { buttonStyle: "prominent"; text: "Tilføj lektie"
                                symbol: "plus.circle.fill"; weight: "semibold"
                                tooltip: "Tilføj ny lektie" }
-                StyledButton { buttonStyle: "prominent"; tint: Theme.hex("22C55E")
+                StyledButton { buttonStyle: "prominent"; tint: Theme.green
                                text: "Opret fag"; weight: "semibold" }
                 StyledButton { text: "Annuller" }
                 StyledButton { text: "Markér som færdig"; symbol: "checkmark.circle.fill"

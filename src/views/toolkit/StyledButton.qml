@@ -6,8 +6,8 @@ import Tavlen.Toolkit
 //   StyledButton { buttonStyle: "prominent"; tint: Theme.hex(valgtFarve)
 //                  symbol: "plus.circle.fill"; text: "Opret fag"; weight: "semibold"
 //                  enabled: navnErGyldigt; isDefault: true; onClicked: opret() }
-//   StyledButton { text: "Annuller"; isCancel: true; onClicked: luk() }
-//   StyledButton { buttonStyle: "plain"; symbol: "trash"; foreground: Theme.hex("EF4444", 0.7)
+//   StyledButton { text: "Annuller"; isCancel: true; onClicked: close() }
+//   StyledButton { buttonStyle: "plain"; symbol: "trash"; foreground: Theme.withOpacity(Theme.red, 0.7)
 //                  tooltip: "Slet" }
 ButtonBase {
     id: control

@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "views/ScreenFixture.h"
 #include "views/homework/LektieDetaljeModel.h"
 
@@ -56,7 +57,7 @@ private Q_SLOTS:
         QCOMPARE(changed.size(), 1);
         QCOMPARE(model->links()->rowCount(), 0);
         QCOMPARE(model->visTomNote(), false);
-        model->toggleFaerdig();
+        model->skiftFaerdig();
         model->aabnLink(0);
         QCOMPARE(m_fixture.openedUrls().size(), 0);
     }
@@ -74,10 +75,10 @@ private Q_SLOTS:
     void toggleFlipsTheStoreAndKeepsTheRows() {
         const auto model = vis(m_fixture.addLektie(m_fag, "Læs", dag, {}, {"a.dk"}));
         QSignalSpy reset(model->links(), &QAbstractItemModel::modelReset);
-        model->toggleFaerdig();
+        model->skiftFaerdig();
         m_fixture.addFag("Dansk");
         QCOMPARE(reset.size(), 0);
-        model->toggleFaerdig(); // the screen test sees the first toggle
+        model->skiftFaerdig(); // the screen test sees the first toggle
         QCOMPARE(model->erFaerdig(), false);
     }
 
@@ -92,5 +93,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLektieDetaljeModel)
+TAVLEN_TEST(TestLektieDetaljeModel)
 #include "tst_lektiedetaljemodel.moc"

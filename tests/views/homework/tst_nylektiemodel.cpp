@@ -1,4 +1,5 @@
 #include "ScreenFixture.h"
+#include "support/TestMain.h"
 #include "views/homework/KalenderModel.h"
 #include "views/homework/NyLektieModel.h"
 
@@ -117,5 +118,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestNyLektieModel)
+TAVLEN_TEST(TestNyLektieModel)
 #include "tst_nylektiemodel.moc"

@@ -1,4 +1,5 @@
 #include "ScreenFixture.h"
+#include "support/TestMain.h"
 #include "views/main/OversigtModel.h"
 
 #include <QAbstractItemModelTester>
@@ -79,7 +80,7 @@ private Q_SLOTS:
         QSignalSpy nulstillet(&raekker, &QAbstractItemModel::modelReset);
         QCOMPARE(rolle(raekker, 0, LektieRaekkeListe::FagNavnRole), QStringLiteral("Dansk"));
 
-        raekker.toggleFaerdig(id);
+        raekker.skiftFaerdig(id);
         QCOMPARE(raekker.antal(), 1);
         QCOMPARE(model.faerdige(), 1);
         QCOMPARE(nulstillet.count(), 0);
@@ -90,5 +91,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestOversigtModel)
+TAVLEN_TEST(TestOversigtModel)
 #include "tst_oversigtmodel.moc"

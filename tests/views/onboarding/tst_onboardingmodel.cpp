@@ -1,4 +1,5 @@
 #include "ScreenFixture.h"
+#include "support/TestMain.h"
 #include "views/onboarding/OnboardingModel.h"
 
 #include <QAbstractItemModelTester>
@@ -72,5 +73,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestOnboardingModel)
+TAVLEN_TEST(TestOnboardingModel)
 #include "tst_onboardingmodel.moc"

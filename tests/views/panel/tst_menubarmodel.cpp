@@ -1,4 +1,5 @@
 #include "ScreenFixture.h"
+#include "support/TestMain.h"
 #include "views/panel/MenuBarModel.h"
 
 #include <QAbstractItemModelTester>
@@ -93,7 +94,7 @@ private Q_SLOTS:
         const QPersistentModelIndex k8 = liste.index(9);
         QSignalSpy reset(&liste, &QAbstractItemModel::modelReset);
         QSignalSpy antal(&model, &MenuBarModel::listerChanged);
-        model.toggleFaerdig(rolle(liste, 3, MenuBarLektieListe::LektieIdRole).toString());
+        model.skiftFaerdig(rolle(liste, 3, MenuBarLektieListe::LektieIdRole).toString());
         QCOMPARE(titler(liste),
                  (QStringList{"F1", "F2", "K1", "K3", "K4", "K5", "K6", "K7", "K8", "K9"}));
         QCOMPARE(k8.row(), 8);
@@ -153,7 +154,7 @@ private Q_SLOTS:
         QCOMPARE(model.valgtLektieId(), "");
         model.skiftFagIndstillinger();
         QCOMPARE(model.aktivPraesentation(), "fag-indstillinger");
-        model.luk();
+        model.close();
         QCOMPARE(model.aktivPraesentation(), "");
         QCOMPARE(changed.count(), 4);
     }
@@ -193,5 +194,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMenuBarModel)
+TAVLEN_TEST(TestMenuBarModel)
 #include "tst_menubarmodel.moc"

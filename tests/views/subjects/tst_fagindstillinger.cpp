@@ -1,4 +1,5 @@
 #include "ScreenFixture.h"
+#include "support/TestMain.h"
 #include "views/subjects/FagListeModel.h"
 #include "views/subjects/NytFagModel.h"
 
@@ -43,7 +44,7 @@ private Q_SLOTS:
         QCOMPARE(changed.last().at(2).value<QList<int>>(),
                  QList<int>{FagListeModel::AabneLektierRole});
 
-        m_fixture.store().toggleFaerdig(QUuid(anden));
+        m_fixture.store().skiftFaerdig(QUuid(anden));
         QCOMPARE(rolle(model, 0, FagListeModel::AabneLektierRole).toInt(), 1);
         QCOMPARE(reset.size(), 0);
     }
@@ -114,5 +115,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestFagIndstillinger)
+TAVLEN_TEST(TestFagIndstillinger)
 #include "tst_fagindstillinger.moc"

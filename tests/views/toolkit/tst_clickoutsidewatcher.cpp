@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "views/toolkit/ClickOutsideWatcher.h"
 
 #include <QSignalSpy>
@@ -69,5 +70,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestClickOutsideWatcher)
+TAVLEN_TEST(TestClickOutsideWatcher)
 #include "tst_clickoutsidewatcher.moc"

@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "views/toolkit/Motion.h"
 
 #include <QtTest>
@@ -43,5 +44,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestMotion)
+TAVLEN_TEST(TestMotion)
 #include "tst_motion.moc"

@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "views/toolkit/PopoverPlacement.h"
 
 #include <QtTest>
@@ -25,5 +26,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TestPopoverPlacement)
+TAVLEN_TEST(TestPopoverPlacement)
 #include "tst_popoverplacement.moc"

@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "views/toolkit/ScrollOffset.h"
 
 #include <QQuickItem>
@@ -43,5 +44,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestScrollOffset)
+TAVLEN_TEST(TestScrollOffset)
 #include "tst_scrolloffset.moc"

@@ -1,4 +1,5 @@
 #include "model/Records.h"
+#include "support/TestMain.h"
 #include "views/toolkit/SymbolTable.h"
 #include "views/toolkit/Symbols.h"
 
@@ -60,5 +61,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSymbols)
+TAVLEN_TEST(TestSymbols)
 #include "tst_symbols.moc"

@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "views/toolkit/ColorSchemePortal.h"
 #include "views/toolkit/Theme.h"
 
@@ -92,5 +93,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestTheme)
+TAVLEN_TEST(TestTheme)
 #include "tst_theme.moc"
