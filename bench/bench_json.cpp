@@ -1,5 +1,5 @@
+#include "core/PreferencesFile.h"
 #include "model/RecordJson.h"
-#include "platform/PreferencesFile.h"
 
 #include <QTemporaryDir>
 

@@ -2,10 +2,10 @@
 // of month and a tick in the panel to the next frame, drawn by Qt Quick's software
 // renderer (as in the program) over a store with the 14 standard subjects and 1,000 or
 // 10,000 homework items, 100 of them open.
+#include "core/PreferencesFile.h"
+#include "core/WidgetReloader.h"
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
-#include "platform/PreferencesFile.h"
-#include "platform/WidgetReloader.h"
 #include "support/InMemoryNotificationCenter.h"
 #include "support/ManualClock.h"
 #include "support/RecordingUrlOpener.h"

@@ -1,9 +1,9 @@
 // The store and the reminder planner at 100, 1,000 and 10,000 homework items.
+#include "core/PreferencesFile.h"
+#include "core/WidgetReloader.h"
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
 #include "model/RecordJson.h"
-#include "platform/PreferencesFile.h"
-#include "platform/WidgetReloader.h"
 #include "support/InMemoryNotificationCenter.h"
 #include "support/ManualClock.h"
 

@@ -5,14 +5,14 @@
 #include "MenuBarExtra.h"
 #include "StartupTrace.h"
 #include "TrayWatch.h"
+#include "core/BackupFolder.h"
+#include "core/Clock.h"
+#include "core/PreferencesFile.h"
+#include "core/RecoveryFolder.h"
 #include "model/LektieNotificationManager.h"
-#include "platform/BackupFolder.h"
-#include "platform/Clock.h"
 #include "platform/DBusWidgetReloader.h"
 #include "platform/DesktopNotificationCenter.h"
 #include "platform/DesktopUrlOpener.h"
-#include "platform/PreferencesFile.h"
-#include "platform/RecoveryFolder.h"
 #include "views/AppContext.h"
 
 #include <QQmlEngine>

@@ -1,7 +1,7 @@
 #include "DetaljeRegler.h"
 
 #include "ValueHelpers.h"
-#include "platform/Clock.h"
+#include "core/Clock.h"
 
 namespace tavlen::detalje {
 

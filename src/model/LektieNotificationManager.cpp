@@ -1,7 +1,7 @@
 #include "LektieNotificationManager.h"
 
-#include "platform/CalendarTriggerRule.h"
-#include "platform/Clock.h"
+#include "core/CalendarTriggerRule.h"
+#include "core/Clock.h"
 
 #include <QPointer>
 #include <QSet>

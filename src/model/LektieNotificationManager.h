@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Records.h"
-#include "platform/NotificationCenter.h"
+#include "core/NotificationCenter.h"
 
 #include <QObject>
 #include <functional>

@@ -2,7 +2,7 @@
 
 #include "KalenderRegler.h"
 #include "ValueHelpers.h"
-#include "platform/Clock.h"
+#include "core/Clock.h"
 
 namespace tavlen::raekke {
 

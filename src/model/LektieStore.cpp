@@ -3,10 +3,10 @@
 #include "FletteRegler.h"
 #include "LektieNotificationManager.h"
 #include "RecordJson.h"
-#include "platform/Clock.h"
-#include "platform/PreferencesFile.h"
-#include "platform/RecoveryFolder.h"
-#include "platform/WidgetReloader.h"
+#include "core/Clock.h"
+#include "core/PreferencesFile.h"
+#include "core/RecoveryFolder.h"
+#include "core/WidgetReloader.h"
 
 #include <QDir>
 #include <QFile>

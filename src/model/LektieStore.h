@@ -2,7 +2,7 @@
 
 #include "FortrydRegler.h"
 #include "Records.h"
-#include "platform/BackupFolder.h"
+#include "core/BackupFolder.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>

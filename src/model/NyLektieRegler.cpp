@@ -1,6 +1,6 @@
 #include "NyLektieRegler.h"
 
-#include "platform/Clock.h"
+#include "core/Clock.h"
 
 #include <algorithm>
 

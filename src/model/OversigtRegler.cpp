@@ -1,7 +1,7 @@
 #include "OversigtRegler.h"
 
 #include "KalenderRegler.h"
-#include "platform/Clock.h"
+#include "core/Clock.h"
 
 #include <algorithm>
 

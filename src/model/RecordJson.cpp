@@ -1,7 +1,7 @@
 #include "RecordJson.h"
 
-#include "platform/JsonScan.h"
-#include "platform/Utf8.h"
+#include "core/JsonScan.h"
+#include "core/Utf8.h"
 
 // Every x86-64 has SSE2; it lets the reader scan strings and spaces 16 bytes at a time.
 #if defined(__SSE2__) && !defined(RAPIDJSON_SSE2)

@@ -1,6 +1,6 @@
 #include "Records.h"
 
-#include "platform/Clock.h"
+#include "core/Clock.h"
 
 #include <QHashFunctions>
 

@@ -5,7 +5,7 @@
 #include "NotificationScheduler.h"
 #include "PendingNotificationsFile.h"
 #include "SleepWatcher.h"
-#include "XdgDirs.h"
+#include "core/XdgDirs.h"
 
 #include <QDir>
 

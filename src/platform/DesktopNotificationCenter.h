@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CalendarTriggerRule.h"
-#include "NotificationCenter.h"
+#include "core/CalendarTriggerRule.h"
+#include "core/NotificationCenter.h"
 
 #include <QDBusConnection>
 #include <QHash>

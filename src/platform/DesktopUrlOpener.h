@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UrlOpener.h"
+#include "core/UrlOpener.h"
 
 namespace tavlen {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NotificationCenter.h"
+#include "core/NotificationCenter.h"
 
 #include <QDBusConnection>
 #include <QHash>

@@ -1,6 +1,6 @@
 #include "NotificationScheduler.h"
 
-#include "Clock.h"
+#include "core/Clock.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
 #include "PendingNotificationsFile.h"
 
-#include "DurableFile.h"
+#include "core/DurableFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "AppContext.h"
 
+#include "core/UrlOpener.h"
 #include "model/LektieNotificationManager.h"
-#include "platform/UrlOpener.h"
 
 #include <QJSEngine>
 

@@ -1,8 +1,8 @@
 #include "TidsVagt.h"
 
+#include "core/Clock.h"
 #include "model/LektieStore.h"
 #include "model/OversigtRegler.h"
-#include "platform/Clock.h"
 
 #include <QCoreApplication>
 

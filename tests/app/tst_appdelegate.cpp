@@ -1,7 +1,7 @@
 #include "app/AppDelegate.h"
+#include "core/PreferencesFile.h"
 #include "model/LektieNotificationManager.h"
 #include "model/RecordJson.h"
-#include "platform/PreferencesFile.h"
 #include "support/CountingWidgetReloader.h"
 #include "support/InMemoryNotificationCenter.h"
 #include "support/ManualClock.h"

@@ -2,7 +2,7 @@
 // and stays until it has fired. Calendar triggers have minute resolution, so the
 // probe runs on a clock set a few seconds before the next minute boundary.
 // Usage: tavlen_notify_probe <state dir> <title> <body> [seconds ahead]
-#include "platform/Clock.h"
+#include "core/Clock.h"
 #include "platform/DesktopNotificationCenter.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
+#include "core/PreferencesFile.h"
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
-#include "platform/PreferencesFile.h"
 #include "support/CountingWidgetReloader.h"
 #include "support/FileSizeLimit.h"
 #include "support/InMemoryNotificationCenter.h"

@@ -1,7 +1,7 @@
+#include "core/PreferencesFile.h"
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
 #include "model/OnboardingRegler.h"
-#include "platform/PreferencesFile.h"
 #include "support/CountingWidgetReloader.h"
 #include "support/InMemoryNotificationCenter.h"
 #include "support/ManualClock.h"

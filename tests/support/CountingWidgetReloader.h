@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WidgetReloader.h"
+#include "core/WidgetReloader.h"
 
 #include <functional>
 

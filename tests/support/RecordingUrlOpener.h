@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/UrlOpener.h"
+#include "core/UrlOpener.h"
 
 #include <QList>
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/Clock.h"
+#include "core/PreferencesFile.h"
+#include "core/WidgetReloader.h"
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
-#include "platform/Clock.h"
-#include "platform/PreferencesFile.h"
-#include "platform/WidgetReloader.h"
 #include "support/InMemoryNotificationCenter.h"
 
 #include <QTemporaryDir>

@@ -3,9 +3,9 @@
 #include "CountingWidgetReloader.h"
 #include "InMemoryNotificationCenter.h"
 #include "ManualClock.h"
+#include "core/PreferencesFile.h"
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
-#include "platform/PreferencesFile.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

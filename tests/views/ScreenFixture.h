@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/PreferencesFile.h"
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
-#include "platform/PreferencesFile.h"
 #include "support/CountingWidgetReloader.h"
 #include "support/InMemoryNotificationCenter.h"
 #include "support/ManualClock.h"

@@ -1,6 +1,6 @@
 #include "KalenderModel.h"
 
-#include "platform/Clock.h"
+#include "core/Clock.h"
 #include "views/AppContext.h"
 
 #include <QLocale>

@@ -1,9 +1,9 @@
 #include "LektieDetaljeModel.h"
 
+#include "core/UrlOpener.h"
 #include "model/DetaljeRegler.h"
 #include "model/LektieStore.h"
 #include "model/LinkRegler.h"
-#include "platform/UrlOpener.h"
 #include "views/AppContext.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "NyLektieModel.h"
 
+#include "core/Clock.h"
 #include "model/LektieStore.h"
-#include "platform/Clock.h"
 #include "views/AppContext.h"
 
 namespace tavlen {

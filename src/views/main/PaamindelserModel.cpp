@@ -1,9 +1,9 @@
 #include "PaamindelserModel.h"
 
+#include "core/Clock.h"
 #include "model/LektieNotificationManager.h"
 #include "model/LektieStore.h"
 #include "model/ValueHelpers.h"
-#include "platform/Clock.h"
 #include "views/AppContext.h"
 
 #include <QPointer>

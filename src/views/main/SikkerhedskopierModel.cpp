@@ -1,9 +1,9 @@
 #include "SikkerhedskopierModel.h"
 
+#include "core/PreferencesFile.h"
 #include "model/LektieStore.h"
 #include "model/RecordJson.h"
 #include "model/ValueHelpers.h"
-#include "platform/PreferencesFile.h"
 #include "views/AppContext.h"
 
 namespace tavlen {

@@ -1,7 +1,7 @@
 #include "Theme.h"
 
 #include "ColorSchemePortal.h"
-#include "model/ValueHelpers.h"
+#include "core/Farve.h"
 
 #include <QEvent>
 #include <QGuiApplication>

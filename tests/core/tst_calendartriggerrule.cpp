@@ -1,4 +1,4 @@
-#include "platform/CalendarTriggerRule.h"
+#include "core/CalendarTriggerRule.h"
 #include "support/TestMain.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "platform/Utf8.h"
+#include "core/Utf8.h"
 #include "support/TestMain.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "platform/PreferencesFile.h"
-#include "platform/RecoveryFolder.h"
+#include "core/PreferencesFile.h"
+#include "core/RecoveryFolder.h"
 #include "support/FileSizeLimit.h"
 #include "support/ManualClock.h"
 #include "support/TestMain.h"

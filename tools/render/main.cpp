@@ -1,6 +1,6 @@
 // tavlen_render: draws one screen headless to a PNG, in light or dark, for review.
 #include "RenderOptions.h"
-#include "platform/Clock.h"
+#include "core/Clock.h"
 #include "support/RecordingUrlOpener.h"
 #include "support/SampleStore.h"
 #include "views/AppContext.h"
