@@ -27,7 +27,7 @@ Lektie lektie(const QString& titel, const QDateTime& deadline, const Fag& fag, b
     static const ManualClock created(cph(2026, 1, 1, 0, 0));
     Lektie l = Lektie::ny(fag.id, titel, QString(), {}, deadline, created);
     l.erFaerdig = done;
-    names.insert(l.id.toString(QUuid::WithoutBraces).toUpper(), titel);
+    names.insert(uuidTekst(l.id), titel);
     return l;
 }
 

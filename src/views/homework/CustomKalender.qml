@@ -39,7 +39,7 @@ RoundedBox {
                 objectName: "forrigeMaaned"
                 x: 16
                 anchors.verticalCenter: parent.verticalCenter
-                buttonStyle: "plain"
+                buttonStyle: ButtonStyle.Plain
                 tooltip: "Forrige måned"
                 onClicked: kalenderModel.skiftMaaned(-1)
                 contentItem: Item {}
@@ -61,14 +61,14 @@ RoundedBox {
                 anchors.centerIn: parent
                 text: kalenderModel.titel
                 size: 15
-                weight: "bold"
+                weight: Font.Bold
             }
             StyledButton {
                 objectName: "naesteMaaned"
                 anchors.right: parent.right
                 anchors.rightMargin: 16
                 anchors.verticalCenter: parent.verticalCenter
-                buttonStyle: "plain"
+                buttonStyle: ButtonStyle.Plain
                 tooltip: "Næste måned"
                 onClicked: kalenderModel.skiftMaaned(1)
                 contentItem: Item {}
@@ -108,7 +108,7 @@ RoundedBox {
                     horizontalAlignment: Text.AlignHCenter
                     text: modelData
                     size: 11
-                    weight: "semibold"
+                    weight: Font.DemiBold
                     color: index >= 5 ? Theme.readable(Theme.withOpacity(root.accentFarve, 0.7),
                                                        root.color)
                                       : Theme.secondaryText

@@ -47,7 +47,7 @@ Item {
         anchors.centerIn: parent
         text: celle.dag
         size: 13
-        weight: celle.erValgt || celle.erIDag ? "bold" : "regular"
+        weight: celle.erValgt || celle.erIDag ? Font.Bold : Font.Normal
         color: celle.tekstFarve === 0 ? Theme.white
              : celle.tekstFarve === 1 ? Theme.withOpacity(Theme.secondaryText, 0.35)
              : celle.tekstFarve === 2 ? Theme.readable(celle.accentFarve, celle.grund)

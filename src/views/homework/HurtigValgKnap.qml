@@ -19,7 +19,7 @@ ButtonBase {
     contentItem: StyledText {
         text: knap.text
         size: 11
-        weight: "medium"
+        weight: Font.Medium
         color: knap.valgt ? Theme.readable(knap.farve, knap.grund) : Theme.primaryText
         Behavior on color { ColorAnimation { duration: Motion.duration(0.2) } }
     }

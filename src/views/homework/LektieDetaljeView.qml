@@ -46,7 +46,7 @@ Rectangle {
             id: label
             anchors.verticalCenter: parent.verticalCenter
             size: 12
-            weight: "semibold"
+            weight: Font.DemiBold
             color: Theme.secondaryText
         }
     }
@@ -89,7 +89,7 @@ Rectangle {
                     Layout.fillWidth: true
                     text: detalje.titel
                     size: 17
-                    weight: "bold"
+                    weight: Font.Bold
                 }
 
                 Row {
@@ -103,7 +103,7 @@ Rectangle {
                         visible: detalje.harFag
                         text: detalje.fagNavn
                         size: 12
-                        weight: "medium"
+                        weight: Font.Medium
                         lineLimit: 1
                         color: Theme.readable(Theme.hex(detalje.fagFarve), Theme.windowBackground)
                     }
@@ -139,7 +139,7 @@ Rectangle {
                                 anchors.centerIn: parent
                                 text: "FORFALDT"
                                 size: 9
-                                weight: "bold"
+                                weight: Font.Bold
                                 color: Theme.white
                             }
                         }
@@ -153,7 +153,7 @@ Rectangle {
                 anchors.right: parent.right
                 anchors.rightMargin: 20
                 y: 20
-                buttonStyle: "plain"
+                buttonStyle: ButtonStyle.Plain
                 symbol: "xmark.circle.fill"
                 symbolSize: 20
                 foreground: Theme.secondaryText
@@ -330,18 +330,18 @@ Rectangle {
 
                 StyledButton {
                     objectName: "faerdigKnap"
-                    buttonStyle: "bordered"
+                    buttonStyle: ButtonStyle.Bordered
                     tint: Theme.controlColor
                     text: detalje.erFaerdig ? "Markér som ikke færdig" : "Markér som færdig"
                     symbol: detalje.erFaerdig ? "xmark.circle" : "checkmark.circle.fill"
-                    weight: "medium"
+                    weight: Font.Medium
                     foreground: detalje.erFaerdig ? Theme.secondaryText : Theme.primaryText
                     onClicked: detalje.skiftFaerdig()
                 }
 
                 StyledButton {
                     objectName: "redigerKnap"
-                    buttonStyle: "bordered"
+                    buttonStyle: ButtonStyle.Bordered
                     tint: Theme.controlColor
                     text: "Rediger"
                     symbol: "pencil"
@@ -351,7 +351,7 @@ Rectangle {
                 StyledButton {
                     objectName: "sletKnap"
                     visible: root.visSlet
-                    buttonStyle: "bordered"
+                    buttonStyle: ButtonStyle.Bordered
                     tint: Theme.controlColor
                     text: "Slet"
                     foreground: Theme.readable(Theme.red, Theme.controlBackground)

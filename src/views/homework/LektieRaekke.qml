@@ -22,7 +22,7 @@ FocusScope {
     required property string fagIkon
     required property string fagFarve
     required property string deadlineTekst
-    required property string deadlineFarve
+    required property int deadlineFarve
     // Done rows are drawn faded: their box, bar, tick and icons, not their texts, which
     // keep a readable contrast.
     property real nedtoning: 1
@@ -33,8 +33,8 @@ FocusScope {
     readonly property bool hover: pointer.hovered
     readonly property bool sletVises: hover || activeFocus
     readonly property color fagFarveVist: fagFundet ? Theme.hex(fagFarve) : Theme.secondaryText
-    readonly property color deadlineFarveVist: deadlineFarve === "roed" ? Theme.red
-                                             : deadlineFarve === "orange" ? Theme.amber
+    readonly property color deadlineFarveVist: deadlineFarve === LektieRaekkeListe.Roed ? Theme.red
+                                             : deadlineFarve === LektieRaekkeListe.Orange ? Theme.amber
                                              : Theme.secondaryText
 
     function tagFokus() {
@@ -106,7 +106,7 @@ FocusScope {
             id: afkryds
             objectName: "afkrydsKnap"
             opacity: raekke.nedtoning
-            buttonStyle: "plain"
+            buttonStyle: ButtonStyle.Plain
             symbol: raekke.erFaerdig ? "checkmark.circle.fill" : "circle"
             symbolSize: 20
             foreground: raekke.erFaerdig ? Theme.green : Theme.secondaryText
@@ -146,7 +146,7 @@ FocusScope {
                     width: parent.width - (tag.visible ? tag.width + parent.spacing : 0)
                     text: raekke.titel
                     size: 14
-                    weight: "medium"
+                    weight: Font.Medium
                     lineLimit: 1
                     strikethrough: raekke.erFaerdig
                     color: raekke.erFaerdig ? Theme.secondaryText : Theme.primaryText
@@ -205,7 +205,7 @@ FocusScope {
         StyledButton {
             id: slet
             objectName: "sletKnap"
-            buttonStyle: "plain"
+            buttonStyle: ButtonStyle.Plain
             symbol: "trash"
             symbolSize: 13
             foreground: Theme.withOpacity(Theme.red, 0.7)

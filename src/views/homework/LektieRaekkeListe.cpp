@@ -5,20 +5,6 @@
 
 namespace tavlen {
 
-namespace {
-QString farveNavn(raekke::DeadlineFarve farve) {
-    switch (farve) {
-    case raekke::DeadlineFarve::Roed:
-        return QStringLiteral("roed");
-    case raekke::DeadlineFarve::Orange:
-        return QStringLiteral("orange");
-    case raekke::DeadlineFarve::Sekundaer:
-        break;
-    }
-    return QStringLiteral("sekundaer");
-}
-} // namespace
-
 LektieRaekkeListe::LektieRaekkeListe(LektieStore& store, QObject* parent)
     : KeyedListModel(parent), m_store(store) {}
 
@@ -47,7 +33,7 @@ QVariant LektieRaekkeListe::data(const QModelIndex& index, int role) const {
     case DeadlineTekstRole:
         return r.deadlineTekst;
     case DeadlineFarveRole:
-        return farveNavn(r.deadlineFarve);
+        return int(r.deadlineFarve);
     case GruppeRole:
         return r.gruppe;
     default:

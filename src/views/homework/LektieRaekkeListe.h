@@ -39,10 +39,17 @@ public:
         FagIkonRole,
         FagFarveRole,
         DeadlineTekstRole,
-        DeadlineFarveRole, // "sekundaer", "roed" or "orange"
+        DeadlineFarveRole, // a DeadlineFarve
         GruppeRole,
     };
     Q_ENUM(Role)
+    // The deadline line's colour, as QML compares it: LektieRaekkeListe.Roed.
+    enum DeadlineFarve {
+        Sekundaer = int(raekke::DeadlineFarve::Sekundaer),
+        Roed = int(raekke::DeadlineFarve::Roed),
+        Orange = int(raekke::DeadlineFarve::Orange),
+    };
+    Q_ENUM(DeadlineFarve)
 
     explicit LektieRaekkeListe(LektieStore& store, QObject* parent = nullptr);
 

@@ -38,7 +38,7 @@ GridKnap {
             horizontalAlignment: Text.AlignHCenter
             text: knap.navn
             size: 10
-            weight: "medium"
+            weight: Font.Medium
             lineLimit: 2
             minimumScale: 0.8
             height: Math.min(implicitHeight, 26)

@@ -57,7 +57,7 @@ Rectangle {
                 anchors.verticalCenter: parent.verticalCenter
                 text: form.erRedigering ? "Rediger lektie" : "Ny lektie"
                 size: 18
-                weight: "bold"
+                weight: Font.Bold
                 Accessible.role: Accessible.Heading
             }
             StyledButton {
@@ -65,7 +65,7 @@ Rectangle {
                 anchors.right: parent.right
                 anchors.rightMargin: 20
                 anchors.verticalCenter: parent.verticalCenter
-                buttonStyle: "plain"
+                buttonStyle: ButtonStyle.Plain
                 symbol: "xmark.circle.fill"
                 symbolSize: 22
                 foreground: Theme.secondaryText
@@ -187,7 +187,7 @@ Rectangle {
                             objectName: "fjernLink" + linkRaekke.index
                             anchors.verticalCenter: parent.verticalCenter
                             visible: form.links.count >= 2
-                            buttonStyle: "plain"
+                            buttonStyle: ButtonStyle.Plain
                             symbol: "minus.circle.fill"
                             symbolSize: 16
                             foreground: Theme.withOpacity(Theme.red, 0.7)
@@ -198,11 +198,11 @@ Rectangle {
                 }
                 StyledButton {
                     objectName: "tilfoejLink"
-                    buttonStyle: "plain"
+                    buttonStyle: ButtonStyle.Plain
                     symbol: "plus.circle.fill"
                     symbolSize: 13
                     size: 12
-                    weight: "medium"
+                    weight: Font.Medium
                     text: "Tilføj link"
                     foreground: Theme.readable(Theme.accent, Theme.windowBackground)
                     onClicked: form.links.tilfoej()
@@ -260,11 +260,11 @@ Rectangle {
                 anchors.right: parent.right
                 anchors.rightMargin: 16
                 anchors.verticalCenter: parent.verticalCenter
-                buttonStyle: "prominent"
+                buttonStyle: ButtonStyle.Prominent
                 tint: root.fagFarve
                 symbol: "plus.circle.fill"
                 text: form.erRedigering ? "Gem ændringer" : "Tilføj lektie"
-                weight: "semibold"
+                weight: Font.DemiBold
                 isDefault: true
                 enabled: form.harFag
                 onClicked: root.gem()

@@ -16,7 +16,7 @@ Row {
         anchors.verticalCenter: parent.verticalCenter
         text: parent.tekst
         size: 12
-        weight: "semibold"
+        weight: Font.DemiBold
         color: Theme.secondaryText
         Accessible.role: Accessible.Heading
     }

@@ -29,12 +29,12 @@ Rectangle {
             StyledText {
                 text: "Indstillinger"
                 size: 18
-                weight: "bold"
+                weight: Font.Bold
             }
             Item { Layout.fillWidth: true }
             StyledButton {
                 objectName: "lukKnap"
-                buttonStyle: "plain"
+                buttonStyle: ButtonStyle.Plain
                 symbol: "xmark.circle.fill"
                 symbolSize: 20
                 foreground: Theme.secondaryText
@@ -56,7 +56,7 @@ Rectangle {
             StyledText {
                 text: "App"
                 size: 12
-                weight: "semibold"
+                weight: Font.DemiBold
                 color: Theme.secondaryText
             }
             Column {
@@ -65,7 +65,7 @@ Rectangle {
                 StyledText {
                     text: "Nulstil app"
                     size: 15
-                    weight: "semibold"
+                    weight: Font.DemiBold
                 }
                 StyledText {
                     width: parent.width
@@ -76,12 +76,12 @@ Rectangle {
             }
             StyledButton {
                 objectName: "nulstilKnap"
-                buttonStyle: "prominent"
+                buttonStyle: ButtonStyle.Prominent
                 destructive: true
                 tint: Theme.red
                 symbol: "trash"
                 text: "Nulstil app"
-                weight: "semibold"
+                weight: Font.DemiBold
                 onClicked: root.visNulstilDialog = true
             }
         }
@@ -96,7 +96,7 @@ Rectangle {
             StyledText {
                 text: "Påmindelser"
                 size: 12
-                weight: "semibold"
+                weight: Font.DemiBold
                 color: Theme.secondaryText
                 Accessible.role: Accessible.Heading
             }
@@ -150,7 +150,7 @@ Rectangle {
             StyledText {
                 text: "Sikkerhedskopier"
                 size: 12
-                weight: "semibold"
+                weight: Font.DemiBold
                 color: Theme.secondaryText
             }
             StyledText {

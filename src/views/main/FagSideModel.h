@@ -25,7 +25,7 @@ class FagSideModel : public QObject {
 public:
     explicit FagSideModel(QObject* parent = nullptr);
 
-    QString fagId() const { return m_fag.id.toString(QUuid::WithoutBraces); }
+    QString fagId() const { return uuidTekst(m_fag.id); }
     void setFagId(const QString& id);
     QString navn() const { return m_fag.navn; }
     QString ikonNavn() const { return m_fag.ikonNavn; }

@@ -59,7 +59,7 @@ ScrollArea {
                     width: parent.width
                     text: fagSide.navn
                     size: 28
-                    weight: "bold"
+                    weight: Font.Bold
                     lineLimit: 1
                     Accessible.role: Accessible.Heading
                 }
@@ -72,11 +72,11 @@ ScrollArea {
             }
             StyledButton {
                 objectName: "nyLektieKnap"
-                buttonStyle: "prominent"
+                buttonStyle: ButtonStyle.Prominent
                 tint: side.farve
                 symbol: "plus"
                 text: "Ny lektie"
-                weight: "medium"
+                weight: Font.Medium
                 onClicked: side.visNyLektie = true
             }
         }
@@ -101,7 +101,7 @@ ScrollArea {
                 objectName: "tomTekst"
                 text: fagSide.tomTekst
                 size: 15
-                weight: "medium"
+                weight: Font.Medium
                 color: Theme.secondaryText
             }
         }
@@ -124,7 +124,7 @@ ScrollArea {
                 anchors.verticalCenter: parent.verticalCenter
                 text: "Aktive lektier"
                 size: 13
-                weight: "semibold"
+                weight: Font.DemiBold
                 color: Theme.secondaryText
                 Accessible.role: Accessible.Heading
             }

@@ -61,7 +61,7 @@ FocusScope {
             anchors.verticalCenter: parent.verticalCenter
             text: hoved.navigation.sideTitel
             size: 15
-            weight: "semibold"
+            weight: Font.DemiBold
             Accessible.role: Accessible.Heading
         }
         StyledButton {
@@ -69,11 +69,11 @@ FocusScope {
             anchors.right: parent.right
             anchors.rightMargin: 16
             anchors.verticalCenter: parent.verticalCenter
-            buttonStyle: "prominent"
+            buttonStyle: ButtonStyle.Prominent
             tint: Theme.accent
             symbol: "plus"
             symbolSize: 14
-            weight: "semibold"
+            weight: Font.DemiBold
             tooltip: "Tilføj ny lektie"
             onClicked: hoved.visNyLektie = true
         }

@@ -14,8 +14,7 @@ HovedVindueModel::HovedVindueModel(QObject* parent)
 }
 
 QString HovedVindueModel::valgtFagId() const {
-    return m_valgt.slags == Navigation::Slags::Fag ? m_valgt.fagId.toString(QUuid::WithoutBraces)
-                                                   : QString();
+    return m_valgt.slags == Navigation::Slags::Fag ? uuidTekst(m_valgt.fagId) : QString();
 }
 
 void HovedVindueModel::vaelgOversigt() {
@@ -36,7 +35,7 @@ void HovedVindueModel::vaelg(const Navigation& valgt) {
 
 void HovedVindueModel::opdaterSide() {
     const std::optional<Fag> fag = sideFag(m_valgt, m_store.fag());
-    const QString side = fag ? fag->id.toString(QUuid::WithoutBraces) : QString();
+    const QString side = fag ? uuidTekst(fag->id) : QString();
     const QString titel = fag ? fag->navn : QStringLiteral("Oversigt");
     if (side == m_sideFagId && titel == m_sideTitel)
         return;

@@ -86,7 +86,7 @@ ListView {
                 anchors.verticalCenter: parent.verticalCenter
                 name: overskrift.sektion.ikon
                 size: 13
-                weight: "semibold"
+                weight: Font.DemiBold
                 // The group's own colour on its icon only; the heading stays quiet.
                 color: Theme.hex(overskrift.sektion.farve)
             }
@@ -94,7 +94,7 @@ ListView {
                 anchors.verticalCenter: parent.verticalCenter
                 text: overskrift.sektion.titel
                 size: 13
-                weight: "semibold"
+                weight: Font.DemiBold
                 color: Theme.secondaryText
                 Accessible.role: Accessible.Heading
             }

@@ -22,7 +22,7 @@ Rectangle {
         topPadding: 10
         bottomPadding: 2
         size: 11
-        weight: "semibold"
+        weight: Font.DemiBold
         color: Theme.secondaryText
         Accessible.role: Accessible.Heading
     }
@@ -47,7 +47,7 @@ Rectangle {
                 bottomPadding: 4
                 text: "Tavlen"
                 size: 15
-                weight: "bold"
+                weight: Font.Bold
                 rounded: true
             }
 
@@ -66,11 +66,11 @@ Rectangle {
             StyledButton {
                 objectName: "tilfoejFagKnap"
                 x: 8
-                buttonStyle: "plain"
+                buttonStyle: ButtonStyle.Plain
                 symbol: "plus.circle.fill"
                 symbolSize: 15
                 text: "Tilføj fag"
-                weight: "semibold"
+                weight: Font.DemiBold
                 foreground: Theme.readable(Theme.accent, sidebar.color)
                 topPadding: 3
                 bottomPadding: 3
@@ -120,10 +120,10 @@ Rectangle {
             objectName: "indstillingerKnap"
             x: 14
             anchors.verticalCenter: parent.verticalCenter
-            buttonStyle: "plain"
+            buttonStyle: ButtonStyle.Plain
             symbol: "gearshape"
             text: "Indstillinger"
-            weight: "medium"
+            weight: Font.Medium
             foreground: Theme.secondaryText
             tooltip: "Åbn indstillinger"
             onClicked: sidebar.indstillinger()

@@ -58,7 +58,7 @@ GridKnap {
                 anchors.centerIn: parent
                 text: String(raekke.antal)
                 size: 11
-                weight: "bold"
+                weight: Font.Bold
                 color: Theme.white
                 Accessible.ignored: true
             }

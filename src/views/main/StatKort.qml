@@ -35,7 +35,7 @@ RoundedBox {
                 objectName: "tal"
                 text: String(kort.tal)
                 size: 24
-                weight: "bold"
+                weight: Font.Bold
                 Accessible.ignored: true
             }
             StyledText {

@@ -15,7 +15,7 @@ Column {
         anchors.horizontalCenter: parent.horizontalCenter
         text: "Ingen lektier!"
         size: 22
-        weight: "bold"
+        weight: Font.Bold
     }
     StyledText {
         anchors.horizontalCenter: parent.horizontalCenter

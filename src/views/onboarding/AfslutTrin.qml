@@ -30,7 +30,7 @@ Column {
             anchors.horizontalCenter: parent.horizontalCenter
             text: "Klar til brug!"
             size: 26
-            weight: "bold"
+            weight: Font.Bold
         }
         StyledText {
             anchors.horizontalCenter: parent.horizontalCenter
@@ -72,11 +72,11 @@ Column {
     StyledButton {
         objectName: "aabnTavlenKnap"
         anchors.horizontalCenter: parent.horizontalCenter
-        buttonStyle: "prominent"
+        buttonStyle: ButtonStyle.Prominent
         tint: Theme.accent
         text: "Åbn Tavlen"
         size: 15
-        weight: "semibold"
+        weight: Font.DemiBold
         labelWidth: 200
         verticalPadding: 10
         isDefault: true

@@ -32,7 +32,7 @@ Row {
             width: parent.width
             text: raekke.titel
             size: 14
-            weight: "semibold"
+            weight: Font.DemiBold
         }
         StyledText {
             width: parent.width

@@ -17,7 +17,7 @@ Row {
             anchors.centerIn: parent
             text: raekke.nummer
             size: 11
-            weight: "bold"
+            weight: Font.Bold
             color: Theme.white
             Accessible.ignored: true
         }

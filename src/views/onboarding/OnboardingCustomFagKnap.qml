@@ -25,7 +25,7 @@ OnboardingFlise {
         objectName: "fjernKnap"
         x: knap.width - width + 4
         y: -4
-        buttonStyle: "plain"
+        buttonStyle: ButtonStyle.Plain
         symbol: "xmark.circle.fill"
         symbolSize: 14
         foreground: Theme.secondaryText

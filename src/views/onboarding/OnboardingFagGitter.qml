@@ -37,7 +37,7 @@ EqualColumnsGrid {
     OnboardingFlise {
         objectName: "egetFagKnap"
         ikon: "plus"
-        ikonVaegt: "medium"
+        ikonVaegt: Font.Medium
         tekst: "Eget fag"
         cirkel: Theme.withOpacity(Theme.accent, 0.12)
         ikonFarve: Theme.accent

@@ -17,7 +17,7 @@ GridKnap {
     property color baggrund: farvet ? Theme.withOpacity(c, 0.1) : Theme.controlBackground
     property color kant: farvet ? c : Theme.withOpacity(Theme.primaryText, 0.08)
     property real kantBredde: farvet ? 2 : 1
-    property string ikonVaegt: "regular"
+    property int ikonVaegt: Font.Normal
 
     implicitHeight: implicitContentHeight
     kolonner: 4
@@ -52,7 +52,7 @@ GridKnap {
             horizontalAlignment: Text.AlignHCenter
             text: flise.tekst
             size: 10
-            weight: "medium"
+            weight: Font.Medium
             lineLimit: 2
             minimumScale: 0.8
             color: Theme.readable(flise.navnFarve, flise.baggrund)

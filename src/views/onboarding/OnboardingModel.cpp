@@ -16,7 +16,7 @@ QVariant OnboardingFliseListe::data(const QModelIndex& index, int role) const {
     const OnboardingFlise& f = rows().at(index.row());
     switch (role) {
     case IdRole:
-        return f.fag.id.toString(QUuid::WithoutBraces);
+        return uuidTekst(f.fag.id);
     case Qt::DisplayRole:
     case NavnRole:
         return f.fag.navn;

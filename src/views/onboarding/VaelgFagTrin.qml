@@ -19,7 +19,7 @@ ColumnLayout {
             anchors.horizontalCenter: parent.horizontalCenter
             text: "Vælg dine fag"
             size: 24
-            weight: "bold"
+            weight: Font.Bold
         }
         StyledText {
             anchors.horizontalCenter: parent.horizontalCenter
@@ -71,11 +71,11 @@ ColumnLayout {
         }
         StyledButton {
             objectName: "fortsaetKnap"
-            buttonStyle: "prominent"
+            buttonStyle: ButtonStyle.Prominent
             tint: Theme.accent
             text: "Fortsæt"
             size: 14
-            weight: "semibold"
+            weight: Font.DemiBold
             labelWidth: 110
             verticalPadding: 6
             enabled: trin.flow.kanFortsaette

@@ -33,7 +33,7 @@ Column {
             anchors.horizontalCenter: parent.horizontalCenter
             text: "Velkommen til Tavlen"
             size: 30
-            weight: "bold"
+            weight: Font.Bold
         }
         StyledText {
             anchors.horizontalCenter: parent.horizontalCenter
@@ -73,11 +73,11 @@ Column {
     StyledButton {
         objectName: "komIGangKnap"
         anchors.horizontalCenter: parent.horizontalCenter
-        buttonStyle: "prominent"
+        buttonStyle: ButtonStyle.Prominent
         tint: Theme.accent
         text: "Kom i gang"
         size: 15
-        weight: "semibold"
+        weight: Font.DemiBold
         labelWidth: 240
         verticalPadding: 12
         isDefault: true

@@ -37,7 +37,7 @@ ColumnLayout {
             anchors.verticalCenter: parent.verticalCenter
             text: "Lektier"
             size: 11
-            weight: "bold"
+            weight: Font.Bold
             color: Theme.white
         }
     }
@@ -47,7 +47,7 @@ ColumnLayout {
         property string vaerdi: ""
         StyledText { text: parent.label; size: 10; color: Theme.withOpacity(Theme.white, 0.55) }
         Item { Layout.fillWidth: true }
-        StyledText { text: parent.vaerdi; size: 11; weight: "bold"; color: Theme.white }
+        StyledText { text: parent.vaerdi; size: 11; weight: Font.Bold; color: Theme.white }
     }
 
     RowLayout {
@@ -88,7 +88,7 @@ ColumnLayout {
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: "Tilføj Tavlen-widget"
                     size: 26
-                    weight: "bold"
+                    weight: Font.Bold
                 }
                 StyledText {
                     width: parent.width
@@ -107,7 +107,7 @@ ColumnLayout {
                         anchors.centerIn: parent
                         text: "Beta-funktion"
                         size: 11
-                        weight: "semibold"
+                        weight: Font.DemiBold
                         color: Theme.readable(Theme.indigo, Theme.withOpacity(Theme.indigo, 0.14))
                     }
                 }
@@ -120,7 +120,7 @@ ColumnLayout {
                         horizontalAlignment: Text.AlignHCenter
                         text: "Knappen til widget-galleri er midlertidigt utilgængelig."
                         size: 12
-                        weight: "semibold"
+                        weight: Font.DemiBold
                         color: Theme.readable(Theme.amber, Theme.windowBackground)
                     }
                     StyledText {
@@ -151,7 +151,7 @@ ColumnLayout {
                             Layout.fillWidth: true
                             text: "Læs side 42-60"
                             size: 13
-                            weight: "bold"
+                            weight: Font.Bold
                             lineLimit: 2
                             color: trin.mockTekst
                         }
@@ -160,7 +160,7 @@ ColumnLayout {
                         StyledText {
                             text: "2 aktive"
                             size: 10
-                            weight: "semibold"
+                            weight: Font.DemiBold
                             color: trin.mockSekundaer
                         }
                     }
@@ -183,7 +183,7 @@ ColumnLayout {
                                 Layout.fillWidth: true
                                 text: "Læs side 42-60"
                                 size: 14
-                                weight: "bold"
+                                weight: Font.Bold
                                 lineLimit: 2
                                 color: trin.mockTekst
                             }
@@ -212,7 +212,7 @@ ColumnLayout {
                 StyledText {
                     text: "Sådan tilføjer du widget:"
                     size: 12
-                    weight: "semibold"
+                    weight: Font.DemiBold
                     color: Theme.secondaryText
                 }
                 RoundedBox {
@@ -245,7 +245,7 @@ ColumnLayout {
                                         anchors.centerIn: parent
                                         text: String(guideTrin.index + 1)
                                         size: 10
-                                        weight: "bold"
+                                        weight: Font.Bold
                                         color: Theme.white
                                         Accessible.ignored: true
                                     }
@@ -287,11 +287,11 @@ ColumnLayout {
 
             StyledButton {
                 objectName: "springOverKnap"
-                buttonStyle: "prominent"
+                buttonStyle: ButtonStyle.Prominent
                 tint: Theme.accent
                 text: "Spring over"
                 size: 14
-                weight: "semibold"
+                weight: Font.DemiBold
                 labelWidth: 150
                 verticalPadding: 12
                 isDefault: true
@@ -301,13 +301,13 @@ ColumnLayout {
 
             StyledButton {
                 objectName: "galleriKnap"
-                buttonStyle: "prominent"
+                buttonStyle: ButtonStyle.Prominent
                 tint: Theme.withOpacity(Theme.indigo, 0.55)
                 foreground: Theme.withOpacity(Theme.white, 0.78)
                 symbol: "hammer"
                 text: "Åbn widget-galleri"
                 size: 14
-                weight: "semibold"
+                weight: Font.DemiBold
                 labelWidth: 230
                 verticalPadding: 12
                 enabled: false

@@ -22,7 +22,7 @@ Column {
         rightPadding: 14
         bottomPadding: 2
         size: 9
-        weight: "semibold"
+        weight: Font.DemiBold
         Accessible.role: Accessible.Heading
     }
 

@@ -105,7 +105,7 @@ Item {
                 width: parent.width
                 text: raekke.titel
                 size: 12
-                weight: "medium"
+                weight: Font.Medium
                 lineLimit: 1
                 Accessible.ignored: true
             }
@@ -172,7 +172,7 @@ Item {
             StyledButton {
                 id: afkrydsKnap
                 objectName: "afkryds"
-                buttonStyle: "plain"
+                buttonStyle: ButtonStyle.Plain
                 symbol: "checkmark.circle"
                 symbolSize: 14
                 foreground: Theme.secondaryText

@@ -130,20 +130,20 @@ QString MenuBarModel::aktivPraesentation() const {
     return m_aktiv ? m_aktiv->id() : QString();
 }
 
-QString MenuBarModel::praesentationsType() const {
+MenuBarModel::Praesentation MenuBarModel::praesentationsType() const {
     if (!m_aktiv)
-        return {};
+        return Ingen;
     switch (m_aktiv->type()) {
     case AktivMenuPraesentation::Type::Lektie:
-        return QStringLiteral("lektie");
+        return VisLektie;
     case AktivMenuPraesentation::Type::NyLektie:
-        return QStringLiteral("nyLektie");
+        return VisNyLektie;
     case AktivMenuPraesentation::Type::RedigerLektie:
-        return QStringLiteral("redigerLektie");
+        return VisRedigerLektie;
     case AktivMenuPraesentation::Type::FagIndstillinger:
-        return QStringLiteral("fagIndstillinger");
+        return VisFagIndstillinger;
     }
-    return {};
+    return Ingen;
 }
 
 QString MenuBarModel::valgtLektieId() const {

@@ -76,7 +76,7 @@ class MenuBarModel : public QObject {
     // The identifier text of the presentation shown, "" for none.
     Q_PROPERTY(QString aktivPraesentation READ aktivPraesentation NOTIFY praesentationChanged)
     // "", "lektie", "nyLektie" or "fagIndstillinger".
-    Q_PROPERTY(QString praesentationsType READ praesentationsType NOTIFY praesentationChanged)
+    Q_PROPERTY(Praesentation praesentationsType READ praesentationsType NOTIFY praesentationChanged)
     // The item whose detail is shown (upper-case text), "" otherwise.
     Q_PROPERTY(QString valgtLektieId READ valgtLektieId NOTIFY praesentationChanged)
 public:
@@ -88,7 +88,10 @@ public:
     bool harForfaldne() const { return m_antalForfaldne > 0; }
     bool harKommende() const { return m_antalKommende > 0; }
     QString aktivPraesentation() const;
-    QString praesentationsType() const;
+    // What the panel presents over its list, as QML compares it: MenuBarModel.VisNyLektie.
+    enum Praesentation { Ingen, VisLektie, VisNyLektie, VisRedigerLektie, VisFagIndstillinger };
+    Q_ENUM(Praesentation)
+    Praesentation praesentationsType() const;
     QString valgtLektieId() const;
 
     Q_INVOKABLE void skiftNyLektie();

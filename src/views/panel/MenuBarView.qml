@@ -85,7 +85,7 @@ Rectangle {
                 StyledText {
                     text: "Mine lektier"
                     size: 13
-                    weight: "bold"
+                    weight: Font.Bold
                     Accessible.role: Accessible.Heading
                 }
                 Item { Layout.fillWidth: true }
@@ -234,7 +234,7 @@ Rectangle {
         StyledButton {
             id: afslutKnap
             objectName: "afslutKnap"
-            buttonStyle: "plain"
+            buttonStyle: ButtonStyle.Plain
             leftPadding: 14
             rightPadding: 14
             topPadding: 8
@@ -256,8 +256,8 @@ Rectangle {
         anchorY: root.height / 2
         width: 460
         height: 660
-        isPresented: menu.praesentationsType === "nyLektie"
-                     || menu.praesentationsType === "redigerLektie"
+        isPresented: menu.praesentationsType === MenuBarModel.VisNyLektie
+                     || menu.praesentationsType === MenuBarModel.VisRedigerLektie
         onDismissed: menu.afvis()
         // The form keeps its own height; the pop-over shows its middle.
         content: Component {
@@ -287,7 +287,7 @@ Rectangle {
         onContentRootChanged: {
             if (!contentRoot)
                 return
-            if (menu.praesentationsType === "redigerLektie")
+            if (menu.praesentationsType === MenuBarModel.VisRedigerLektie)
                 contentRoot.redigerId = menu.valgtLektieId
             contentRoot.close.connect(menu.close)
             contentRoot.skift.connect(menu.skiftNyLektie)
@@ -302,7 +302,7 @@ Rectangle {
         anchorY: root.height / 2
         width: 360
         height: 460
-        isPresented: menu.praesentationsType === "fagIndstillinger"
+        isPresented: menu.praesentationsType === MenuBarModel.VisFagIndstillinger
         onDismissed: menu.afvis()
         content: Component { FagIndstillingerView {} }
         onContentRootChanged: if (contentRoot) contentRoot.close.connect(menu.close)
@@ -316,7 +316,7 @@ Rectangle {
         anchorY: root.height / 2
         width: 400
         height: 480
-        isPresented: menu.praesentationsType === "lektie"
+        isPresented: menu.praesentationsType === MenuBarModel.VisLektie
         onDismissed: menu.afvis()
         content: detaljeIndhold
         property string vistLektieId: ""

@@ -35,22 +35,22 @@ Rectangle {
             StyledText {
                 text: "Fag"
                 size: 18
-                weight: "bold"
+                weight: Font.Bold
                 rounded: true
             }
             Item { Layout.fillWidth: true }
             StyledButton {
                 objectName: "nytFagKnap"
-                buttonStyle: "prominent"
+                buttonStyle: ButtonStyle.Prominent
                 tint: Theme.accent
                 symbol: "plus"
                 text: "Nyt fag"
-                weight: "medium"
+                weight: Font.Medium
                 onClicked: root.visNytFag = true
             }
             StyledButton {
                 objectName: "lukKnap"
-                buttonStyle: "plain"
+                buttonStyle: ButtonStyle.Plain
                 symbol: "xmark.circle.fill"
                 symbolSize: 20
                 foreground: Theme.secondaryText
@@ -86,7 +86,7 @@ Rectangle {
                 horizontalAlignment: Text.AlignHCenter
                 text: "Ingen fag endnu"
                 size: 15
-                weight: "medium"
+                weight: Font.Medium
                 color: Theme.secondaryText
             }
             StyledText {
@@ -148,7 +148,7 @@ Rectangle {
                         Layout.fillWidth: true
                         text: raekke.navn
                         size: 14
-                        weight: "medium"
+                        weight: Font.Medium
                         lineLimit: 1
                     }
                     Capsule {
@@ -163,13 +163,13 @@ Rectangle {
                             anchors.centerIn: parent
                             text: raekke.aabneLektier
                             size: 11
-                            weight: "bold"
+                            weight: Font.Bold
                             color: Theme.white
                         }
                     }
                     StyledButton {
                         objectName: "rediger"
-                        buttonStyle: "plain"
+                        buttonStyle: ButtonStyle.Plain
                         symbol: "pencil"
                         size: 13
                         foreground: Theme.secondaryText
@@ -178,7 +178,7 @@ Rectangle {
                     }
                     StyledButton {
                         objectName: "slet"
-                        buttonStyle: "plain"
+                        buttonStyle: ButtonStyle.Plain
                         symbol: "trash"
                         size: 13
                         foreground: Theme.withOpacity(Theme.red, 0.7)

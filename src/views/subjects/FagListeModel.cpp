@@ -21,7 +21,7 @@ QVariant FagListeModel::data(const QModelIndex& index, int role) const {
     const Raekke& r = rows().at(index.row());
     switch (role) {
     case IdRole:
-        return r.fag.id.toString(QUuid::WithoutBraces);
+        return uuidTekst(r.fag.id);
     case Qt::DisplayRole:
     case NavnRole:
         return r.fag.navn;

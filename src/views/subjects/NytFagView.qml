@@ -32,7 +32,7 @@ Rectangle {
 
     component Overskrift: StyledText {
         size: 12
-        weight: "semibold"
+        weight: Font.DemiBold
         color: Theme.secondaryText
     }
 
@@ -69,13 +69,13 @@ Rectangle {
             StyledText {
                 text: nytFag.erRedigering ? "Rediger fag" : "Nyt fag"
                 size: 17
-                weight: "bold"
+                weight: Font.Bold
                 rounded: true
             }
             Item { Layout.fillWidth: true }
             StyledButton {
                 objectName: "lukKnap"
-                buttonStyle: "plain"
+                buttonStyle: ButtonStyle.Plain
                 symbol: "xmark.circle.fill"
                 symbolSize: 20
                 foreground: Theme.secondaryText
@@ -120,7 +120,7 @@ Rectangle {
                         width: Math.min(implicitWidth, forhaandsvisning.parent.width - 28 - 52 - 12)
                         text: nytFag.navn !== "" ? nytFag.navn : "Fagnavn"
                         size: 18
-                        weight: "semibold"
+                        weight: Font.DemiBold
                         lineLimit: 1
                         color: nytFag.navn !== "" ? Theme.primaryText : Theme.secondaryText
                     }
@@ -253,11 +253,11 @@ Rectangle {
             }
             StyledButton {
                 objectName: "opretKnap"
-                buttonStyle: "prominent"
+                buttonStyle: ButtonStyle.Prominent
                 tint: root.farve
                 symbol: "plus.circle.fill"
                 text: root.opretTekst
-                weight: "semibold"
+                weight: Font.DemiBold
                 isDefault: true
                 onClicked: if (nytFag.opret()) root.close()
             }

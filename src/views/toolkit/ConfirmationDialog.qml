@@ -64,7 +64,7 @@ Window {
             Layout.fillWidth: true
             text: dialog.title
             size: 14
-            weight: "bold"
+            weight: Font.Bold
         }
         StyledText {
             objectName: "message"
@@ -89,10 +89,10 @@ Window {
             }
             StyledButton {
                 objectName: "destructiveButton"
-                buttonStyle: "prominent"
+                buttonStyle: ButtonStyle.Prominent
                 destructive: true
                 text: dialog.destructiveText
-                weight: "semibold"
+                weight: Font.DemiBold
                 onClicked: dialog.confirm()
             }
         }

@@ -34,14 +34,14 @@ ButtonBase {
             visible: control.symbol !== ""
             name: control.symbol
             size: control.size
-            weight: "semibold"
+            weight: Font.DemiBold
             color: Theme.secondaryText
         }
         StyledText {
             anchors.verticalCenter: parent.verticalCenter
             text: control.text
             size: control.size
-            weight: "semibold"
+            weight: Font.DemiBold
             color: Theme.secondaryText
             Accessible.ignored: true
         }

@@ -9,7 +9,7 @@ Rectangle {
     implicitWidth: 900
     implicitHeight: 920
 
-    component Heading: StyledText { size: 12; weight: "semibold"; color: Theme.secondaryText }
+    component Heading: StyledText { size: 12; weight: Font.DemiBold; color: Theme.secondaryText }
     component Swatch: ColumnLayout {
         property color fill
         property string label
@@ -34,7 +34,7 @@ Rectangle {
             width: scroller.width - 40
             spacing: 14
 
-            StyledText { text: "Værktøjskasse"; size: 22; weight: "bold"; rounded: true }
+            StyledText { text: "Værktøjskasse"; size: 22; weight: Font.Bold; rounded: true }
 
             Heading { text: "Farver" }
             Flow {
@@ -62,11 +62,11 @@ Rectangle {
             RowLayout {
                 spacing: 16
                 StyledText { text: "Regular 13"; size: 13 }
-                StyledText { text: "Medium 13"; size: 13; weight: "medium" }
-                StyledText { text: "Semibold 13"; size: 13; weight: "semibold" }
-                StyledText { text: "Bold 13"; size: 13; weight: "bold" }
-                StyledText { text: "Fag (afrundet)"; size: 18; weight: "bold"; rounded: true }
-                StyledText { text: "Læst færdig"; size: 14; weight: "medium"
+                StyledText { text: "Medium 13"; size: 13; weight: Font.Medium }
+                StyledText { text: "Semibold 13"; size: 13; weight: Font.DemiBold }
+                StyledText { text: "Bold 13"; size: 13; weight: Font.Bold }
+                StyledText { text: "Fag (afrundet)"; size: 18; weight: Font.Bold; rounded: true }
+                StyledText { text: "Læst færdig"; size: 14; weight: Font.Medium
                              strikethrough: true; color: Theme.secondaryText }
             }
             RowLayout {
@@ -83,7 +83,7 @@ Rectangle {
                 }
                 StyledText {
                     Layout.preferredWidth: 78; Layout.preferredHeight: 28
-                    text: "Entreprenørskab"; size: 10; weight: "medium"; lineLimit: 2
+                    text: "Entreprenørskab"; size: 10; weight: Font.Medium; lineLimit: 2
                     minimumScale: 0.8; horizontalAlignment: Text.AlignHCenter
                 }
             }
@@ -141,20 +141,20 @@ Rectangle {
             Flow {
                 Layout.preferredWidth: column.width
                 spacing: 10
-                StyledButton { buttonStyle: "prominent"; text: "Tilføj lektie"
-                               symbol: "plus.circle.fill"; weight: "semibold"
+                StyledButton { buttonStyle: ButtonStyle.Prominent; text: "Tilføj lektie"
+                               symbol: "plus.circle.fill"; weight: Font.DemiBold
                                tooltip: "Tilføj ny lektie" }
-                StyledButton { buttonStyle: "prominent"; tint: Theme.green
-                               text: "Opret fag"; weight: "semibold" }
+                StyledButton { buttonStyle: ButtonStyle.Prominent; tint: Theme.green
+                               text: "Opret fag"; weight: Font.DemiBold }
                 StyledButton { text: "Annuller" }
                 StyledButton { text: "Markér som færdig"; symbol: "checkmark.circle.fill"
-                               weight: "medium" }
-                StyledButton { buttonStyle: "plain"; symbol: "gearshape"; text: "Indstillinger"
-                               weight: "medium"; foreground: Theme.secondaryText }
-                StyledButton { buttonStyle: "prominent"; destructive: true; symbol: "trash"
-                               text: "Nulstil app"; weight: "semibold" }
-                StyledButton { buttonStyle: "prominent"; text: "Deaktiveret"; enabled: false }
-                StyledButton { buttonStyle: "plain"; symbol: "xmark.circle.fill"; symbolSize: 20
+                               weight: Font.Medium }
+                StyledButton { buttonStyle: ButtonStyle.Plain; symbol: "gearshape"; text: "Indstillinger"
+                               weight: Font.Medium; foreground: Theme.secondaryText }
+                StyledButton { buttonStyle: ButtonStyle.Prominent; destructive: true; symbol: "trash"
+                               text: "Nulstil app"; weight: Font.DemiBold }
+                StyledButton { buttonStyle: ButtonStyle.Prominent; text: "Deaktiveret"; enabled: false }
+                StyledButton { buttonStyle: ButtonStyle.Plain; symbol: "xmark.circle.fill"; symbolSize: 20
                                foreground: Theme.secondaryText; tooltip: "Luk" }
             }
 
@@ -192,7 +192,7 @@ Rectangle {
                 StyledButton {
                     id: flueben
                     property bool faerdig: true
-                    buttonStyle: "plain"
+                    buttonStyle: ButtonStyle.Plain
                     symbol: faerdig ? "checkmark.circle.fill" : "circle"
                     symbolSize: 20
                     foreground: faerdig ? Theme.green : Theme.secondaryText

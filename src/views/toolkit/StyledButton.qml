@@ -3,29 +3,29 @@ import Tavlen.Toolkit
 
 // Buttons in the three styles, with destructive role, disabled state and the form's keyboard
 // equivalents (a default button takes Return unless another button has the focus):
-//   StyledButton { buttonStyle: "prominent"; tint: Theme.hex(valgtFarve)
-//                  symbol: "plus.circle.fill"; text: "Opret fag"; weight: "semibold"
+//   StyledButton { buttonStyle: ButtonStyle.Prominent; tint: Theme.hex(valgtFarve)
+//                  symbol: "plus.circle.fill"; text: "Opret fag"; weight: Font.DemiBold
 //                  enabled: navnErGyldigt; isDefault: true; onClicked: opret() }
 //   StyledButton { text: "Annuller"; isCancel: true; onClicked: close() }
-//   StyledButton { buttonStyle: "plain"; symbol: "trash"; foreground: Theme.withOpacity(Theme.red, 0.7)
+//   StyledButton { buttonStyle: ButtonStyle.Plain; symbol: "trash"; foreground: Theme.withOpacity(Theme.red, 0.7)
 //                  tooltip: "Slet" }
 ButtonBase {
     id: control
 
-    property string buttonStyle: "bordered"   // prominent | bordered | plain
+    property int buttonStyle: ButtonStyle.Bordered
     property bool destructive: false
     property color tint: destructive ? Theme.red : Theme.accent
-    property color foreground: buttonStyle === "prominent" ? Theme.white
+    property color foreground: buttonStyle === ButtonStyle.Prominent ? Theme.white
                                : destructive ? Theme.red : Theme.primaryText
     property string symbol: ""
     property real size: 13
     property real symbolSize: size
     property color symbolColor: foreground
-    property string weight: "regular"
+    property int weight: Font.Normal
     property bool isDefault: false   // Return triggers it
     property bool isCancel: false    // Escape triggers it
 
-    readonly property bool chrome: buttonStyle !== "plain"
+    readonly property bool chrome: buttonStyle !== ButtonStyle.Plain
     // A sheet or pop-over that handles Escape itself; then the key is not ours too.
     readonly property var hostWindow: Window.window
     readonly property bool escapeTakenByWindow: hostWindow !== null && hostWindow.ownsEscape === true
@@ -69,13 +69,13 @@ ButtonBase {
         // A light tint is darkened just enough for its label; hover and press darken more.
         readonly property color fill: Theme.fillFor(control.tint, control.foreground)
         color: {
-            if (control.buttonStyle === "prominent")
+            if (control.buttonStyle === ButtonStyle.Prominent)
                 return control.down ? Qt.darker(fill, 1.15)
                      : control.hovered ? Qt.darker(fill, 1.06) : fill
             return control.down ? Theme.withOpacity(Theme.primaryText, 0.12)
                                 : Theme.controlBackground
         }
-        border.width: control.buttonStyle === "bordered" ? 1 : 0
+        border.width: control.buttonStyle === ButtonStyle.Bordered ? 1 : 0
         border.color: Theme.withOpacity(Theme.primaryText, 0.18)
     }
 

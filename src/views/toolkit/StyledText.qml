@@ -4,11 +4,11 @@ import Tavlen.Toolkit
 // System text at a point size and weight, optionally rounded, with line limit, truncation,
 // strike-through and shrinking; always plain text, never read as markup (TruncatedText
 // adds the whole text in a tooltip when it is cut off):
-//   StyledText { text: lektie.titel; size: 14; weight: "medium"; lineLimit: 1
+//   StyledText { text: lektie.titel; size: 14; weight: Font.Medium; lineLimit: 1
 //                truncation: "end"; strikethrough: lektie.erFaerdig; minimumScale: 0.8 }
 Text {
     property real size: 13
-    property string weight: "regular"   // regular | medium | semibold | bold
+    property int weight: Font.Normal
     property bool rounded: false
     property int lineLimit: 0           // 0: no limit
     property string truncation: "end"   // end | middle | none
@@ -17,7 +17,7 @@ Text {
 
     font.family: rounded ? Typography.roundedFamily : Typography.systemFamily
     font.pixelSize: Math.max(1, Math.round(size))
-    font.weight: Typography.weight(weight)
+    font.weight: weight
     font.strikeout: strikethrough
     color: Theme.primaryText
     textFormat: Text.PlainText

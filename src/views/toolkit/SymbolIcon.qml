@@ -8,7 +8,7 @@ Text {
     id: icon
     property string name: ""
     property real size: 13
-    property string weight: "regular"
+    property int weight: Font.Normal
 
     // A Material glyph fills its em square; at this ratio it matches a text glyph of the
     // same point size next to it.

@@ -8,8 +8,8 @@
 namespace tavlen {
 
 // Text styles: a size in points (one point is one device-independent pixel, as on the
-// desktops the screens were drawn for) and a weight name.
-//   StyledText { text: "Fag"; size: 18; weight: "bold"; rounded: true }
+// desktops the screens were drawn for) and a weight (QML's Font.Normal … Font.Bold).
+//   StyledText { text: "Fag"; size: 18; weight: Font.Bold; rounded: true }
 class Typography : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -19,15 +19,21 @@ class Typography : public QObject {
 public:
     explicit Typography(QObject* parent = nullptr) : QObject(parent) {}
 
-    // "regular", "medium", "semibold", "bold" (any case); anything else is regular.
-    static QFont::Weight weightFor(QStringView name);
     // A rounded family when the system has one (Quicksand), else the system family.
     static QString roundedFamilyName();
-    static QFont font(qreal points, QStringView weight, bool rounded);
 
-    Q_INVOKABLE int weight(const QString& name) const { return weightFor(name); }
     QString systemFamily() const;
     QString roundedFamily() const { return roundedFamilyName(); }
+};
+
+// How a button draws itself, as QML names it: StyledButton { buttonStyle: ButtonStyle.Plain }
+class ButtonStyle : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Only its values are used.")
+public:
+    enum Value { Prominent, Bordered, Plain };
+    Q_ENUM(Value)
 };
 
 } // namespace tavlen

@@ -147,10 +147,10 @@ private Q_SLOTS:
         QSignalSpy changed(&model, &MenuBarModel::praesentationChanged);
         model.skiftLektie(id.toLower());
         QCOMPARE(model.aktivPraesentation(), "lektie-" + id);
-        QCOMPARE(model.praesentationsType(), "lektie");
+        QCOMPARE(model.praesentationsType(), MenuBarModel::VisLektie);
         QCOMPARE(model.valgtLektieId(), id);
         model.skiftNyLektie();
-        QCOMPARE(model.praesentationsType(), "nyLektie");
+        QCOMPARE(model.praesentationsType(), MenuBarModel::VisNyLektie);
         QCOMPARE(model.valgtLektieId(), "");
         model.skiftFagIndstillinger();
         QCOMPARE(model.aktivPraesentation(), "fag-indstillinger");

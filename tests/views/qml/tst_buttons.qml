@@ -9,10 +9,10 @@ Item {
     Row {
         spacing: 10
         x: 10; y: 10
-        StyledButton { id: prominent; buttonStyle: "prominent"; text: "Tilføj"; isDefault: true }
+        StyledButton { id: prominent; buttonStyle: ButtonStyle.Prominent; text: "Tilføj"; isDefault: true }
         StyledButton { id: bordered; text: "Annuller"; isCancel: true }
         Item { id: andet; width: 10; height: 10; activeFocusOnTab: true }
-        StyledButton { id: ikon; symbol: "trash"; buttonStyle: "plain"; tooltip: "<b>fed</b>" }
+        StyledButton { id: ikon; symbol: "trash"; buttonStyle: ButtonStyle.Plain; tooltip: "<b>fed</b>" }
         TruncatedText { id: titel; width: 60; lineLimit: 1
                      text: "<img src=\"https://example.org/p.png\" width=600>x" }
     }
