@@ -11,6 +11,9 @@
 #include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <thread>
 
 #include <cerrno>
 #include <cstring>
@@ -151,6 +154,10 @@ private Q_SLOTS:
         QCOMPARE(*mine.data("fag_v4"), QByteArray("[]"));
         QVERIFY(mine.setBoolean("harSetupFaerdig_v4", true));
         QCOMPARE(theirs.keys(), (QStringList{"lektier_v4", "fag_v4", "harSetupFaerdig_v4"}));
+        // A write looks again under the lock, even when nothing was read since.
+        QVERIFY(theirs.setData("a", "1"));
+        QVERIFY(mine.setData("b", "2"));
+        QCOMPARE(theirs.keys().contains("a"), true);
 
         // Another program rewrites the file in place with the same size; the pause lets
         // the file system's coarse timestamps move on.
@@ -214,6 +221,10 @@ private Q_SLOTS:
         QTest::newRow("too deep") << QByteArray("{\"a\":") + QByteArray(200000, '[')
                                   << QStringList() << QStringList{"a"} << false << false;
         QTest::newRow("empty") << QByteArray() << QStringList() << none << false << false;
+    }
+    void aKeyTwiceReadsItsLastValue() {
+        QVERIFY(writeFile(path(), "{\"a\":1,\"a\":2}"));
+        QCOMPARE(*PreferencesFile(path()).data("a"), QByteArray("2"));
     }
     void damagedFileIsReadAsFarAsItCan() {
         QFETCH(QByteArray, content);
@@ -284,6 +295,15 @@ private Q_SLOTS:
         QCOMPARE(prefs.lastError(), QStringLiteral("another program holds the lock"));
         other.unlock();
         QCOMPARE(prefs.setData("a", "1"), true);
+        // A lock let go of within the wait is taken.
+        QVERIFY(other.tryLock(0));
+        std::thread release([&] {
+            QThread::msleep(50);
+            other.unlock();
+        });
+        const bool written = prefs.setData("b", "2");
+        release.join();
+        QCOMPARE(written, true);
     }
 
     void suitesFallBackToStandard() {
