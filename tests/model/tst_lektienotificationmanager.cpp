@@ -153,11 +153,11 @@ private Q_SLOTS:
         aDone.erFaerdig = true;
         Lektie bDone = b;
         bDone.erFaerdig = true;
-        QTest::newRow("all open") << QList<Lektie>{a, b} << "A-3 A-1 B-0 daily-summary andet";
-        QTest::newRow("A ticked off") << QList<Lektie>{aDone, b} << "B-0 daily-summary andet";
-        QTest::newRow("A deleted") << QList<Lektie>{b} << "B-0 daily-summary andet";
-        QTest::newRow("nothing open") << QList<Lektie>{aDone, bDone} << "andet";
-        QTest::newRow("reset") << QList<Lektie>{} << "andet";
+        QTest::newRow("all open") << QList<Lektie>{a, b} << "A-3 A-1 B-0 daily-summary andet ?";
+        QTest::newRow("A ticked off") << QList<Lektie>{aDone, b} << "B-0 daily-summary andet ?";
+        QTest::newRow("A deleted") << QList<Lektie>{b} << "B-0 daily-summary andet ?";
+        QTest::newRow("nothing open") << QList<Lektie>{aDone, bDone} << "andet ?";
+        QTest::newRow("reset") << QList<Lektie>{} << "andet ?";
     }
     void staleRemindersAreWithdrawn() {
         QFETCH(QList<Lektie>, items);
@@ -170,7 +170,9 @@ private Q_SLOTS:
             }
             return QString();
         };
-        p.center.setShown({id("A", 3), id("A", 1), id("B", 0), "daily-summary", "andet"});
+        // A reminder whose id cannot be read is not the planner's to judge.
+        p.center.setShown({id("A", 3), id("A", 1), id("B", 0), "daily-summary", "andet",
+                           "lektie-reminder-ulaeseligt-id-0"});
         QVERIFY(p.refresh(items));
         QStringList shown;
         for (const QString& identifier : p.center.shown()) {
@@ -178,7 +180,7 @@ private Q_SLOTS:
             shown << (lektieId ? names.value(uuidTekst(*lektieId).toUpper()) + identifier.right(2)
                                : identifier);
         }
-        QCOMPARE(shown.join(' '), left);
+        QCOMPARE(shown.join(' ').replace("lektie-reminder-ulaeseligt-id-0", "?"), left);
     }
 
     // The settings name the next reminder: the earliest of the summary and the reminders.

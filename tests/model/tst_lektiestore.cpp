@@ -499,6 +499,12 @@ private Q_SLOTS:
         QCOMPARE(m.suite().value("fag_v4").toArray().size(), 1);
         QCOMPARE(m.suite().value("harSetupFaerdig_v4"), QJsonValue(true));
         QCOMPARE(m.suite().value("lektier_v4").toArray().size(), 3);
+
+        // A file gone for a moment (a writer that deletes before it writes) deletes nothing.
+        QVERIFY(QFile::remove(m.suitePath));
+        store.tjekFil();
+        QCOMPARE(store.lektier().size(), 3);
+        QCOMPARE(store.fag().size(), 1);
     }
 
     // Undoing is a change like any other: saved exactly as before, the widget told; an
