@@ -148,6 +148,14 @@ private Q_SLOTS:
         QCOMPARE(f.fired, (QStringList{"daily-summary", "r", "a"}));
         f.checkAt(at(5, 5, 18, 0));
         QCOMPARE(f.fired.size(), 4);
+
+        // A clock days ahead when the summary last fired does not silence it once put right.
+        Fixture g(at(5, 10, 17, 0));
+        g.s.add(daily());
+        g.checkAt(at(5, 10, 18, 0, 10));
+        g.checkAt(at(5, 4, 17, 0));
+        g.run(61);
+        QCOMPARE(g.fired, (QStringList{"daily-summary", "daily-summary"}));
     }
 
     void timeZoneChange() {
