@@ -13,11 +13,12 @@
 #include <QTest>
 #include <QThread>
 
-#include <thread>
-
 #include <cerrno>
 #include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace tavlen;
@@ -286,6 +287,24 @@ private Q_SLOTS:
     }
 
     // A lock another program holds is not waited for long: the write fails and says so.
+    // Something there that cannot be opened (a socket, which not even root can open) is
+    // never replaced.
+    void aFileThatCannotBeOpenedIsNeverReplaced() {
+        QDir().mkpath(QFileInfo(path()).absolutePath());
+        const QByteArray name = QFile::encodeName(path());
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(name.size()) < sizeof address.sun_path);
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QCOMPARE(::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        PreferencesFile prefs(path());
+        QCOMPARE(prefs.setData("a", "1"), false);
+        QCOMPARE(prefs.lastError(), QStringLiteral("the file cannot be read"));
+        QCOMPARE(QFileInfo(path()).isFile(), false);
+        ::close(socket);
+    }
+
     void aLockHeldElsewhereFailsTheWrite() {
         QDir().mkpath(QFileInfo(path()).absolutePath());
         QLockFile other(path() + ".lock");
