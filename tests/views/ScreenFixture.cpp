@@ -65,6 +65,15 @@ QString ScreenFixture::addLektie(const QString& fagId, const QString& titel, qin
     return uuidTekst(lektie.id);
 }
 
+void ScreenFixture::omdoebFag(const QString& id, const QString& navn) {
+    for (Fag fag : m_store->fag()) {
+        if (fag.id == QUuid(id)) {
+            fag.navn = navn;
+            m_store->erstatFag(fag);
+        }
+    }
+}
+
 void ScreenFixture::addUnreadableRecordOutside() {
     const QString path = m_suites->shared().path();
     QByteArray list = m_suites->shared().data(QStringLiteral("lektier_v4")).value_or("[]");

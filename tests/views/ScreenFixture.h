@@ -41,6 +41,7 @@ public:
                                   bool faerdig = false);
     Q_INVOKABLE void sletLektie(const QString& id);
     Q_INVOKABLE void sletFag(const QString& id);
+    Q_INVOKABLE void omdoebFag(const QString& id, const QString& navn);
     // The store's homework / subjects as plain maps (dates as ISO text in UTC).
     Q_INVOKABLE QVariantList lektier() const;
     Q_INVOKABLE QVariantList fag() const;

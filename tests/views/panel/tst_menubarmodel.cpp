@@ -139,6 +139,10 @@ private Q_SLOTS:
         QCOMPARE(rolle(*model.raekker(), 0, MenuBarLektieListe::ErForfaldtRole), QVariant(true));
         QCOMPARE(rolle(*model.raekker(), 0, MenuBarLektieListe::AfsnitRole), QVariant("forfaldne"));
         QCOMPARE(lister.count(), 1);
+        // An upcoming part that comes back is announced too.
+        m_fixture.addLektie(uuidTekst(m_fixture.store().fag().first().id), "Senere", dag);
+        QCOMPARE(model.harKommende(), true);
+        QCOMPARE(lister.count(), 2);
     }
 
     void presentationsByTheirIdentifierText() {

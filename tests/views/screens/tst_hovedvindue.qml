@@ -368,6 +368,15 @@ Item {
             compare(Fixture.lektier()[0].titel, "Læs")
         }
 
+        // A subject renamed elsewhere (the panel, another program) renames its open page.
+        function test_aRenamedSubjectRenamesItsPage() {
+            const dansk = Fixture.addFag("Dansk")
+            findChild(indhold(), "fag-Dansk").clicked()
+            tryCompare(el("fagNavn"), "text", "Dansk")
+            Fixture.omdoebFag(dansk, "Dansk A")
+            compare(el("fagNavn").text, "Dansk A")
+        }
+
         // A reminder's button ticks its item off (once; a gone item stays gone); its click
         // shows the item's row on its subject's page, scrolled to and focused; the daily
         // summary's click, and one of a gone item, the overview.

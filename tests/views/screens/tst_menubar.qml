@@ -129,7 +129,13 @@ Item {
             compare(y + sidste.height <= liste.height, true)
             keyClick(Qt.Key_Down)
             compare(del("tilfoejKnap").activeFocus, true)
-            keyClick(Qt.Key_Up)
+            // Down walks the actions on to "Afslut"; Up walks back to the rows.
+            for (const naeste of ["fagKnap", "aabnKnap", "afslutKnap"]) {
+                keyClick(Qt.Key_Down)
+                compare(del(naeste).activeFocus, true)
+            }
+            for (let i = 0; i < 4; ++i)
+                keyClick(Qt.Key_Up)
             compare(sidste.activeFocus, true)
         }
 
