@@ -400,6 +400,7 @@ Item {
             tryCompare(findChild(indhold(), "fag-Tysk"), "valgt", true)
             const tekster = findChild(raekke("Gloser"), "tekster")
             tryCompare(tekster, "activeFocus", true)
+            compare(AppContext.fokusLektieId, "") // taken once, not again with every new page
             tryVerify(() => tekster.mapToItem(side(), 0, 0).y >= 0
                       && tekster.mapToItem(side(), 0, tekster.height).y <= side().height)
             Fixture.clickReminder("", "default")
