@@ -145,6 +145,18 @@ private Q_SLOTS:
         QCOMPARE(lister.count(), 2);
     }
 
+    // An id that came twice (another program's file) leaves no row behind when it goes.
+    void aRowThatCameTwiceGoesWhole() {
+        MenuBarLektieListe liste;
+        QAbstractItemModelTester tester(&liste, kQtTest);
+        MenuBarRaekke a;
+        a.id = QUuid::createUuid();
+        a.titel = "A";
+        liste.saet({a, a});
+        liste.saet({a});
+        QCOMPARE(liste.rowCount(), 1);
+    }
+
     void presentationsByTheirIdentifierText() {
         const QString id = m_fixture.addLektie(m_fixture.addFag("Dansk"), "Læs", dag);
         MenuBarModel model;
