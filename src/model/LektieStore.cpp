@@ -349,6 +349,11 @@ void LektieStore::skiftFaerdig(const QUuid& id) {
              .arg(l.titel));
 }
 
+const Lektie* LektieStore::lektie(const QUuid& id) const {
+    const qsizetype index = plads(m_lektier, id);
+    return index < 0 ? nullptr : &m_lektier[index];
+}
+
 bool LektieStore::markerFaerdig(const QUuid& id) {
     // A reminder may be older than another program's change: a tick on an item deleted
     // there would bring it back.

@@ -68,6 +68,7 @@ public:
     ~LektieStore() override;
 
     const QList<Lektie>& lektier() const { return m_lektier; }
+    const Lektie* lektie(const QUuid& id) const; // none: no item has the id
     LektieNotificationManager& notifikationer() const { return m_services.notifications; }
     const QList<Fag>& fag() const { return m_fag; }
     bool harSetupFaerdig() const { return m_harSetupFaerdig; }

@@ -56,9 +56,8 @@ void AppContext::setFokusLektieId(const QString& lektieId) {
 }
 
 void AppContext::visLektie(const QUuid& lektieId) {
-    const auto lektie = std::find_if(m_store.lektier().cbegin(), m_store.lektier().cend(),
-                                     [&](const Lektie& l) { return l.id == lektieId; });
-    if (lektie == m_store.lektier().cend()) {
+    const Lektie* lektie = m_store.lektie(lektieId);
+    if (!lektie) {
         visOversigt();
         return;
     }

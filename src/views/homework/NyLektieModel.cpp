@@ -133,12 +133,8 @@ void NyLektieModel::componentComplete() {
 }
 
 std::optional<Lektie> NyLektieModel::redigeret() const {
-    if (m_redigerId) {
-        for (const Lektie& l : store().lektier()) {
-            if (l.id == *m_redigerId)
-                return l;
-        }
-    }
+    if (const Lektie* lektie = m_redigerId ? store().lektie(*m_redigerId) : nullptr)
+        return *lektie;
     return std::nullopt;
 }
 

@@ -57,13 +57,9 @@ void PaamindelserModel::opdaterNaeste() {
             QString tekst = QStringLiteral("Ingen påmindelser er planlagt.");
             if (naeste) {
                 QString hvad = naeste->request.title;
-                if (const auto id =
-                        LektieNotificationManager::lektieIdOf(naeste->request.identifier)) {
-                    for (const Lektie& lektie : self->m_store.lektier()) {
-                        if (lektie.id == *id)
-                            hvad = lektie.titel;
-                    }
-                }
+                const auto id = LektieNotificationManager::lektieIdOf(naeste->request.identifier);
+                if (const Lektie* lektie = id ? self->m_store.lektie(*id) : nullptr)
+                    hvad = lektie->titel;
                 tekst = QStringLiteral("Næste påmindelse: ") + naarStreng(naeste->at, clock) +
                         QStringLiteral(" – ") + hvad;
             }
