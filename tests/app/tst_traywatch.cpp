@@ -3,54 +3,36 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace tavlen;
-
-namespace {
-const TrayWatch::Timing fast{100, 10, 30};
-}
 
 class TestTrayWatch : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void trayThereAtStartNeedsNoWatching() {
-        TrayWatch watch([] { return true; }, fast);
-        QSignalSpy expired(&watch, &TrayWatch::graceExpired);
-        QSignalSpy appeared(&watch, &TrayWatch::appeared);
-        watch.start();
-        QCOMPARE(watch.isLooking(), false);
-        QTest::qWait(150);
-        QCOMPARE(expired.count(), 0);
-        QCOMPARE(appeared.count(), 0);
+    // Grace 100 ms, checks every 10 ms and 30 ms after it.
+    void fallsBackOnlyWhenTheTrayIsLate_data() {
+        QTest::addColumn<int>("trayAfterMs"); // -1: there at start
+        QTest::addColumn<int>("expired");
+        QTest::addColumn<int>("appeared");
+        QTest::newRow("there at start: no watching") << -1 << 0 << 0;
+        QTest::newRow("within the grace period") << 40 << 0 << 1;
+        QTest::newRow("after the fall-back: still found") << 200 << 1 << 1;
     }
-
-    void trayWithinTheGracePeriodIsTakenWithoutFallingBack() {
-        bool tray = false;
-        TrayWatch watch([&] { return tray; }, fast);
-        QSignalSpy expired(&watch, &TrayWatch::graceExpired);
-        QSignalSpy appeared(&watch, &TrayWatch::appeared);
+    void fallsBackOnlyWhenTheTrayIsLate() {
+        QFETCH(int, trayAfterMs);
+        QFETCH(int, expired);
+        QFETCH(int, appeared);
+        bool tray = trayAfterMs < 0;
+        TrayWatch watch([&] { return tray; }, TrayWatch::Timing{100, 10, 30});
+        QSignalSpy expiredSpy(&watch, &TrayWatch::graceExpired);
+        QSignalSpy appearedSpy(&watch, &TrayWatch::appeared);
+        if (trayAfterMs >= 0)
+            QTimer::singleShot(trayAfterMs, [&] { tray = true; });
         watch.start();
-        QTest::qWait(40);
-        tray = true;
-        QTRY_COMPARE(appeared.count(), 1);
-        QTest::qWait(150);
-        QCOMPARE(expired.count(), 0);
-        QCOMPARE(appeared.count(), 1);
-        QCOMPARE(watch.isLooking(), false);
-    }
-
-    void lateTrayIsStillFoundAfterTheFallBack() {
-        bool tray = false;
-        TrayWatch watch([&] { return tray; }, fast);
-        QSignalSpy expired(&watch, &TrayWatch::graceExpired);
-        QSignalSpy appeared(&watch, &TrayWatch::appeared);
-        watch.start();
-        QTRY_COMPARE(expired.count(), 1);
-        QTest::qWait(100);
-        QCOMPARE(expired.count(), 1); // once
-        QCOMPARE(appeared.count(), 0);
-        tray = true;
-        QTRY_COMPARE(appeared.count(), 1);
+        QTest::qWait(350); // past the grace period and the late tray
+        QCOMPARE(expiredSpy.count(), expired);
+        QCOMPARE(appearedSpy.count(), appeared);
         QCOMPARE(watch.isLooking(), false);
     }
 };
