@@ -18,11 +18,9 @@ Item {
 
     SignalSpy { id: lukket; signalName: "close" }
 
-    TestCase {
+    ScreenCase {
         name: "LektieDetalje"
-        when: windowShown
 
-        readonly property int dag: 24 * 60
         property var view: null
         property string fag: ""
 
@@ -30,26 +28,22 @@ Item {
             Fixture.reset()
             fag = Fixture.addFag("Historie", "building.columns.fill", "8B6FBE")
         }
-
         function vis(id) {
             view = createTemporaryObject(skaerm, top, id === undefined ? {} : { lektieId: id })
             lukket.target = view
             lukket.clear()
-            return view
         }
-
         function del(name) {
             const item = findChild(view, name)
             verify(item, name)
             return item
         }
 
+        // The subject's name follows a rename while shown.
         function test_showsTheItem() {
-            vis(Fixture.addLektie(fag, "Reformationen", 4 * dag, "  Husk kilder",
-                                  [" skole.dk "]))
+            vis(Fixture.addLektie(fag, "Reformationen", 4 * dag, "  Husk kilder", [" skole.dk "]))
             compare(del("titel").text, "Reformationen")
             compare(del("fagNavn").text, "Historie")
-            compare(del("fagNavn").visible, true)
             compare(del("fagNavn").truncated, false)
             compare(del("fagStribe").visible, true)
             compare(del("deadline").text, "10. dec. 2026")
@@ -58,19 +52,17 @@ Item {
             compare(findChild(del("link0"), "linkTekst").text, "skole.dk")
             compare(findChild(view, "link1"), null)
             compare(del("tomNote").visible, false)
-            compare(del("faerdigKnap").text, "Markér som færdig")
-            compare(del("mangler").visible, false)
+            Fixture.omdoebFag(fag, "Historie A")
+            compare(del("fagNavn").text, "Historie A")
         }
 
         function test_pastIsOverdueAndToggleKeepsTheViewOpen() {
             vis(Fixture.addLektie(fag, "Salme", -2 * dag))
             verify(Qt.colorEqual(del("deadline").color, Theme.readable(Theme.red, Theme.windowBackground)))
             compare(del("forfaldt").visible, true)
-            compare(del("forfaldt").text, "FORFALDT")
             mouseClick(del("faerdigKnap"))
             tryCompare(del("faerdigKnap"), "text", "Markér som ikke færdig")
             compare(Fixture.lektier()[0].erFaerdig, true)
-            compare(del("mangler").visible, false)
             compare(lukket.count, 0)
         }
 
@@ -85,7 +77,8 @@ Item {
             compare(del("linksSektion").visible, false)
         }
 
-        // The link rules decide the address; the row only has to hand it on.
+        // The link rules decide the address; the row hands it on, by click or key, and keeps
+        // its focus while the store changes. Where no browser takes it, the pupil is told.
         function test_clickAndKeysOpenTheRowsAddress() {
             vis(Fixture.addLektie(fag, "Læs", dag, "", ["", "javascript:alert(1)"]))
             mouseClick(del("link0"))
@@ -93,14 +86,13 @@ Item {
             del("link0").forceActiveFocus()
             keyClick(Qt.Key_Return)
             compare(Fixture.openedUrls.length, 2)
+            Fixture.addLektie(fag, "Skriv", dag)
             keyClick(Qt.Key_Space)
             compare(Fixture.openedUrls.length, 3)
             compare(del("linkFejl").visible, false)
-            // A desktop where no browser takes it: the pupil is told, not left waiting.
             Fixture.setBrowserTakes(false)
             keyClick(Qt.Key_Return)
             compare(del("linkFejl").visible, true)
-            compare(del("linkFejl").text, "Linket kunne ikke åbnes")
         }
 
         // Open at 10:00 on Sunday with a deadline on Monday at 09:00: midnight makes it
@@ -118,8 +110,7 @@ Item {
         function test_tabFollowsTheReadingOrder() {
             vis(Fixture.addLektie(fag, "Læs", dag, "", ["a.dk", "b.dk"]))
             del("lukIkon").forceActiveFocus()
-            const order = ["link0", "link1", "faerdigKnap", "redigerKnap", "lukKnap"]
-            for (const name of order) {
+            for (const name of ["link0", "link1", "faerdigKnap", "redigerKnap", "lukKnap"]) {
                 keyClick(Qt.Key_Tab)
                 compare(del(name).activeFocus, true, name)
             }
@@ -143,26 +134,19 @@ Item {
             vis(id)
             Fixture.sletLektie(id)
             tryCompare(del("manglerTekst"), "visible", true)
-            compare(del("manglerTekst").text, "Lektien findes ikke længere")
             compare(del("lektie").visible, false)
             mouseClick(del("manglerLuk"))
             compare(lukket.count, 1)
         }
 
-        function test_everyTextReadsOnItsBackground_data() {
-            return [{ tag: "light", dark: false }, { tag: "dark", dark: true }]
-        }
-        function test_everyTextReadsOnItsBackground(data) {
+        // A light subject's overdue item with a description and links; and no item at all.
+        function test_everyControlNamedEveryTextReadable_data() { return lysOgMoerk }
+        function test_everyControlNamedEveryTextReadable(data) {
             Fixture.setDark(data.dark)
             const gul = Fixture.addFag("Idræt", "figure.run", "FACC15")
             vis(Fixture.addLektie(gul, "Løb", -dag, "Husk sko", ["a.dk", "b c"]))
             waitForRendering(view)
-            compare(Fixture.lowContrastTexts(view), [])
-        }
-
-        function test_everyControlHasANameWithOrWithoutTheItem() {
-            vis(Fixture.addLektie(fag, "Læs", dag, "Noter", ["a.dk", "b c"]))
-            compare(Fixture.unnamedControls(view), [])
+            tilgaengelig(view)
             vis()
             compare(del("manglerTekst").visible, true)
             compare(Fixture.unnamedControls(view), [])
