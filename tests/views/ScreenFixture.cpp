@@ -35,9 +35,7 @@ ScreenFixture::~ScreenFixture() = default;
 void ScreenFixture::reset() {
     holdLock(false);
     m_clock.setNow(start);
-    m_urls.opened.clear();
-    m_urls.folders.clear();
-    m_urls.browserTakes = true;
+    m_urls = RecordingUrlOpener();
     m_store->nulstilApp();
     m_store->setHarSetupFaerdig(true);
     m_store->kvitterLaesFejl();
@@ -66,39 +64,34 @@ QString ScreenFixture::addLektie(const QString& fagId, const QString& titel, qin
 }
 
 void ScreenFixture::omdoebFag(const QString& id, const QString& navn) {
-    for (Fag fag : m_store->fag()) {
-        if (fag.id == QUuid(id)) {
-            fag.navn = navn;
-            m_store->erstatFag(fag);
-        }
-    }
+    Fag fag = *std::find_if(m_store->fag().cbegin(), m_store->fag().cend(),
+                            [&](const Fag& f) { return f.id == QUuid(id); });
+    fag.navn = navn;
+    m_store->erstatFag(fag);
 }
 
-void ScreenFixture::addUnreadableRecordOutside() {
-    const QString path = m_suites->shared().path();
-    QByteArray list = m_suites->shared().data(QStringLiteral("lektier_v4")).value_or("[]");
-    list.insert(1, list.size() > 2 ? "{\"id\":\"ulæselig\"}," : "{\"id\":\"ulæselig\"}");
-    PreferencesFile(path).setData(QStringLiteral("lektier_v4"), list);
-    m_store->tjekFil();
+QVariantList ScreenFixture::lektier() const {
+    QVariantList out;
+    for (const Lektie& l : m_store->lektier())
+        out.append(QVariantMap{{"id", uuidTekst(l.id)},
+                               {"fagId", uuidTekst(l.fagId)},
+                               {"titel", l.titel},
+                               {"beskrivelse", l.beskrivelse},
+                               {"links", l.links},
+                               {"deadline", l.deadline.toString(Qt::ISODate)},
+                               {"erFaerdig", l.erFaerdig},
+                               {"oprettetDato", l.oprettetDato.toString(Qt::ISODate)}});
+    return out;
 }
 
-void ScreenFixture::setNotificationServer(const QString& name, bool showsActions) {
-    m_center.setServer({!name.isEmpty(), name, showsActions});
-}
-
-QStringList ScreenFixture::postedTitles() const {
-    QStringList titles;
-    for (const NotificationRequest& posted : m_center.posted())
-        titles.append(posted.title);
-    return titles;
-}
-
-void ScreenFixture::clickReminder(const QString& lektieId, const QString& action) {
-    const QString identifier =
-        lektieId.isEmpty()
-            ? LektieNotificationManager::dailySummaryIdentifier
-            : LektieNotificationManager::lektieReminderPrefix + lektieId + QStringLiteral("-1");
-    Q_EMIT m_center.actionInvoked(identifier, action);
+QVariantList ScreenFixture::fag() const {
+    QVariantList out;
+    for (const Fag& f : m_store->fag())
+        out.append(QVariantMap{{"id", uuidTekst(f.id)},
+                               {"navn", f.navn},
+                               {"ikonNavn", f.ikonNavn},
+                               {"farveHex", f.farveHex}});
+    return out;
 }
 
 QString ScreenFixture::suiteText() const {
@@ -106,9 +99,21 @@ QString ScreenFixture::suiteText() const {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+void ScreenFixture::advanceMinutes(int minutes) {
+    m_clock.advance(qint64(minutes) * 60);
+    m_context->tid().tjek();
+}
+
+void ScreenFixture::addUnreadableRecordOutside() {
+    QByteArray list = m_suites->shared().data(QStringLiteral("lektier_v4")).value_or("[]");
+    list.insert(1, list.size() > 2 ? "{\"id\":\"ulæselig\"}," : "{\"id\":\"ulæselig\"}");
+    PreferencesFile(m_suites->shared().path()).setData(QStringLiteral("lektier_v4"), list);
+    m_store->tjekFil();
+}
+
 void ScreenFixture::holdLock(bool hold) {
+    m_lock.reset();
     if (!hold) {
-        m_lock.reset();
         m_store->gemNu();
         return;
     }
@@ -116,49 +121,22 @@ void ScreenFixture::holdLock(bool hold) {
     m_lock->tryLock(0);
 }
 
-void ScreenFixture::sletLektie(const QString& id) {
-    m_store->slet(QUuid(id));
+void ScreenFixture::clickReminder(const QString& lektieId, const QString& action) {
+    Q_EMIT m_center.actionInvoked(
+        lektieId.isEmpty() ? LektieNotificationManager::dailySummaryIdentifier
+                           : LektieNotificationManager::lektieReminderPrefix + lektieId + "-1",
+        action);
 }
 
-void ScreenFixture::sletFag(const QString& id) {
-    m_store->sletFag(QUuid(id));
-}
-
-QVariantList ScreenFixture::lektier() const {
+QVariantList ScreenFixture::openedUrls() const {
     QVariantList out;
-    for (const Lektie& l : m_store->lektier()) {
-        out.append(
-            QVariantMap{{QStringLiteral("id"), uuidTekst(l.id)},
-                        {QStringLiteral("fagId"), uuidTekst(l.fagId)},
-                        {QStringLiteral("titel"), l.titel},
-                        {QStringLiteral("beskrivelse"), l.beskrivelse},
-                        {QStringLiteral("links"), l.links},
-                        {QStringLiteral("deadline"), l.deadline.toString(Qt::ISODate)},
-                        {QStringLiteral("erFaerdig"), l.erFaerdig},
-                        {QStringLiteral("oprettetDato"), l.oprettetDato.toString(Qt::ISODate)}});
-    }
+    for (const QUrl& url : m_urls.opened)
+        out.append(url.toString(QUrl::FullyEncoded));
     return out;
 }
 
-QVariantList ScreenFixture::fag() const {
-    QVariantList out;
-    for (const Fag& f : m_store->fag()) {
-        out.append(QVariantMap{{QStringLiteral("id"), uuidTekst(f.id)},
-                               {QStringLiteral("navn"), f.navn},
-                               {QStringLiteral("ikonNavn"), f.ikonNavn},
-                               {QStringLiteral("farveHex"), f.farveHex}});
-    }
-    return out;
-}
-
-QString ScreenFixture::now() const {
-    return m_clock.now().toString(Qt::ISODate);
-}
-
-void ScreenFixture::advanceMinutes(int minutes) {
-    m_clock.advance(qint64(minutes) * 60);
-    // As the watch's timer would have woken by now.
-    m_context->tid().tjek();
+void ScreenFixture::setDark(bool dark) {
+    QGuiApplication::setPalette(Theme::standardPalette(dark));
 }
 
 QStringList ScreenFixture::unnamedControls(QQuickItem* root) const {
@@ -260,23 +238,11 @@ QStringList ScreenFixture::lowContrastTexts(QQuickItem* root) const {
         for (QQuickItem* child : children)
             walk(child, opacity, clip);
     };
-    QQuickItem* top = root;
     qreal opacity = 1;
     for (QQuickItem* p = root->parentItem(); p; p = p->parentItem())
         opacity *= p->opacity();
-    walk(top, opacity, shown);
+    walk(root, opacity, shown);
     return low;
-}
-
-void ScreenFixture::setDark(bool dark) {
-    QGuiApplication::setPalette(Theme::standardPalette(dark));
-}
-
-QVariantList ScreenFixture::openedUrls() const {
-    QVariantList out;
-    for (const QUrl& url : m_urls.opened)
-        out.append(url.toString(QUrl::FullyEncoded));
-    return out;
 }
 
 } // namespace tavlen::test

@@ -29,8 +29,8 @@ public:
     ScreenFixture();
     ~ScreenFixture() override;
 
-    // Starts again from an empty store (setup finished), the clock back at its start, the
-    // light appearance.
+    // An empty store (setup finished), the clock at its start, the light appearance, a
+    // notification server with buttons and a browser that takes links.
     Q_INVOKABLE void reset();
     Q_INVOKABLE QString addFag(const QString& navn,
                                const QString& ikon = QStringLiteral("book.fill"),
@@ -39,38 +39,33 @@ public:
     Q_INVOKABLE QString addLektie(const QString& fagId, const QString& titel, qint64 minutterFraNu,
                                   const QString& beskrivelse = {}, const QStringList& links = {},
                                   bool faerdig = false);
-    Q_INVOKABLE void sletLektie(const QString& id);
-    Q_INVOKABLE void sletFag(const QString& id);
+    Q_INVOKABLE void sletLektie(const QString& id) { m_store->slet(QUuid(id)); }
+    Q_INVOKABLE void sletFag(const QString& id) { m_store->sletFag(QUuid(id)); }
     Q_INVOKABLE void omdoebFag(const QString& id, const QString& navn);
-    // The store's homework / subjects as plain maps (dates as ISO text in UTC).
+    // The store's records as maps (dates as ISO text in UTC), and the suite file as on disk.
     Q_INVOKABLE QVariantList lektier() const;
     Q_INVOKABLE QVariantList fag() const;
-    Q_INVOKABLE QString now() const; // ISO text in UTC
+    Q_INVOKABLE QString suiteText() const;
+    Q_INVOKABLE QString now() const { return m_clock.now().toString(Qt::ISODate); }
+    // As the watch's timer would have woken by then.
     Q_INVOKABLE void advanceMinutes(int minutes);
-    // Another program writes a homework record Tavlen cannot read into the file, and
-    // Tavlen looks at the file.
+    // Another program writes a homework record Tavlen cannot read, and Tavlen looks.
     Q_INVOKABLE void addUnreadableRecordOutside();
     // Another program holds the file's lock: every save fails until released.
     Q_INVOKABLE void holdLock(bool hold);
-    // The shared suite file as it is on disk.
-    Q_INVOKABLE QString suiteText() const;
-    // false plays a desktop where no browser takes a link (until the next reset).
     Q_INVOKABLE void setBrowserTakes(bool takes) { m_urls.browserTakes = takes; }
-
-    // Every visible, enabled control under `root` (buttons, fields, anything Tab reaches)
-    // that a screen reader could not name: its object name or type with what is missing.
+    // Every visible, enabled control under `root` that a screen reader could not name.
     Q_INVOKABLE QStringList unnamedControls(QQuickItem* root) const;
     // Every text under `root` as drawn that reads below 4.5:1 on what is drawn behind it
-    // (3:1 for large text: 18 px, or 14 px bold): its text, ratio and colours. Icons and
-    // disabled controls are left out, as is text clipped away or outside the window.
+    // (3:1 when large: 18 px, or 14 px bold); icons and disabled or clipped text left out.
     Q_INVOKABLE QStringList lowContrastTexts(QQuickItem* root) const;
-    // The light or the dark appearance, as the desktop would switch it.
     Q_INVOKABLE void setDark(bool dark);
-    // The desktop's notification server as the settings ask for it; no name: none runs.
-    Q_INVOKABLE void setNotificationServer(const QString& name, bool showsActions);
-    Q_INVOKABLE QStringList postedTitles() const;
-    // The pupil clicks a reminder of the item (or the daily summary for an empty id), or
-    // one of its actions, as the program hears it from the desktop.
+    // The desktop's notification server; no name: none runs.
+    Q_INVOKABLE void setNotificationServer(const QString& name, bool showsActions) {
+        m_center.setServer({!name.isEmpty(), name, showsActions});
+    }
+    Q_INVOKABLE int postedCount() const { return int(m_center.posted().size()); }
+    // A click on the item's reminder (the daily summary's for no id) or on its action.
     Q_INVOKABLE void clickReminder(const QString& lektieId, const QString& action);
 
     QVariantList openedUrls() const;
