@@ -1,5 +1,5 @@
-// Qt Quick Test runner for the screens (tests in screens/): each test file gets a fresh
-// engine over the fixture's real store.
+// Qt Quick Test runner for the toolkit's pieces (toolkit/) and the screens (screens/): each test
+// file gets a fresh engine over the fixture's real store.
 #include "ScreenFixture.h"
 
 #include <QQmlEngine>
@@ -21,5 +21,5 @@ public Q_SLOTS:
     }
 };
 
-QUICK_TEST_MAIN_WITH_SETUP(tst_screens_qml, Setup)
-#include "tst_screens_qml.moc"
+QUICK_TEST_MAIN_WITH_SETUP(tst_qml, Setup)
+#include "tst_qml.moc"
