@@ -34,8 +34,7 @@ void InMemoryNotificationCenter::requestAuthorization(AuthorizationCompletion do
     complete([this, done = std::move(done)] {
         ++m_authorizationRequests;
         if (m_status == AuthorizationStatus::NotDetermined)
-            m_status =
-                m_grantOnRequest ? AuthorizationStatus::Authorized : AuthorizationStatus::Denied;
+            m_status = AuthorizationStatus::Authorized;
         const bool granted = m_status == AuthorizationStatus::Authorized ||
                              m_status == AuthorizationStatus::Provisional;
         done(granted, QString());
@@ -61,7 +60,6 @@ void InMemoryNotificationCenter::add(const NotificationRequest& request, AddComp
 
 void InMemoryNotificationCenter::removePending(const QStringList& identifiers, Completion done) {
     complete([this, identifiers, done = std::move(done)] {
-        m_lastRemoved = identifiers;
         bool removedAny = false;
         for (const QString& id : identifiers)
             removedAny = m_requests.remove(id) || removedAny;

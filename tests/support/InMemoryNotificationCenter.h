@@ -36,13 +36,11 @@ public:
     void setServer(const NotificationServer& server) { m_server = server; }
     void setMode(Mode mode) { m_mode = mode; }
     void setStatus(AuthorizationStatus status) { m_status = status; }
-    void setGrantOnRequest(bool grant) { m_grantOnRequest = grant; }
     void setAddError(const QString& error) { m_addError = error; } // every add and post fails
     int authorizationRequests() const { return m_authorizationRequests; }
 
     QList<NotificationRequest> pending() const; // in order of first addition
     std::optional<NotificationRequest> pendingRequest(const QString& identifier) const;
-    QStringList lastRemoved() const { return m_lastRemoved; }
     QList<NotificationRequest> posted() const { return m_posted; } // shown at once, in order
 
     // Manual mode: each operation takes effect when its completion is released.
@@ -56,12 +54,10 @@ private:
 
     Mode m_mode = Mode::Queued;
     AuthorizationStatus m_status = AuthorizationStatus::Authorized;
-    bool m_grantOnRequest = true;
     QString m_addError;
     int m_authorizationRequests = 0;
     QStringList m_order;
     QHash<QString, NotificationRequest> m_requests;
-    QStringList m_lastRemoved;
     QList<NotificationRequest> m_posted;
     QStringList m_shown;
     NotificationServer m_server{true, QStringLiteral("Testserver"), true};

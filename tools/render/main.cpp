@@ -2,7 +2,7 @@
 #include "RenderOptions.h"
 #include "core/Clock.h"
 #include "support/RecordingUrlOpener.h"
-#include "support/SampleStore.h"
+#include "SampleStore.h"
 #include "views/AppContext.h"
 #include "views/toolkit/Theme.h"
 
