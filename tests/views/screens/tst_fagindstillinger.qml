@@ -113,8 +113,8 @@ Item {
             compare(Fixture.fag()[0].farveHex, "EC4899")
         }
 
-        // "Rediger" on a row fills the form from the subject, with the same validation;
-        // saving keeps its id, so its homework stays with it.
+        // "Rediger" on a row fills the form from the subject; saving keeps its id, so its
+        // homework stays with it.
         function test_aSubjectIsEditedInPlace() {
             const dansk = Fixture.addFag("Dansk", "book.fill", "E8704A")
             Fixture.addFag("Fysik")
@@ -124,9 +124,6 @@ Item {
             tryVerify(() => popover.contentRoot !== null)
             compare(i("navnFelt").text, "Dansk")
             verify(i("farve-E8704A").checked)
-            i("navnFelt").text = ""
-            mouseClick(i("opretKnap"))
-            verify(i("navnFejl").visible)
             i("navnFelt").text = "Dansk A"
             i("farve-EC4899").press()
             mouseClick(i("opretKnap"))

@@ -160,29 +160,6 @@ Item {
             tilgaengelig(indhold())
         }
 
-        // A row's deletion and a subject's deletion with its homework are taken back
-        // exactly: the file is as it was.
-        function test_deletionsCanBeTakenBack() {
-            const dansk = Fixture.addFag("Dansk")
-            const mat = Fixture.addFag("Matematik")
-            Fixture.addLektie(dansk, "Første", dag)
-            Fixture.addLektie(mat, "Anden", 2 * dag, "Side 4", ["https://skole.dk/a"])
-            Fixture.addLektie(dansk, "Tredje", 3 * dag)
-            const foer = Fixture.suiteText()
-            const bjaelke = knap("fortrydBjaelke")
-            const r = raekke("Anden")
-            mouseMove(r, r.width / 2, r.height / 2)
-            mouseClick(findChild(r, "sletKnap"))
-            tryCompare(bjaelke, "visible", true)
-            compare(bjaelke.Accessible.name, "Anden er slettet")
-            mouseClick(findChild(bjaelke, "fortrydKnap"))
-            compare(Fixture.suiteText(), foer)
-            Fixture.sletFag(dansk)
-            compare(bjaelke.Accessible.name, "Dansk og 2 lektier er slettet")
-            keyClick(Qt.Key_Z, Qt.ControlModifier)
-            compare(Fixture.suiteText(), foer)
-        }
-
         // Return on a row's texts or a click on its body opens the item's detail over the
         // window; its "Rediger" opens the form on the item (saving it is proven end to end).
         function test_aRowOpensItsDetail() {
@@ -345,24 +322,6 @@ Item {
             tryCompare(findChild(sektion, "proeveTekst"), "text", data.proeve)
             compare(Fixture.postedCount(), sendt + (data.server ? 1 : 0))
             tilgaengelig(sheet.contentRoot)
-        }
-
-        function test_reset_data() {
-            return [{ tag: "cancelled", knap: "cancelButton", fag: 1, onboarding: false },
-                    { tag: "confirmed", knap: "destructiveButton", fag: 0, onboarding: true }]
-        }
-        function test_reset(data) {
-            Fixture.addLektie(Fixture.addFag("Dansk"), "Læs", dag)
-            const sheet = aabnIndstillinger()
-            mouseClick(findChild(sheet.contentRoot, "nulstilKnap"))
-            const dialog = findChild(sheet.contentRoot, "nulstilDialog")
-            tryCompare(dialog, "visible", true)
-            mouseClick(findChild(dialog.contentItem, data.knap))
-            tryCompare(dialog, "visible", false)
-            compare(Fixture.fag().length, data.fag)
-            tryCompare(indhold(), "objectName", data.onboarding ? "onboarding" : "hovedIndhold")
-            if (!data.onboarding)
-                compare(sheet.visible, true)
         }
     }
 }

@@ -98,19 +98,6 @@ Item {
             compare(sidste.activeFocus, true)
         }
 
-        function test_tickButtonRemovesTheRowAndTheNinthMovesUp() {
-            fyld(0, 9)
-            vis()
-            mouseClick(findChild(raekke(0), "afkryds"))
-            compare(Fixture.lektier()[0].erFaerdig, true)
-            compare(del("menuLektieIndhold").count, 8)
-            waitForRendering(panel)
-            compare(findChild(raekke(7), "titel").text, "K8")
-            compare(del("antal").text, "8 aktive")
-            // The first row had the focus; it passes to the row in its place.
-            compare(raekke(0).activeFocus, true)
-        }
-
         // A row's click opens its detail, another row's a new view in its place, the same
         // row's click closes it; "Luk" closes the detail only, back to its row (Escape, which
         // the program's windows route, is proven end to end).
@@ -141,34 +128,29 @@ Item {
         // "Rediger" in a row's detail opens the form on that item, every field filled;
         // saving keeps its id, deadline and creation date.
         function test_anItemIsEditedFromItsDetail() {
-            const fysik = Fixture.addFag("Fysik")
             const id = Fixture.addLektie(fag, "Læs", 3 * dag, "Side 4", ["https://a.dk"])
             const foer = Fixture.lektier()[0]
             vis()
             mouseClick(raekke(0))
-            const detalje = del("detaljePopover")
-            tryCompare(detalje, "visible", true)
-            mouseClick(findChild(detalje.contentRoot, "redigerKnap"))
+            tryCompare(del("detaljePopover"), "visible", true)
+            mouseClick(findChild(del("detaljePopover").contentRoot, "redigerKnap"))
             const popover = del("nyLektiePopover")
             tryCompare(popover, "active", true)
             tryVerify(() => popover.contentRoot !== null)
-            const form = findChild(popover.contentRoot, "nyLektieForm")
-            const titel = findChild(form, "titel")
+            const titel = findChild(popover.contentRoot, "titel")
             tryCompare(titel, "text", "Læs")
-            compare(findChild(form, "beskrivelse").text, "Side 4")
             titel.text += " igen"
             titel.textEdited() // as typing does
-            findChild(form, "fag_Fysik").clicked()
-            findChild(form, "gem").clicked()
+            findChild(popover.contentRoot, "gem").clicked()
             tryCompare(popover, "visible", false)
-            compare(Fixture.lektier().length, 1)
-            const efter = Fixture.lektier()[0]
-            compare(efter.id, id)
-            compare(efter.titel, "Læs igen")
-            compare(efter.fagId, fysik)
-            compare(efter.links, ["https://a.dk"])
-            compare(efter.deadline, foer.deadline)
-            compare(efter.oprettetDato, foer.oprettetDato)
+            const efter = Fixture.lektier()
+            compare(efter.length, 1)
+            compare(efter[0].id, id)
+            compare(efter[0].titel, "Læs igen")
+            compare(efter[0].beskrivelse, "Side 4")
+            compare(efter[0].links, ["https://a.dk"])
+            compare(efter[0].deadline, foer.deadline)
+            compare(efter[0].oprettetDato, foer.oprettetDato)
         }
 
         // One pop-over at a time: "Administrer fag" takes the form's place; Ctrl+N or the
@@ -199,28 +181,31 @@ Item {
             tryCompare(form, "visible", true)
         }
 
-        function test_keyboard() {
-            const en = Fixture.addLektie(fag, "En", dag)
-            Fixture.addLektie(fag, "To", 2 * dag)
+        // A tick, by the mouse or Space, passes the focus to what takes the row's place; the
+        // arrows walk the rows and the actions, Tab reaches a row's tick, Return its detail.
+        function test_ticksAndKeys() {
+            fyld(0, 4)
             vis()
-            tryCompare(raekke(0), "activeFocus", true)
+            mouseClick(findChild(raekke(0), "afkryds"))
+            compare(Fixture.lektier()[0].erFaerdig, true)
+            compare(del("antal").text, "3 aktive")
+            compare(raekke(0).activeFocus, true)
             keyClick(Qt.Key_Down)
-            compare(raekke(1).activeFocus, true)
+            keyClick(Qt.Key_Down)
+            compare(raekke(2).activeFocus, true)
             keyClick(Qt.Key_Down)
             compare(del("tilfoejKnap").activeFocus, true)
             keyClick(Qt.Key_Up)
             keyClick(Qt.Key_Space)
-            compare(Fixture.lektier()[1].erFaerdig, true)
-            // The ticked row's place goes to what came after it.
+            compare(Fixture.lektier()[3].erFaerdig, true)
             compare(del("tilfoejKnap").activeFocus, true)
             keyClick(Qt.Key_Up)
             keyClick(Qt.Key_Tab)
-            compare(findChild(raekke(0), "afkryds").activeFocus, true)
+            compare(findChild(raekke(1), "afkryds").activeFocus, true)
             keyClick(Qt.Key_Backtab)
             keyClick(Qt.Key_Return)
-            const popover = del("detaljePopover")
-            tryCompare(popover, "visible", true)
-            compare(popover.contentRoot.lektieId, en)
+            tryCompare(del("detaljePopover"), "visible", true)
+            compare(del("detaljePopover").contentRoot.lektieId, Fixture.lektier()[2].id)
         }
 
         // Both parts, a light subject, an item without a subject and the read notice.
@@ -257,7 +242,6 @@ Item {
             compare(Fixture.suiteText(), foer)
             tryVerify(() => raekke(0) && raekke(0).Accessible.name.startsWith("Læs"))
             compare(bjaelke.Accessible.name, "Fortrudt: Læs er markeret som færdig")
-            compare(findChild(bjaelke, "fortrydKnap").text, "Gentag")
             bjaelke.model.varighed = 50
             bjaelke.model.vis()
             wait(200)
