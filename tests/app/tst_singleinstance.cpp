@@ -55,18 +55,6 @@ std::future<Role> startElsewhere(const QString& dir, int timeoutMs) {
 class TestSingleInstance : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void secondProcessActivatesFirstAndExits() {
-        QTemporaryDir dir;
-        SingleInstance first(dir.path());
-        QCOMPARE(first.start(), Role::Primary);
-        QSignalSpy activated(&first, &SingleInstance::activateRequested);
-        QProcess* child = startChild(dir.path(), "plain", this);
-        QTRY_VERIFY_WITH_TIMEOUT(child->state() == QProcess::NotRunning, 10000);
-        QCOMPARE(child->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(child->exitCode(), int(Role::Forwarded));
-        QCOMPARE(activated.size(), 1);
-    }
-
     void lockOfCrashedInstanceDoesNotBlock() {
         QTemporaryDir dir;
         QProcess* child = startChild(dir.path(), "crash", this);

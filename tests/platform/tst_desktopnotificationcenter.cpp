@@ -162,16 +162,6 @@ private Q_SLOTS:
         QTest::qWait(100); // nothing more on its way
         QCOMPARE(server.received.size(), 1);
     }
-
-    void damagedPendingFileIsIgnored() {
-        QFile file(m_state->filePath("pending-notifications.json"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.write("{\"version\":1,\"pending\":[") > 0);
-        file.close();
-        ManualClock clock(at(4, 12));
-        QCOMPARE(addAndWait(*center(clock), summary), QString());
-        QCOMPARE(pendingIds(*center(clock)), QStringList{"daily-summary"});
-    }
 };
 
 TAVLEN_TEST(TestDesktopNotificationCenter)
