@@ -258,13 +258,12 @@ Item {
             compare(del("laesFejl").visible, false)
             Fixture.addUnreadableRecordOutside()
             const tekst = del("laesFejlTekst")
-            verify(tekst.text.startsWith("1 lektie kunne ikke læses. En kopi ligger i "))
             compare(tekst.Accessible.role, Accessible.AlertMessage)
             verify(raekke(0).Accessible.name.startsWith("Læs")) // the rest is read
             mouseClick(del("aabnMappeKnap"))
             compare(Fixture.openedFolders.length, 1)
             verify(Fixture.openedFolders[0].length > 0)
-            verify(tekst.text.includes(Fixture.openedFolders[0]))
+            compare(tekst.text, "1 lektie kunne ikke læses. En kopi ligger i " + Fixture.openedFolders[0] + ".")
             mouseClick(del("laesFejlOkKnap"))
             compare(del("laesFejl").visible, false)
         }
