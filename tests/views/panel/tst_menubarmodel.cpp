@@ -33,30 +33,6 @@ class TestMenuBarModel : public QObject {
 private Q_SLOTS:
     void init() { m_fixture.reset(); }
 
-    // What the rules do not say: the row's subject, and the deadline by the app's clock.
-    // Rows 0 and 1 overdue, 2 of a subject that is gone.
-    void rowsCarryTheirItem_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("role");
-        QTest::addColumn<QVariant>("vaerdi");
-        QTest::newRow("earlier day") << 0 << int(R::DeadlineTekstRole) << QVariant("4. dec. 2026");
-        QTest::newRow("name") << 1 << int(R::TilgaengeligtNavnRole)
-                              << QVariant("Snart, Dansk, I dag");
-        QTest::newRow("subject gone") << 2 << int(R::HarFagRole) << QVariant(false);
-        QTest::newRow("subject gone: no colour") << 2 << int(R::FagFarveRole) << QVariant("");
-    }
-    void rowsCarryTheirItem() {
-        QFETCH(int, row);
-        QFETCH(int, role);
-        QFETCH(QVariant, vaerdi);
-        const QString dansk = m_fixture.addFag("Dansk", "book.fill", "E8704A");
-        m_fixture.addLektie(dansk, "Gammel", -2 * dag);
-        m_fixture.addLektie(dansk, "Snart", -60);
-        m_fixture.addLektie(QUuid::createUuid().toString(), "Forældet", 2 * dag);
-        MenuBarModel model;
-        QCOMPARE(rolle(*model.raekker(), row, role), vaerdi);
-    }
-
     // Rows are kept by id: a tick removes one and lets the next in, nothing is rebuilt, and
     // the ten shown announce nothing.
     void aTickMovesTheNextUp() {

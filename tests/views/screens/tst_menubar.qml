@@ -220,6 +220,8 @@ Item {
             vis()
             verify(del("laesFejl").visible)
             tilgaengelig(panel)
+            // The row's subject, and its deadline by the app's clock.
+            compare(raekke(0).Accessible.name, "Forfalden, Dansk, 4. dec. 2026")
             compare(raekke(2).Accessible.name, "Uden fag, I morgen")
             compare(findChild(raekke(0), "afkryds").Accessible.name, "Markér som færdig: Forfalden")
         }
