@@ -42,16 +42,15 @@ public:
     Q_INVOKABLE void sletLektie(const QString& id) { m_store->slet(QUuid(id)); }
     Q_INVOKABLE void sletFag(const QString& id) { m_store->sletFag(QUuid(id)); }
     Q_INVOKABLE void omdoebFag(const QString& id, const QString& navn);
-    // The store's records as maps (dates as ISO text in UTC), and the suite file as on disk.
+    // Records as maps, dates as ISO text in UTC; the suite file as on disk.
     Q_INVOKABLE QVariantList lektier() const;
     Q_INVOKABLE QVariantList fag() const;
     Q_INVOKABLE QString suiteText() const;
     Q_INVOKABLE QString now() const { return m_clock.now().toString(Qt::ISODate); }
     // As the watch's timer would have woken by then.
     Q_INVOKABLE void advanceMinutes(int minutes);
-    // Another program writes a homework record Tavlen cannot read, and Tavlen looks.
+    // Another program writes a record Tavlen cannot read, or holds the file's lock.
     Q_INVOKABLE void addUnreadableRecordOutside();
-    // Another program holds the file's lock: every save fails until released.
     Q_INVOKABLE void holdLock(bool hold);
     Q_INVOKABLE void setBrowserTakes(bool takes) { m_urls.browserTakes = takes; }
     // Every visible, enabled control under `root` that a screen reader could not name.
