@@ -12,7 +12,14 @@ function(tavlen_add_tests program)
     target_link_libraries(${program} PRIVATE Qt6::Test tavlen_testsupport ${T_LIBS})
     target_include_directories(${program} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_compile_definitions(${program} PRIVATE TAVLEN_TEST_${T_APP})
-    target_precompile_headers(${program} PRIVATE <QtTest/QtTest>)
+    # Compiled a batch at a time, as the program is (TAVLEN_UNITY_BUILD): every file parses
+    # the same Qt Test and Qt headers. Helpers in a file's unnamed namespace must therefore
+    # have names of their own within the folder.
+    # GCC takes a batched file for a header and would warn that its test class uses the
+    # file's unnamed namespace.
+    set_target_properties(${program} PROPERTIES
+        UNITY_BUILD ${TAVLEN_UNITY_BUILD} UNITY_BUILD_BATCH_SIZE 8)
+    target_compile_options(${program} PRIVATE -Wno-subobject-linkage)
     foreach(source IN LISTS T_SOURCES)
         get_filename_component(name ${source} NAME_WE)
         if(NOT name MATCHES "^tst_")

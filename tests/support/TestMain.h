@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include <functional>
+#include <initializer_list>
 
 namespace tavlen::test {
 
@@ -11,10 +12,20 @@ namespace tavlen::test {
 using TestRun = std::function<int(int argc, char** argv)>;
 bool registerTest(const char* file, TestRun run);
 
+// Data tables in fewer lines: columns<QString>({"a", "b"}) adds columns of one type, and
+// row("name", x, y) is QTest::newRow("name") << x << y.
+template <typename T> void columns(std::initializer_list<const char*> names) {
+    for (const char* name : names)
+        QTest::addColumn<T>(name);
+}
+template <typename... T> void row(const char* name, const T&... values) {
+    (QTest::newRow(name) << ... << values);
+}
+
 } // namespace tavlen::test
 
 #define TAVLEN_TEST(Class)                                                                         \
-    static const bool tavlenTestRegistered =                                                       \
+    static const bool tavlenTestRegistered##Class =                                                \
         ::tavlen::test::registerTest(__FILE__, [](int argc, char** argv) {                         \
             Class test;                                                                            \
             return QTest::qExec(&test, argc, argv);                                                \

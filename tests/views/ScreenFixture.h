@@ -9,6 +9,7 @@
 #include "support/RecordingUrlOpener.h"
 #include "views/AppContext.h"
 
+#include <QAbstractItemModelTester>
 #include <QLockFile>
 #include <QObject>
 #include <QQuickItem>
@@ -17,6 +18,9 @@
 #include <memory>
 
 namespace tavlen::test {
+
+// Model tests report a broken model contract as a test failure.
+constexpr auto kQtTest = QAbstractItemModelTester::FailureReportingMode::QtTest;
 
 // What a screen test stands on: a real store on a temporary folder, a clock fixed at
 // Sunday 6 December 2026 10:00 in Copenhagen, reminders in memory and a browser that only

@@ -2,7 +2,6 @@
 #include "support/TestMain.h"
 #include "views/panel/MenuBarModel.h"
 
-#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
@@ -11,7 +10,6 @@ using namespace tavlen;
 using R = MenuBarLektieListe::Role;
 
 namespace {
-constexpr auto kQtTest = QAbstractItemModelTester::FailureReportingMode::QtTest;
 constexpr int dag = 24 * 60;
 
 QVariant rolle(const MenuBarLektieListe& liste, int row, int role) {
@@ -43,7 +41,7 @@ private Q_SLOTS:
             m_fixture.addLektie(dansk, QStringLiteral("K%1").arg(i), i * dag);
         MenuBarModel model;
         MenuBarLektieListe& liste = *model.raekker();
-        QAbstractItemModelTester tester(&liste, kQtTest);
+        QAbstractItemModelTester tester(&liste, test::kQtTest);
         const QPersistentModelIndex k8 = liste.index(9);
         QSignalSpy reset(&liste, &QAbstractItemModel::modelReset);
         QSignalSpy lister(&model, &MenuBarModel::listerChanged);
@@ -62,7 +60,7 @@ private Q_SLOTS:
         const QString dansk = m_fixture.addFag("Dansk");
         m_fixture.addLektie(dansk, "Læs", dag);
         MenuBarModel model;
-        QAbstractItemModelTester tester(model.raekker(), kQtTest);
+        QAbstractItemModelTester tester(model.raekker(), test::kQtTest);
         QSignalSpy changed(model.raekker(), &QAbstractItemModel::dataChanged);
         m_fixture.omdoebFag(dansk, "Dansk A");
         QCOMPARE(changed.count(), 1);
@@ -76,7 +74,7 @@ private Q_SLOTS:
         const QString dansk = m_fixture.addFag("Dansk");
         m_fixture.addLektie(dansk, "Snart", 30);
         MenuBarModel model;
-        QAbstractItemModelTester tester(model.raekker(), kQtTest);
+        QAbstractItemModelTester tester(model.raekker(), test::kQtTest);
         QSignalSpy lister(&model, &MenuBarModel::listerChanged);
         QCOMPARE(rolle(*model.raekker(), 0, R::AfsnitRole), QVariant(QString()));
         m_fixture.advanceMinutes(31);
@@ -92,7 +90,7 @@ private Q_SLOTS:
     // An id that came twice (another program's file) leaves no row behind when it goes.
     void aRowThatCameTwiceGoesWhole() {
         MenuBarLektieListe liste;
-        QAbstractItemModelTester tester(&liste, kQtTest);
+        QAbstractItemModelTester tester(&liste, test::kQtTest);
         MenuBarRaekke a;
         a.id = QUuid::createUuid();
         liste.saet({a, a});

@@ -2,14 +2,12 @@
 #include "support/TestMain.h"
 #include "views/subjects/FagListeModel.h"
 
-#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QtTest>
 
 using tavlen::FagListeModel;
 
 namespace {
-constexpr auto kQtTest = QAbstractItemModelTester::FailureReportingMode::QtTest;
 
 QVariant rolle(const FagListeModel& model, int row, FagListeModel::Role role) {
     return model.data(model.index(row), role);
@@ -29,7 +27,7 @@ private Q_SLOTS:
         const QString dansk = m_fixture.addFag("Dansk");
         m_fixture.addFag("Tysk");
         FagListeModel model;
-        QAbstractItemModelTester tester(&model, kQtTest);
+        QAbstractItemModelTester tester(&model, tavlen::test::kQtTest);
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
         QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
         m_fixture.addLektie(dansk, "Læs", 60);
@@ -48,7 +46,7 @@ private Q_SLOTS:
         for (const char* navn : {"A", "B", "C"})
             m_fixture.addFag(navn);
         FagListeModel model;
-        QAbstractItemModelTester tester(&model, kQtTest);
+        QAbstractItemModelTester tester(&model, tavlen::test::kQtTest);
         const QPersistentModelIndex c = model.index(2);
         QList<tavlen::Fag> fag = m_fixture.store().fag();
         fag.move(2, 0);
