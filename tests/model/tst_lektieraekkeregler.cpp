@@ -6,6 +6,7 @@
 
 using namespace tavlen;
 using raekke::DeadlineFarve;
+using test::row;
 
 Q_DECLARE_METATYPE(tavlen::raekke::DeadlineFarve)
 
@@ -23,53 +24,40 @@ class TestLektieRaekkeRegler : public QObject {
 private Q_SLOTS:
     // 2027: the night to 28 March is 23 hours long in Copenhagen, the night to 31 October 25.
     void deadline_data() {
-        QTest::addColumn<QDateTime>("nu");
-        QTest::addColumn<QDateTime>("deadline");
+        test::columns<QDateTime>({"nu", "deadline"});
         QTest::addColumn<bool>("faerdig");
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<DeadlineFarve>("farve");
         const QDateTime nu = kl(2026, 12, 6, 10);
-        const auto sek = DeadlineFarve::Sekundaer;
-        QTest::newRow("an hour overdue")
-            << nu << kl(2026, 12, 6, 9) << false << "Forfaldt 6. dec. 2026" << DeadlineFarve::Roed;
-        QTest::newRow("overdue since yesterday")
-            << nu << kl(2026, 12, 5, 23) << false << "Forfaldt 5. dec. 2026" << DeadlineFarve::Roed;
-        QTest::newRow("due this moment") << nu << nu << false << "I dag" << DeadlineFarve::Orange;
-        QTest::newRow("later today")
-            << nu << kl(2026, 12, 6, 23, 59) << false << "I dag" << DeadlineFarve::Orange;
-        QTest::newRow("tomorrow") << nu << kl(2026, 12, 7, 0) << false << "I morgen"
-                                  << DeadlineFarve::Orange;
-        QTest::newRow("day after tomorrow, under 48 hours")
-            << nu << kl(2026, 12, 8, 9) << false << "Om 1 dag" << sek;
-        QTest::newRow("2 whole days") << nu << kl(2026, 12, 8, 10) << false << "Om 2 dage" << sek;
-        QTest::newRow("7 whole days") << nu << kl(2026, 12, 13, 10) << false << "Om 7 dage" << sek;
-        QTest::newRow("a minute short of 8 days")
-            << nu << kl(2026, 12, 14, 9, 59) << false << "Om 7 dage" << sek;
-        QTest::newRow("8 whole days")
-            << nu << kl(2026, 12, 14, 10) << false << "14. dec. 2026" << sek;
-        QTest::newRow("done, due later today")
-            << nu << kl(2026, 12, 6, 23) << true << "I dag" << sek;
-        QTest::newRow("done, passed today") << nu << kl(2026, 12, 6, 9) << true << "I dag" << sek;
-        QTest::newRow("done, due tomorrow")
-            << nu << kl(2026, 12, 7, 9) << true << "I morgen" << sek;
-        QTest::newRow("done, due yesterday")
-            << nu << kl(2026, 12, 5, 10) << true << "5. dec. 2026" << sek;
-        QTest::newRow("done, due a week ago")
-            << nu << kl(2026, 11, 29, 10) << true << "29. nov. 2026" << sek;
+        const auto roed = DeadlineFarve::Roed, orange = DeadlineFarve::Orange,
+                   sek = DeadlineFarve::Sekundaer;
+        row("an hour overdue", nu, kl(2026, 12, 6, 9), false, "Forfaldt 6. dec. 2026", roed);
+        row("overdue since yesterday", nu, kl(2026, 12, 5, 23), false, "Forfaldt 5. dec. 2026",
+            roed);
+        row("due this moment", nu, nu, false, "I dag", orange);
+        row("later today", nu, kl(2026, 12, 6, 23, 59), false, "I dag", orange);
+        row("tomorrow", nu, kl(2026, 12, 7, 0), false, "I morgen", orange);
+        row("day after tomorrow, under 48 hours", nu, kl(2026, 12, 8, 9), false, "Om 1 dag", sek);
+        row("2 whole days", nu, kl(2026, 12, 8, 10), false, "Om 2 dage", sek);
+        row("7 whole days", nu, kl(2026, 12, 13, 10), false, "Om 7 dage", sek);
+        row("a minute short of 8 days", nu, kl(2026, 12, 14, 9, 59), false, "Om 7 dage", sek);
+        row("8 whole days", nu, kl(2026, 12, 14, 10), false, "14. dec. 2026", sek);
+        row("done, passed today", nu, kl(2026, 12, 6, 9), true, "I dag", sek);
+        row("done, due tomorrow", nu, kl(2026, 12, 7, 9), true, "I morgen", sek);
+        row("done, due yesterday", nu, kl(2026, 12, 5, 10), true, "5. dec. 2026", sek);
         // Under 24 hours ahead across the short night, yet the day after tomorrow.
-        QTest::newRow("short night, under 24 hours")
-            << kl(2027, 3, 27, 23, 30) << kl(2027, 3, 29, 0, 15) << false << "Om 1 dag" << sek;
+        row("short night, under 24 hours", kl(2027, 3, 27, 23, 30), kl(2027, 3, 29, 0, 15), false,
+            "Om 1 dag", sek);
         // 47.5 real hours, but two calendar days at the same wall-clock time.
-        QTest::newRow("short night, 2 days")
-            << kl(2027, 3, 27, 12) << kl(2027, 3, 29, 12, 30) << false << "Om 2 dage" << sek;
-        QTest::newRow("short night, a week")
-            << kl(2027, 3, 25, 12) << kl(2027, 4, 1, 12) << false << "Om 7 dage" << sek;
+        row("short night, 2 days", kl(2027, 3, 27, 12), kl(2027, 3, 29, 12, 30), false, "Om 2 dage",
+            sek);
+        row("short night, a week", kl(2027, 3, 25, 12), kl(2027, 4, 1, 12), false, "Om 7 dage",
+            sek);
         // Over 24 hours ahead across the long night, still tomorrow.
-        QTest::newRow("long night, over 24 hours")
-            << kl(2027, 10, 30, 23, 30) << kl(2027, 10, 31, 23, 45) << false << "I morgen"
-            << DeadlineFarve::Orange;
-        QTest::newRow("long night, 8 days by the hour")
-            << kl(2027, 10, 27, 12) << kl(2027, 11, 4, 11, 30) << false << "Om 7 dage" << sek;
+        row("long night, over 24 hours", kl(2027, 10, 30, 23, 30), kl(2027, 10, 31, 23, 45), false,
+            "I morgen", orange);
+        row("long night, 8 days by the hour", kl(2027, 10, 27, 12), kl(2027, 11, 4, 11, 30), false,
+            "Om 7 dage", sek);
     }
     void deadline() {
         QFETCH(QDateTime, nu);
