@@ -40,10 +40,9 @@ private Q_SLOTS:
         row("the clock's zone", aften, kl(29, 5, 0), "I dag", QByteArray("America/New_York"));
     }
     void deadlineTekst() {
-        QFETCH(QDateTime, nu);
-        QFETCH(QDateTime, deadline);
-        QFETCH(QString, tekst);
-        QFETCH(QByteArray, zone);
+        const auto [nu, deadline, tekst, zone] =
+            test::fetch<QDateTime, QDateTime, QString, QByteArray>("nu", "deadline", "tekst",
+                                                                   "zone");
         QCOMPARE(detalje::deadlineTekst(deadline.toUTC(), ManualClock(nu, QTimeZone(zone))), tekst);
     }
 

@@ -55,9 +55,8 @@ private Q_SLOTS:
         row("edit to an empty name", "", true, false);
     }
     void nytFag() {
-        QFETCH(QString, navn);
-        QFETCH(bool, rediger);
-        QFETCH(bool, oprettes);
+        const auto [navn, rediger, oprettes] =
+            test::fetch<QString, bool, bool>("navn", "rediger", "oprettes");
         const QUuid id = QUuid::createUuid();
         const std::optional<Fag> fag =
             rediger ? fagregler::redigeretFag(id, navn, "music.note", "EC4899")

@@ -31,10 +31,8 @@ private Q_SLOTS:
         test::row("first read of an empty file", "", "A", "B", "B A");
     }
     void merge() {
-        QFETCH(QString, base);
-        QFETCH(QString, ours);
-        QFETCH(QString, theirs);
-        QFETCH(QString, merged);
+        const auto [base, ours, theirs, merged] =
+            test::fetch<QString, QString, QString, QString>("base", "ours", "theirs", "merged");
         QCOMPARE(kort(flet::lektier(kortListe(base), kortListe(ours), kortListe(theirs))), merged);
     }
 

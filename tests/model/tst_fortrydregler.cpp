@@ -32,11 +32,9 @@ private Q_SLOTS:
         test::row("redo after it changed elsewhere: refused", "A", "A*", "A'", "igen", "-");
     }
     void takeBackAndDoAgain() {
-        QFETCH(QString, foer);
-        QFETCH(QString, efter);
-        QFETCH(QString, nu);
-        QFETCH(QString, retning);
-        QFETCH(QString, resultat);
+        const auto [foer, efter, nu, retning, resultat] =
+            test::fetch<QString, QString, QString, QString, QString>("foer", "efter", "nu",
+                                                                     "retning", "resultat");
         const auto poster = fortryd::forskel(kortListe(foer), kortListe(efter));
         const auto ud = fortryd::anvend(kortListe(nu), poster,
                                         retning.isEmpty() ? Retning::Fortryd : Retning::Gentag);

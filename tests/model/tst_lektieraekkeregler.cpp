@@ -60,11 +60,9 @@ private Q_SLOTS:
             "Om 7 dage", sek);
     }
     void deadline() {
-        QFETCH(QDateTime, nu);
-        QFETCH(QDateTime, deadline);
-        QFETCH(bool, faerdig);
-        QFETCH(QString, tekst);
-        QFETCH(DeadlineFarve, farve);
+        const auto [nu, deadline, faerdig, tekst, farve] =
+            test::fetch<QDateTime, QDateTime, bool, QString, DeadlineFarve>(
+                "nu", "deadline", "faerdig", "tekst", "farve");
         const ManualClock clock(nu);
         Lektie l = Lektie::ny({}, "Læs", {}, {}, deadline.toUTC(), clock);
         l.erFaerdig = faerdig;

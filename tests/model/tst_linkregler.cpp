@@ -19,8 +19,7 @@ private Q_SLOTS:
             QStringList{"b.dk", "a.dk", "b.dk"});
     }
     void gyldigeLinks() {
-        QFETCH(QStringList, links);
-        QFETCH(QStringList, gyldige);
+        const auto [links, gyldige] = test::fetch<QStringList, QStringList>("links", "gyldige");
         QCOMPARE(links::gyldigeLinks(links), gyldige);
     }
 
@@ -50,8 +49,7 @@ private Q_SLOTS:
             row(link, link, soeg + link);
     }
     void adresse() {
-        QFETCH(QString, link);
-        QFETCH(QString, adresse);
+        const auto [link, adresse] = test::fetch<QString, QString>("link", "adresse");
         const std::optional<QUrl> url = links::adresse(link);
         QCOMPARE(url ? url->toString(QUrl::FullyEncoded) : QString(), adresse);
     }

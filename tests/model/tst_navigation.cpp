@@ -30,9 +30,7 @@ private Q_SLOTS:
         row("overview and null subject", Navigation::oversigt(), Navigation::fag({}), false);
     }
     void lighed() {
-        QFETCH(Navigation, x);
-        QFETCH(Navigation, y);
-        QFETCH(bool, ens);
+        const auto [x, y, ens] = test::fetch<Navigation, Navigation, bool>("x", "y", "ens");
         QCOMPARE(x == y, ens);
         QCOMPARE(y == x, ens);
         if (ens)

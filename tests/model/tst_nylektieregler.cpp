@@ -6,17 +6,13 @@
 
 using namespace tavlen;
 using nylektie::Udfald;
+using test::row;
 
 namespace {
 
-const QTimeZone kCopenhagen("Europe/Copenhagen");
-
-QDateTime local(int y, int mo, int d, int h = 12, int mi = 0) {
-    return QDateTime(QDate(y, mo, d), QTime(h, mi), kCopenhagen);
+QDateTime nyKl(int y, int mo, int d, int h, int mi = 0) {
+    return QDateTime(QDate(y, mo, d), QTime(h, mi), QTimeZone("Europe/Copenhagen"));
 }
-
-const Fag kDansk = Fag::ny("Dansk", "book.fill", "E8704A");
-const Fag kFysik = Fag::ny("Fysik", "atom", "06B6D4");
 
 } // namespace
 
@@ -26,52 +22,42 @@ class TestNyLektieRegler : public QObject {
 private Q_SLOTS:
     // Steps of 24 hours, not calendar days: across the spring change the clock time moves.
     void hurtigValg() {
-        QStringList labels;
-        QList<QDateTime> datoer;
-        for (const auto& valg : nylektie::hurtigValg(local(2026, 3, 28, 12))) {
-            labels << valg.label;
-            datoer << valg.dato;
-        }
-        QCOMPARE(labels, QStringList({"I morgen", "Om 3 dage", "Om en uge"}));
-        QCOMPARE(datoer, QList<QDateTime>({local(2026, 3, 29, 13), local(2026, 3, 31, 13),
-                                           local(2026, 4, 4, 13)}));
+        QStringList valg;
+        for (const auto& v : nylektie::hurtigValg(nyKl(2026, 3, 28, 12)))
+            valg << v.label + ' ' + v.dato.toString("dd HH:mm");
+        QCOMPARE(valg,
+                 QStringList({"I morgen 29 13:00", "Om 3 dage 31 13:00", "Om en uge 04 13:00"}));
     }
 
     void erValgt_data() {
-        QTest::addColumn<QDateTime>("valg");
-        QTest::addColumn<QDateTime>("deadline");
+        test::columns<QDateTime>({"valg", "deadline"});
         QTest::addColumn<QTimeZone>("zone");
         QTest::addColumn<bool>("valgt");
+        const QTimeZone cph("Europe/Copenhagen");
+        const QDateTime nat = nyKl(2026, 3, 29, 0, 30);
         // One hour apart and the same day in UTC, yet two days at home.
-        QTest::newRow("spring night")
-            << local(2026, 3, 29, 0, 30) << local(2026, 3, 28, 23, 30) << kCopenhagen << false;
-        QTest::newRow("spring night in UTC")
-            << local(2026, 3, 29, 0, 30) << local(2026, 3, 28, 23, 30) << QTimeZone::utc() << true;
-        QTest::newRow("23-hour day")
-            << local(2026, 3, 29, 0, 30) << local(2026, 3, 29, 23, 30) << kCopenhagen << true;
-        QTest::newRow("no dates") << QDateTime() << QDateTime() << kCopenhagen << false;
+        row("spring night", nat, nyKl(2026, 3, 28, 23, 30), cph, false);
+        row("spring night in UTC", nat, nyKl(2026, 3, 28, 23, 30), QTimeZone::utc(), true);
+        row("23-hour day", nat, nyKl(2026, 3, 29, 23, 30), cph, true);
+        row("no dates", QDateTime(), QDateTime(), cph, false);
     }
     void erValgt() {
-        QFETCH(QDateTime, valg);
-        QFETCH(QDateTime, deadline);
-        QFETCH(QTimeZone, zone);
-        QFETCH(bool, valgt);
+        const auto [valg, deadline, zone, valgt] =
+            test::fetch<QDateTime, QDateTime, QTimeZone, bool>("valg", "deadline", "zone", "valgt");
         QCOMPARE(nylektie::erValgt(valg, deadline, zone), valgt);
     }
 
     void rensLinks_data() {
-        QTest::addColumn<QStringList>("links");
-        QTest::addColumn<QStringList>("renset");
-        QTest::newRow("spaces and tabs") << QStringList{" \ta b \t"} << QStringList{"a b"};
-        QTest::newRow("no-break space") << QStringList{"\u00A0a.dk"} << QStringList{"a.dk"};
-        QTest::newRow("line breaks stay")
-            << QStringList{" \na.dk\n ", "a\nb", "\n"} << QStringList{"\na.dk\n", "a\nb", "\n"};
-        QTest::newRow("blanks dropped, order and twins kept")
-            << QStringList{"b", "", "  ", "\t", "a", "b"} << QStringList{"b", "a", "b"};
+        test::columns<QStringList>({"links", "renset"});
+        row("spaces and tabs", QStringList{" \ta b \t"}, QStringList{"a b"});
+        row("no-break space", QStringList{"\u00A0a.dk"}, QStringList{"a.dk"});
+        row("line breaks stay", QStringList{" \na.dk\n ", "a\nb", "\n"},
+            QStringList{"\na.dk\n", "a\nb", "\n"});
+        row("blanks dropped, order and twins kept", QStringList{"b", "", "  ", "\t", "a", "b"},
+            QStringList{"b", "a", "b"});
     }
     void rensLinks() {
-        QFETCH(QStringList, links);
-        QFETCH(QStringList, renset);
+        const auto [links, renset] = test::fetch<QStringList, QStringList>("links", "renset");
         QCOMPARE(nylektie::rensLinks(links), renset);
     }
 
@@ -86,45 +72,41 @@ private Q_SLOTS:
     // item's id, creation date and done flag.
     void byg_data() {
         QTest::addColumn<QString>("titel");
-        QTest::addColumn<bool>("kendtFag");
-        QTest::addColumn<bool>("rediger");
+        test::columns<bool>({"kendtFag", "rediger"});
         QTest::addColumn<Udfald>("udfald");
-        QTest::newRow("title of spaces") << "   " << true << false << Udfald::Gemt;
-        QTest::newRow("empty title checked first") << "" << false << false << Udfald::TomTitel;
-        QTest::newRow("unknown subject") << "Læs" << false << false << Udfald::UkendtFag;
-        QTest::newRow("edit") << "Læs igen" << true << true << Udfald::Gemt;
-        QTest::newRow("edit to an empty title") << "" << true << true << Udfald::TomTitel;
-        QTest::newRow("edit to an unknown subject") << "Læs" << false << true << Udfald::UkendtFag;
+        row("title of spaces", "   ", true, false, Udfald::Gemt);
+        row("empty title checked first", "", false, false, Udfald::TomTitel);
+        row("unknown subject", "Læs", false, false, Udfald::UkendtFag);
+        row("edit", "Læs igen", true, true, Udfald::Gemt);
+        row("edit to an empty title", "", true, true, Udfald::TomTitel);
+        row("edit to an unknown subject", "Læs", false, true, Udfald::UkendtFag);
     }
     void byg() {
-        QFETCH(QString, titel);
-        QFETCH(bool, kendtFag);
-        QFETCH(bool, rediger);
-        QFETCH(Udfald, udfald);
-        const ManualClock clock(local(2026, 3, 29, 1, 30));
-        const QUuid fagId = kendtFag ? kFysik.id : QUuid::createUuid();
-        const QDateTime deadline = local(2026, 4, 1, 8);
+        const auto [titel, kendtFag, rediger, udfald] =
+            test::fetch<QString, bool, bool, Udfald>("titel", "kendtFag", "rediger", "udfald");
+        const ManualClock clock(nyKl(2026, 3, 29, 1, 30));
+        const QList<Fag> fag{Fag::ny("Dansk", "book.fill", "E8704A"),
+                             Fag::ny("Fysik", "atom", "06B6D4")};
+        const QUuid fagId = kendtFag ? fag[1].id : QUuid::createUuid();
+        const QDateTime deadline = nyKl(2026, 4, 1, 8);
         Lektie l;
         if (rediger) {
-            l = Lektie::ny(kDansk.id, "Gammel", "", {"c.dk"}, local(2026, 3, 30, 8),
-                           ManualClock(local(2026, 3, 1, 9)));
+            l = Lektie::ny(fag[0].id, "Gammel", "", {"c.dk"}, nyKl(2026, 3, 30, 8),
+                           ManualClock(nyKl(2026, 3, 1, 9)));
             l.erFaerdig = true;
         }
         const Lektie foer = l;
         const QStringList links{" a.dk\t", "", "b"};
-        QCOMPARE(rediger ? nylektie::rediger({kDansk, kFysik}, fagId, titel, " s. 4 ", links,
-                                             deadline, clock, &l)
-                         : nylektie::byg({kDansk, kFysik}, fagId, titel, " s. 4 ", links, deadline,
-                                         clock, &l),
+        QCOMPARE((rediger ? nylektie::rediger : nylektie::byg)(fag, fagId, titel, " s. 4 ", links,
+                                                               deadline, clock, &l),
                  udfald);
         if (udfald != Udfald::Gemt) {
-            QCOMPARE(l.id, foer.id); // a refused form writes nothing
-            QCOMPARE(l.titel, foer.titel);
+            QCOMPARE(l.titel, foer.titel); // a refused form writes nothing
             return;
         }
         QVERIFY(!l.id.isNull());
         QCOMPARE(l.id == foer.id, rediger);
-        QCOMPARE(l.fagId, kFysik.id);
+        QCOMPARE(l.fagId, fagId);
         QCOMPARE(l.titel, titel);
         QCOMPARE(l.beskrivelse, " s. 4 ");
         QCOMPARE(l.links, QStringList({"a.dk", "b"}));
@@ -134,10 +116,12 @@ private Q_SLOTS:
     }
 
     void startFag() {
+        const QList<Fag> fag{Fag::ny("Dansk", "book.fill", "E8704A"),
+                             Fag::ny("Fysik", "atom", "06B6D4")};
         const QUuid fremmed = QUuid::createUuid();
-        QCOMPARE(nylektie::startFag(kFysik.id, {kDansk, kFysik}), kFysik.id);
-        QCOMPARE(nylektie::startFag(fremmed, {kDansk}), fremmed);
-        QCOMPARE(nylektie::startFag(std::nullopt, {kDansk, kFysik}), kDansk.id);
+        QCOMPARE(nylektie::startFag(fag[1].id, fag), fag[1].id);
+        QCOMPARE(nylektie::startFag(fremmed, fag), fremmed);
+        QCOMPARE(nylektie::startFag(std::nullopt, fag), fag[0].id);
         QVERIFY(!nylektie::startFag(std::nullopt, {}).isNull());
     }
 };

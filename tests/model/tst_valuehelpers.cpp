@@ -34,8 +34,7 @@ private Q_SLOTS:
         row("full-width digits are no hex", "１２３", 0u);
     }
     void farveFraHex() {
-        QFETCH(QString, text);
-        QFETCH(uint, rgb);
+        const auto [text, rgb] = test::fetch<QString, uint>("text", "rgb");
         const Farve got = tavlen::farveFraHex(text);
         QCOMPARE(QList<double>({got.roed, got.groen, got.blaa, got.opacitet}),
                  QList<double>(
@@ -79,9 +78,8 @@ private Q_SLOTS:
         row("autumn 25 h back", local(2026, 10, 25), autumn, -1);
     }
     void dagetilbage() {
-        QFETCH(QDateTime, now);
-        QFETCH(QDateTime, dato);
-        QFETCH(int, days);
+        const auto [now, dato, days] =
+            test::fetch<QDateTime, QDateTime, int>("now", "dato", "days");
         QCOMPARE(tavlen::dagetilbage(dato, ManualClock(now)), days);
     }
 };

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <tuple>
 
 namespace tavlen::test {
 
@@ -20,6 +21,11 @@ template <typename T> void columns(std::initializer_list<const char*> names) {
 }
 template <typename... T> void row(const char* name, const T&... values) {
     (QTest::newRow(name) << ... << values);
+}
+// The current row's values in one line: const auto [a, b] = fetch<QString, int>("a", "b").
+template <typename... T, typename... Name> std::tuple<T...> fetch(Name... names) {
+    static_assert(sizeof...(T) == sizeof...(Name));
+    return {*static_cast<T*>(QTest::qData(names, qMetaTypeId<T>()))...};
 }
 
 } // namespace tavlen::test
