@@ -7,20 +7,12 @@
 #include <QTest>
 
 using namespace tavlen;
+using test::row;
 
 namespace {
 
-const QUuid kId = QUuid::fromString(QStringLiteral("6f1c2a9e-3b4d-4c8e-9a1f-0123456789ab"));
-const QUuid kFagId = QUuid::fromString(QStringLiteral("a0b1c2d3-e4f5-4677-8899-aabbccddeeff"));
-
-QDateTime utc(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
+QDateTime jsonUtc(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
     return QDateTime(QDate(y, mo, d), QTime(h, mi, s, ms), Qt::UTC);
-}
-
-Lektie sample(const QString& titel = QStringLiteral("Læs side 12–14")) {
-    return Lektie(kId, kFagId, titel, QStringLiteral("Husk kapitel 2"),
-                  QStringList(QStringLiteral("https://example.org/a?b=c&d=æ")),
-                  utc(2026, 12, 6, 14, 30), true, utc(2026, 12, 1, 8, 0, 0, 250));
 }
 
 QByteArray compact(const QJsonArray& a) {
@@ -37,12 +29,7 @@ QJsonObject lektieObject() {
                  R"("erFaerdig":false,"oprettetDato":-1.5})");
 }
 
-QJsonObject fagObject() {
-    return parse(R"({"id":"6F1C2A9E-3B4D-4C8E-9A1F-0123456789AB","navn":"Idræt",)"
-                 R"("ikonNavn":"figure.run","farveHex":"F59E0B"})");
-}
-
-// The object text of lektieObject() with one piece replaced.
+// The text of lektieObject() in a list, with one piece replaced.
 QByteArray lektieText(const QByteArray& from, const QByteArray& to) {
     return compact({lektieObject()}).replace(from, to);
 }
@@ -55,32 +42,31 @@ class TestRecordJson : public QObject {
 private Q_SLOTS:
     void storedFormIsPlainJsonAndRoundTrips() {
         // Escapes, a control character, a four-byte character and a lone surrogate.
-        Lektie empty = sample(QString("\"q\"\\\n\t\u0001😀") + QChar(0xD83D));
-        empty.beskrivelse.clear();
-        empty.links.clear();
-        const auto bytes = json::encode(QList<Lektie>{sample(), empty});
+        Lektie l(QUuid::fromString(QStringLiteral("6f1c2a9e-3b4d-4c8e-9a1f-0123456789ab")),
+                 QUuid::fromString(QStringLiteral("a0b1c2d3-e4f5-4677-8899-aabbccddeeff")),
+                 QString("\"q\"\\\n\t\u0001😀") + QChar(0xD83D), "Husk kapitel 2",
+                 {"https://example.org/a?b=c&d=æ"}, jsonUtc(2026, 12, 6, 14, 30), true,
+                 jsonUtc(2026, 12, 1, 8, 0, 0, 250));
+        const auto bytes = json::encode(QList<Lektie>{l});
         QVERIFY(bytes);
-        const QJsonObject expected =
-            parse(R"({"id":"6F1C2A9E-3B4D-4C8E-9A1F-0123456789AB",)"
-                  R"("fagId":"A0B1C2D3-E4F5-4677-8899-AABBCCDDEEFF","titel":"Læs side 12–14",)"
-                  R"("beskrivelse":"Husk kapitel 2","links":["https://example.org/a?b=c&d=æ"],)"
-                  R"("deadline":818260200,"erFaerdig":true,"oprettetDato":817804800.25})");
-        QJsonObject expectedEmpty = expected;
-        expectedEmpty["titel"] = "\"q\"\\\n\t\u0001😀\uFFFD";
-        expectedEmpty["beskrivelse"] = "";
-        expectedEmpty["links"] = QJsonArray();
-        QCOMPARE(QJsonDocument::fromJson(*bytes).array(), QJsonArray({expected, expectedEmpty}));
+        QJsonObject expected = parse(
+            R"({"id":"6F1C2A9E-3B4D-4C8E-9A1F-0123456789AB","titel":"",)"
+            R"("fagId":"A0B1C2D3-E4F5-4677-8899-AABBCCDDEEFF","beskrivelse":"Husk kapitel 2",)"
+            R"("links":["https://example.org/a?b=c&d=æ"],"deadline":818260200,)"
+            R"("erFaerdig":true,"oprettetDato":817804800.25})");
+        expected["titel"] = "\"q\"\\\n\t\u0001😀\uFFFD";
+        QCOMPARE(QJsonDocument::fromJson(*bytes).array(), QJsonArray{expected});
         QVERIFY(bytes->contains("😀")); // written as it is, not escaped
-
         QCOMPARE(*json::encode(*json::decodeLektier(*bytes)), *bytes);
-        // A lower-case id is read and written upper-case.
+        // Empty fields are written too; a lower-case id is read and written upper-case.
+        QJsonObject upper = lektieObject();
+        upper["fagId"] = upper["fagId"].toString().toUpper();
         const auto lower = json::decodeLektier(compact({lektieObject()}));
-        QVERIFY(
-            json::encode(*lower)->contains(R"("fagId":"A0B1C2D3-E4F5-4677-8899-AABBCCDDEEFF")"));
+        QCOMPARE(QJsonDocument::fromJson(*json::encode(*lower)).array(), QJsonArray{upper});
         // A record that cannot be encoded (an invalid date) fails the whole list.
-        empty.oprettetDato = QDateTime();
-        QVERIFY(!json::encode(QList<Lektie>{sample(), empty}));
-        QVERIFY(!json::fraSekunderSiden2001(qQNaN()).isValid());
+        l.oprettetDato = QDateTime();
+        QCOMPARE(json::encode(QList<Lektie>{lower->at(0), l}), std::nullopt);
+        QCOMPARE(json::fraSekunderSiden2001(qQNaN()).isValid(), false);
     }
 
     // Seconds since 2001-01-01 UTC, negative before, to the millisecond.
@@ -88,20 +74,19 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QDateTime>("moment"); // invalid: the array is rejected
         QTest::addColumn<bool>("same");        // written back as the same text
-        const QDateTime epoch = utc(2001, 1, 1);
-        QTest::newRow("2001 is zero") << QByteArray("0") << epoch << true;
+        const QDateTime epoch = jsonUtc(2001, 1, 1);
+        row("2001 is zero", QByteArray("0"), epoch, true);
         for (const auto& [ms, text] : {std::pair(12300, "12.3"), std::pair(12045, "12.045"),
                                        std::pair(5, "0.005"), std::pair(-1250, "-1.25")})
-            QTest::addRow("%s", text) << QByteArray(text) << epoch.addMSecs(ms) << true;
-        QTest::newRow("rounds down") << QByteArray("1.0004") << epoch.addSecs(1) << false;
-        QTest::newRow("rounds up") << QByteArray("1.0006") << epoch.addMSecs(1001) << false;
-        QTest::newRow("negative fraction") << QByteArray("-0.0006") << epoch.addMSecs(-1) << false;
-        QTest::newRow("out of range") << QByteArray("1e300") << QDateTime() << false;
+            row(text, QByteArray(text), epoch.addMSecs(ms), true);
+        row("rounds down", QByteArray("1.0004"), epoch.addSecs(1), false);
+        row("rounds up", QByteArray("1.0006"), epoch.addMSecs(1001), false);
+        row("negative fraction", QByteArray("-0.0006"), epoch.addMSecs(-1), false);
+        row("out of range", QByteArray("1e300"), QDateTime(), false);
     }
     void dates() {
-        QFETCH(QByteArray, text);
-        QFETCH(QDateTime, moment);
-        QFETCH(bool, same);
+        const auto [text, moment, same] =
+            test::fetch<QByteArray, QDateTime, bool>("text", "moment", "same");
         const auto l = json::decodeLektier(lektieText("\"deadline\":0", "\"deadline\":" + text));
         QCOMPARE(l ? l->at(0).deadline : QDateTime(), moment);
         if (same)
@@ -117,7 +102,7 @@ private Q_SLOTS:
         for (const char* key : {"id", "fagId", "titel", "beskrivelse", "links", "deadline",
                                 "erFaerdig", "oprettetDato"})
             QTest::addRow("%s missing", key) << false << key << missing;
-        QTest::newRow("null") << false << "titel" << QJsonValue(QJsonValue::Null);
+        row("null", false, "titel", QJsonValue(QJsonValue::Null));
         for (const char* key : {"id", "navn", "ikonNavn", "farveHex"}) {
             QTest::addRow("fag %s missing", key) << true << key << missing;
             QTest::addRow("fag %s number", key) << true << key << QJsonValue(7);
@@ -131,25 +116,26 @@ private Q_SLOTS:
                 R"(["fagId","6f1c2a9e-3b4d-4c8e-9a1f-0123456789ag"],)"
                 R"(["fagId","6f1c2a9e3-b4d-4c8e-9a1f-0123456789ab"]])")
                 .array();
-        for (const QJsonValue& row : wrong)
-            QTest::addRow("%s", compact(row.toArray()).constData())
-                << false << row[0].toString() << row[1];
+        for (const QJsonValue& r : wrong)
+            row(compact(r.toArray()).constData(), false, r[0].toString(), r[1]);
     }
     void badObjectFailsTheArray() {
-        QFETCH(bool, fag);
-        QFETCH(QString, key);
-        QFETCH(QJsonValue, value);
-        const QJsonObject good = fag ? fagObject() : lektieObject();
+        const auto [fag, key, value] =
+            test::fetch<bool, QString, QJsonValue>("fag", "key", "value");
+        const QJsonObject good = fag ? parse(R"({"id":"6F1C2A9E-3B4D-4C8E-9A1F-0123456789AB",)"
+                                             R"("navn":"Idræt","ikonNavn":"figure.run",)"
+                                             R"("farveHex":"F59E0B"})")
+                                     : lektieObject();
         QJsonObject bad = good;
         if (value.isUndefined())
             bad.remove(key);
         else
             bad[key] = value;
-        const QByteArray ok = compact({good, good}), broken = compact({good, bad});
-        QCOMPARE(fag ? json::decodeFag(ok).has_value() : json::decodeLektier(ok).has_value(), true);
-        QCOMPARE(fag ? json::decodeFag(broken).has_value()
-                     : json::decodeLektier(broken).has_value(),
-                 false);
+        const auto decodes = [&](const QByteArray& text) {
+            return fag ? json::decodeFag(text).has_value() : json::decodeLektier(text).has_value();
+        };
+        QCOMPARE(decodes(compact({good, good})), true);
+        QCOMPARE(decodes(compact({good, bad})), false);
     }
 
     // The title a reader finds in a text, or null when the text is rejected.
@@ -158,30 +144,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("titel");
         const QByteArray good = compact({lektieObject()});
         const QString rejected;
-        QTest::newRow("empty") << QByteArray() << rejected;
-        QTest::newRow("array of null") << QByteArray("[null]") << rejected;
-        QTest::newRow("truncated") << good.chopped(2) << rejected;
-        QTest::newRow("trailing garbage") << good + "x" << rejected;
-        QTest::newRow("embedded nul") << QByteArray("[]\0[]", 5) << rejected;
-        QTest::newRow("invalid utf-8") << QByteArray("[{\"titel\":\"\xC3\x28\"}]") << rejected;
-        QTest::newRow("deep nesting") << QByteArray(100000, '[') << rejected;
-        QTest::newRow("deep nesting under an unknown key")
-            << lektieText("{\"", "{\"x\":" + QByteArray(1000, '[') + QByteArray(1000, ']') + ",\"")
-            << rejected;
-        QTest::newRow("known names nested in unknown keys")
-            << lektieText("{\"", R"({"x":{"links":5,"id":[{"a":1}]},"y":[[],null,"x"],"z":null,)"
-                                 "\"")
-            << "T";
-        QTest::newRow("repeated key, the last holds")
-            << lektieText("\"titel\":\"T\"", R"("titel":"a","titel":"c")") << "c";
-        QTest::newRow("escapes") << lektieText(
-                                        "\"titel\":\"T\"",
-                                        "\"titel\":\"\\u00e6\\u00f8\\u00e5 \\ud83d\\ude00 \\/\"")
-                                 << "æøå 😀 /";
+        row("empty", QByteArray(), rejected);
+        row("array of null", QByteArray("[null]"), rejected);
+        row("truncated", good.chopped(2), rejected);
+        row("trailing garbage", good + "x", rejected);
+        row("embedded nul", QByteArray("[]\0[]", 5), rejected);
+        row("invalid utf-8", QByteArray("[{\"titel\":\"\xC3\x28\"}]"), rejected);
+        row("deep nesting", QByteArray(100000, '['), rejected);
+        row("deep nesting under an unknown key",
+            lektieText("{\"", "{\"x\":" + QByteArray(1000, '[') + QByteArray(1000, ']') + ",\""),
+            rejected);
+        row("known names nested in unknown keys",
+            lektieText("{\"", R"({"x":{"links":5,"id":[{"a":1}]},"y":[[],null,"x"],"z":null,)"
+                              "\""),
+            "T");
+        row("repeated key, the last holds",
+            lektieText("\"titel\":\"T\"", R"("titel":"a","titel":"c")"), "c");
+        row("escapes",
+            lektieText("\"titel\":\"T\"", "\"titel\":\"\\u00e6\\u00f8\\u00e5 \\ud83d\\ude00 \\/\""),
+            "æøå 😀 /");
     }
     void reading() {
-        QFETCH(QByteArray, text);
-        QFETCH(QString, titel);
+        const auto [text, titel] = test::fetch<QByteArray, QString>("text", "titel");
         const auto l = json::decodeLektier(text);
         QCOMPARE(l ? l->at(0).titel : QString(), titel);
         if (titel.isNull()) {
@@ -195,33 +179,29 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QStringList>("titler");
         QTest::addColumn<int>("unreadable");
-        const auto one = [](const char* titel) {
-            return lektieText("\"titel\":\"T\"", QByteArray("\"titel\":\"") + titel + "\"")
+        const auto one = [](const QByteArray& titel) {
+            return lektieText("\"titel\":\"T\"", "\"titel\":\"" + titel + "\"")
                 .chopped(1)
                 .sliced(1);
         };
         const QByteArray a = one("A"), b = one("B"), c = one("C");
-        QTest::newRow("all good") << "[" + a + "," + b + "]" << QStringList{"A", "B"} << 0;
-        QTest::newRow("a record without its id")
-            << "[" + a + ",{\"titel\":\"X\"}," + c + "]" << QStringList{"A", "C"} << 1;
-        QTest::newRow("a number too big for a date")
-            << "[" + a + "," + QByteArray(b).replace("\"deadline\":0", "\"deadline\":1e400") + "," +
-                   c + "]"
-            << QStringList{"A", "C"} << 1;
-        QTest::newRow("a stretch of broken text")
-            << "[" + a + ",{\"id\":?? " + b + "," + c + "]" << QStringList{"A", "C"} << 1;
-        QTest::newRow("cut off in the second record")
-            << "[" + a + "," + b.chopped(20) << QStringList{"A"} << 1;
-        QTest::newRow("cut off after a record") << "[" + a << QStringList{"A"} << 0;
-        QTest::newRow("a value that is no record") << "[" + a + ",7,[]]" << QStringList{"A"} << 2;
-        QTest::newRow("no list at all") << QByteArray("{\"a\":1}") << QStringList() << 1;
-        QTest::newRow("a byte that is no UTF-8")
-            << "[" + one("Bl\xE5") + "]" << QStringList{"Bl\uFFFD"} << 0;
+        const QStringList ac{"A", "C"};
+        row("all good", "[" + a + "," + b + "]", QStringList{"A", "B"}, 0);
+        row("a record without its id", "[" + a + ",{\"titel\":\"X\"}," + c + "]", ac, 1);
+        row("a number too big for a date",
+            "[" + a + "," + QByteArray(b).replace("\"deadline\":0", "\"deadline\":1e400") + "," +
+                c + "]",
+            ac, 1);
+        row("a stretch of broken text", "[" + a + ",{\"id\":?? " + b + "," + c + "]", ac, 1);
+        row("cut off in the second record", "[" + a + "," + b.chopped(20), QStringList{"A"}, 1);
+        row("cut off after a record", "[" + a, QStringList{"A"}, 0);
+        row("a value that is no record", "[" + a + ",7,[]]", QStringList{"A"}, 2);
+        row("no list at all", QByteArray("{\"a\":1}"), QStringList(), 1);
+        row("a byte that is no UTF-8", "[" + one("Bl\xE5") + "]", QStringList{"Bl\uFFFD"}, 0);
     }
     void recordByRecord() {
-        QFETCH(QByteArray, text);
-        QFETCH(QStringList, titler);
-        QFETCH(int, unreadable);
+        const auto [text, titler, unreadable] =
+            test::fetch<QByteArray, QStringList, int>("text", "titler", "unreadable");
         const auto read = json::decodeLektierRecordByRecord(text);
         QStringList got;
         for (const Lektie& l : read.list)
@@ -235,14 +215,14 @@ private Q_SLOTS:
         old.remove("links");
         // One object without links sends the whole array down the legacy path.
         const QByteArray mixed = compact({lektieObject(), old});
-        QVERIFY(!json::decodeLektier(mixed));
+        QCOMPARE(json::decodeLektier(mixed).has_value(), false);
         QCOMPARE(json::decodeOldLektier(mixed)->at(1).oprettetDato,
-                 utc(2000, 12, 31, 23, 59, 58, 500));
+                 jsonUtc(2000, 12, 31, 23, 59, 58, 500));
         // There "links" is just another unknown key.
         old["links"] = 5;
-        QVERIFY(json::decodeOldLektier(compact({old})));
+        QCOMPARE(json::decodeOldLektier(compact({old})).has_value(), true);
         old.remove("oprettetDato");
-        QVERIFY(!json::decodeOldLektier(compact({old})));
+        QCOMPARE(json::decodeOldLektier(compact({old})).has_value(), false);
     }
 };
 
