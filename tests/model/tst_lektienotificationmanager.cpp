@@ -7,15 +7,10 @@
 #include <QTest>
 
 using namespace tavlen;
+using test::kbh;
 using test::row;
 
 namespace {
-
-const QTimeZone kPlanCph("Europe/Copenhagen");
-
-QDateTime planKl(int y, int m, int d, int h, int min = 0) {
-    return QDateTime(QDate(y, m, d), QTime(h, min), kPlanCph);
-}
 
 const Fag dansk = Fag::ny("Dansk", "book.fill", "E8704A");
 const Fag matematik = Fag::ny("Matematik", "function", "3B82F6");
@@ -26,15 +21,14 @@ QHash<QUuid, QString> titler; // to show identifiers readably
 
 Lektie lektie(const QString& titel, const QDateTime& deadline, const Fag& fag = dansk,
               bool done = false) {
-    Lektie l =
-        Lektie::ny(fag.id, titel, QString(), {}, deadline, ManualClock(planKl(2026, 1, 1, 0)));
+    Lektie l = Lektie::ny(fag.id, titel, QString(), {}, deadline, ManualClock(kbh(2026, 1, 1, 0)));
     l.erFaerdig = done;
     titler.insert(l.id, titel);
     return l;
 }
 
-const Lektie kA = lektie("A", planKl(2026, 12, 11, 10));
-const Lektie kB = lektie("B", planKl(2026, 12, 12, 10));
+const Lektie kA = lektie("A", kbh(2026, 12, 11, 10));
+const Lektie kB = lektie("B", kbh(2026, 12, 12, 10));
 
 // A reminder's identifier as "<title>-<days before>", anything else as it is.
 QString navn(const QString& identifier) {
@@ -80,37 +74,36 @@ private Q_SLOTS:
         QTest::addColumn<QList<Lektie>>("items");
         QTest::addColumn<QString>("expected");
         const QString one = "Du har 1 aktive lektier. Næste er %1 | ";
-        const QList<Lektie> l = {lektie("L", planKl(2026, 12, 7, 9))};
+        const QList<Lektie> l = {lektie("L", kbh(2026, 12, 7, 9))};
         // A reminder due at this very moment is no longer ahead.
-        row("tomorrow 09:00 refreshed 16:00", planKl(2026, 12, 6, 16), l,
+        row("tomorrow 09:00 refreshed 16:00", kbh(2026, 12, 6, 16), l,
             one.arg("L i Dansk.") + "L-0 2026-12-07 08:00");
-        row("tomorrow 09:00 refreshed 15:59", planKl(2026, 12, 6, 15, 59), l,
+        row("tomorrow 09:00 refreshed 15:59", kbh(2026, 12, 6, 15, 59), l,
             one.arg("L i Dansk.") + "L-1 2026-12-06 16:00 | L-0 2026-12-07 08:00");
-        row("today 07:30 refreshed 06:00", planKl(2026, 12, 6, 6),
-            QList{lektie("M", planKl(2026, 12, 6, 7, 30))},
+        row("today 07:30 refreshed 06:00", kbh(2026, 12, 6, 6),
+            QList{lektie("M", kbh(2026, 12, 6, 7, 30))},
             one.arg("M i Dansk.") + "M-0 2026-12-06 08:00");
-        row("overdue named in summary", planKl(2026, 12, 6, 10),
-            QList{lektie("Senere", planKl(2026, 12, 20, 10)),
-                  lektie("Gammel stil", planKl(2026, 12, 1, 10)),
-                  lektie("Færdig", planKl(2026, 11, 1, 10), matematik, true),
-                  lektie("Endnu ældre", planKl(2026, 11, 20, 10), matematik)},
+        row("overdue named in summary", kbh(2026, 12, 6, 10),
+            QList{lektie("Senere", kbh(2026, 12, 20, 10)),
+                  lektie("Gammel stil", kbh(2026, 12, 1, 10)),
+                  lektie("Færdig", kbh(2026, 11, 1, 10), matematik, true),
+                  lektie("Endnu ældre", kbh(2026, 11, 20, 10), matematik)},
             "Du har 3 aktive lektier. Næste er Endnu ældre i Matematik. | Senere-3 2026-12-17 "
             "16:00 | Senere-1 2026-12-19 16:00 | Senere-0 2026-12-20 08:00");
         // Equal deadlines keep the list order; requests go out in deadline order.
-        row("three-item body", planKl(2026, 12, 6, 10),
-            QList{lektie("Senere", planKl(2026, 12, 8, 10)),
-                  lektie("Først", planKl(2026, 12, 7, 10), ukendt),
-                  lektie("Sidst", planKl(2026, 12, 7, 10), matematik)},
+        row("three-item body", kbh(2026, 12, 6, 10),
+            QList{lektie("Senere", kbh(2026, 12, 8, 10)),
+                  lektie("Først", kbh(2026, 12, 7, 10), ukendt),
+                  lektie("Sidst", kbh(2026, 12, 7, 10), matematik)},
             "Du har 3 aktive lektier. Næste er Først i Ukendt fag. | Først-1 2026-12-06 16:00 | "
             "Først-0 2026-12-07 08:00 | Sidst-1 2026-12-06 16:00 | Sidst-0 2026-12-07 08:00 | "
             "Senere-1 2026-12-07 16:00 | Senere-0 2026-12-08 08:00");
         // Reminders fall on calendar days: 2026-03-29 has 23 hours.
-        row("spring change", planKl(2026, 3, 20, 12),
-            QList{lektie("P", planKl(2026, 3, 30, 0, 30))},
+        row("spring change", kbh(2026, 3, 20, 12), QList{lektie("P", kbh(2026, 3, 30, 0, 30))},
             one.arg("P i Dansk.") +
                 "P-3 2026-03-27 16:00 | P-1 2026-03-29 16:00 | P-0 2026-03-30 08:00");
-        row("only done homework", planKl(2026, 12, 6, 10),
-            QList{lektie("F", planKl(2026, 12, 11, 10), dansk, true)}, QString());
+        row("only done homework", kbh(2026, 12, 6, 10),
+            QList{lektie("F", kbh(2026, 12, 11, 10), dansk, true)}, QString());
     }
     void schedule() {
         const auto [now, items, expected] =
@@ -121,8 +114,8 @@ private Q_SLOTS:
     }
 
     void textsOfEveryRequest() {
-        Planner p(planKl(2026, 12, 6, 10));
-        QVERIFY(p.refresh({lektie("Brøker", planKl(2026, 12, 11, 10), ukendt)}));
+        Planner p(kbh(2026, 12, 6, 10));
+        QVERIFY(p.refresh({lektie("Brøker", kbh(2026, 12, 11, 10), ukendt)}));
         const QList<NotificationRequest> pending = p.center.pending();
         QStringList texts; // title: body
         for (const NotificationRequest& r : pending)
@@ -136,7 +129,7 @@ private Q_SLOTS:
         // Every day at 18:00 and nothing else: a stray date component would make it one day.
         QCOMPARE(pending.at(0).trigger, (CalendarTrigger{{}, {}, {}, 18, 0, true}));
         // Only the reminder that names no day may be shown on a later day, until the deadline.
-        QCOMPARE(pending.at(1).showUntil, std::optional(planKl(2026, 12, 11, 10)));
+        QCOMPARE(pending.at(1).showUntil, std::optional(kbh(2026, 12, 11, 10)));
         QCOMPARE(pending.at(2).showUntil, std::nullopt);
         QCOMPARE(pending.at(3).showUntil, std::nullopt);
         // The reminders can be ticked off from the notification; the summary names no item.
@@ -162,7 +155,7 @@ private Q_SLOTS:
     }
     void staleRemindersAreWithdrawn() {
         const auto [items, left] = test::fetch<QList<Lektie>, QString>("items", "left");
-        Planner p(planKl(2026, 12, 6, 10));
+        Planner p(kbh(2026, 12, 6, 10));
         const auto id = [](const Lektie& l, int dage) { // as another program may write it
             return LektieNotificationManager::reminderIdentifier(l, dage).toLower();
         };
@@ -180,15 +173,15 @@ private Q_SLOTS:
         QTest::addColumn<QDateTime>("now");
         QTest::addColumn<QList<Lektie>>("items");
         QTest::addColumn<QString>("expected"); // when, and the request's title
-        const QList l{lektie("L", planKl(2026, 12, 8, 10))};
-        row("summary first", planKl(2026, 12, 6, 10), l, "2026-12-06 18:00 Husk dine lektier");
-        row("a reminder at 16:00 first", planKl(2026, 12, 7, 10), l,
+        const QList l{lektie("L", kbh(2026, 12, 8, 10))};
+        row("summary first", kbh(2026, 12, 6, 10), l, "2026-12-06 18:00 Husk dine lektier");
+        row("a reminder at 16:00 first", kbh(2026, 12, 7, 10), l,
             "2026-12-07 16:00 Lektie i morgen");
-        row("evening: tomorrow 08:00", planKl(2026, 12, 7, 18), l, "2026-12-08 08:00 Lektie i dag");
+        row("evening: tomorrow 08:00", kbh(2026, 12, 7, 18), l, "2026-12-08 08:00 Lektie i dag");
         // 18:00 on the day the clocks go forward is still 18:00 on the wall.
-        row("spring change", planKl(2026, 3, 29, 12), QList{lektie("P", planKl(2026, 4, 20, 10))},
+        row("spring change", kbh(2026, 3, 29, 12), QList{lektie("P", kbh(2026, 4, 20, 10))},
             "2026-03-29 18:00 Husk dine lektier");
-        row("nothing open", planKl(2026, 12, 6, 10), QList<Lektie>{}, "none");
+        row("nothing open", kbh(2026, 12, 6, 10), QList<Lektie>{}, "none");
     }
     void nextReminder() {
         const auto [now, items, expected] =
@@ -199,8 +192,8 @@ private Q_SLOTS:
         foreign.identifier = "andet-program";
         foreign.trigger = {{}, {}, {}, 10, 1, true};
         const auto next =
-            LektieNotificationManager::next(p.center.pending() << foreign, now, kPlanCph);
-        QCOMPARE(next ? next->at.toTimeZone(kPlanCph).toString("yyyy-MM-dd HH:mm ") +
+            LektieNotificationManager::next(p.center.pending() << foreign, now, p.clock.timeZone());
+        QCOMPARE(next ? next->at.toTimeZone(p.clock.timeZone()).toString("yyyy-MM-dd HH:mm ") +
                             next->request.title
                       : "none",
                  expected);
@@ -214,7 +207,7 @@ private Q_SLOTS:
     }
     void refreshReplacesOnlyItsOwnRequests() {
         QFETCH(bool, adds);
-        Planner p(planKl(2026, 12, 6, 10));
+        Planner p(kbh(2026, 12, 6, 10));
         QVERIFY(p.refresh({kA}));
         NotificationRequest foreign;
         for (const char* id : {"andet-program", "daily-summary-x"}) { // the second looks like ours
@@ -222,7 +215,7 @@ private Q_SLOTS:
             p.center.add(foreign, [](const QString&) {});
         }
         p.center.setStatus(adds ? AuthorizationStatus::Authorized : AuthorizationStatus::Denied);
-        QVERIFY(p.refresh({lektie("B", planKl(2026, 12, 20, 10)), kA}));
+        QVERIFY(p.refresh({lektie("B", kbh(2026, 12, 20, 10)), kA}));
         QCOMPARE(p.center.pending().size(), adds ? 2 + 7 : 2);
         QCOMPARE(p.center.pendingRequest("andet-program").has_value(), true);
         QCOMPARE(p.center.pendingRequest("daily-summary-x").has_value(), true);
@@ -230,7 +223,7 @@ private Q_SLOTS:
     }
 
     void overlappingRefreshesCompletingOutOfOrderLeaveTheLastSchedule() {
-        Planner p(planKl(2026, 12, 6, 10));
+        Planner p(kbh(2026, 12, 6, 10));
         QSignalSpy finished(&p.manager, &LektieNotificationManager::refreshFinished);
         QVERIFY(p.refresh({kA}));
         finished.clear();
@@ -246,7 +239,7 @@ private Q_SLOTS:
             p.center.releaseNewest();
         QCOMPARE(p.center.heldCompletions(), 4);
         p.manager.refreshNotifications({kA, kB}, {dansk}, note("ab"));
-        p.manager.refreshNotifications({lektie("C", planKl(2026, 12, 13, 10))}, {dansk}, note("c"));
+        p.manager.refreshNotifications({lektie("C", kbh(2026, 12, 13, 10))}, {dansk}, note("c"));
         while (p.center.heldCompletions() > 0)
             p.center.releaseNewest();
         // {a, b} was replaced by {c} while waiting; its caller hears when {c} is done.
@@ -259,7 +252,7 @@ private Q_SLOTS:
     }
 
     void failedAddsCompletionsInsideTheCallAndAfterDestruction() {
-        Planner p(planKl(2026, 12, 6, 10));
+        Planner p(kbh(2026, 12, 6, 10));
         p.center.setAddError("fuld"); // each failed add is dropped on its own
         QVERIFY(p.refresh({kA}));
         QVERIFY(p.center.pending().isEmpty());

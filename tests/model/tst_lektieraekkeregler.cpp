@@ -6,17 +6,10 @@
 
 using namespace tavlen;
 using raekke::DeadlineFarve;
+using test::kbh;
 using test::row;
 
 Q_DECLARE_METATYPE(tavlen::raekke::DeadlineFarve)
-
-namespace {
-
-QDateTime kl(int aar, int maaned, int dag, int time, int minut = 0) {
-    return QDateTime(QDate(aar, maaned, dag), QTime(time, minut), QTimeZone("Europe/Copenhagen"));
-}
-
-} // namespace
 
 class TestLektieRaekkeRegler : public QObject {
     Q_OBJECT
@@ -28,36 +21,36 @@ private Q_SLOTS:
         QTest::addColumn<bool>("faerdig");
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<DeadlineFarve>("farve");
-        const QDateTime nu = kl(2026, 12, 6, 10);
+        const QDateTime nu = kbh(2026, 12, 6, 10);
         const auto roed = DeadlineFarve::Roed, orange = DeadlineFarve::Orange,
                    sek = DeadlineFarve::Sekundaer;
-        row("an hour overdue", nu, kl(2026, 12, 6, 9), false, "Forfaldt 6. dec. 2026", roed);
-        row("overdue since yesterday", nu, kl(2026, 12, 5, 23), false, "Forfaldt 5. dec. 2026",
+        row("an hour overdue", nu, kbh(2026, 12, 6, 9), false, "Forfaldt 6. dec. 2026", roed);
+        row("overdue since yesterday", nu, kbh(2026, 12, 5, 23), false, "Forfaldt 5. dec. 2026",
             roed);
         row("due this moment", nu, nu, false, "I dag", orange);
-        row("later today", nu, kl(2026, 12, 6, 23, 59), false, "I dag", orange);
-        row("tomorrow", nu, kl(2026, 12, 7, 0), false, "I morgen", orange);
-        row("day after tomorrow, under 48 hours", nu, kl(2026, 12, 8, 9), false, "Om 1 dag", sek);
-        row("2 whole days", nu, kl(2026, 12, 8, 10), false, "Om 2 dage", sek);
-        row("7 whole days", nu, kl(2026, 12, 13, 10), false, "Om 7 dage", sek);
-        row("a minute short of 8 days", nu, kl(2026, 12, 14, 9, 59), false, "Om 7 dage", sek);
-        row("8 whole days", nu, kl(2026, 12, 14, 10), false, "14. dec. 2026", sek);
-        row("done, passed today", nu, kl(2026, 12, 6, 9), true, "I dag", sek);
-        row("done, due tomorrow", nu, kl(2026, 12, 7, 9), true, "I morgen", sek);
-        row("done, due yesterday", nu, kl(2026, 12, 5, 10), true, "5. dec. 2026", sek);
+        row("later today", nu, kbh(2026, 12, 6, 23, 59), false, "I dag", orange);
+        row("tomorrow", nu, kbh(2026, 12, 7, 0), false, "I morgen", orange);
+        row("day after tomorrow, under 48 hours", nu, kbh(2026, 12, 8, 9), false, "Om 1 dag", sek);
+        row("2 whole days", nu, kbh(2026, 12, 8, 10), false, "Om 2 dage", sek);
+        row("7 whole days", nu, kbh(2026, 12, 13, 10), false, "Om 7 dage", sek);
+        row("a minute short of 8 days", nu, kbh(2026, 12, 14, 9, 59), false, "Om 7 dage", sek);
+        row("8 whole days", nu, kbh(2026, 12, 14, 10), false, "14. dec. 2026", sek);
+        row("done, passed today", nu, kbh(2026, 12, 6, 9), true, "I dag", sek);
+        row("done, due tomorrow", nu, kbh(2026, 12, 7, 9), true, "I morgen", sek);
+        row("done, due yesterday", nu, kbh(2026, 12, 5, 10), true, "5. dec. 2026", sek);
         // Under 24 hours ahead across the short night, yet the day after tomorrow.
-        row("short night, under 24 hours", kl(2027, 3, 27, 23, 30), kl(2027, 3, 29, 0, 15), false,
+        row("short night, under 24 hours", kbh(2027, 3, 27, 23, 30), kbh(2027, 3, 29, 0, 15), false,
             "Om 1 dag", sek);
         // 47.5 real hours, but two calendar days at the same wall-clock time.
-        row("short night, 2 days", kl(2027, 3, 27, 12), kl(2027, 3, 29, 12, 30), false, "Om 2 dage",
-            sek);
-        row("short night, a week", kl(2027, 3, 25, 12), kl(2027, 4, 1, 12), false, "Om 7 dage",
+        row("short night, 2 days", kbh(2027, 3, 27, 12), kbh(2027, 3, 29, 12, 30), false,
+            "Om 2 dage", sek);
+        row("short night, a week", kbh(2027, 3, 25, 12), kbh(2027, 4, 1, 12), false, "Om 7 dage",
             sek);
         // Over 24 hours ahead across the long night, still tomorrow.
-        row("long night, over 24 hours", kl(2027, 10, 30, 23, 30), kl(2027, 10, 31, 23, 45), false,
-            "I morgen", orange);
-        row("long night, 8 days by the hour", kl(2027, 10, 27, 12), kl(2027, 11, 4, 11, 30), false,
-            "Om 7 dage", sek);
+        row("long night, over 24 hours", kbh(2027, 10, 30, 23, 30), kbh(2027, 10, 31, 23, 45),
+            false, "I morgen", orange);
+        row("long night, 8 days by the hour", kbh(2027, 10, 27, 12), kbh(2027, 11, 4, 11, 30),
+            false, "Om 7 dage", sek);
     }
     void deadline() {
         const auto [nu, deadline, faerdig, tekst, farve] =
@@ -72,8 +65,8 @@ private Q_SLOTS:
 
     // The clock's zone decides the day, not the machine's.
     void inTheClocksZone() {
-        const ManualClock clock(kl(2026, 12, 6, 23), QTimeZone("America/New_York"));
-        const Lektie l = Lektie::ny({}, "Læs", {}, {}, kl(2026, 12, 7, 5).toUTC(), clock);
+        const ManualClock clock(kbh(2026, 12, 6, 23), QTimeZone("America/New_York"));
+        const Lektie l = Lektie::ny({}, "Læs", {}, {}, kbh(2026, 12, 7, 5).toUTC(), clock);
         QCOMPARE(raekke::deadlineTekst(l, clock), "I dag");
     }
 };

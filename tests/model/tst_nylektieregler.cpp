@@ -6,15 +6,8 @@
 
 using namespace tavlen;
 using nylektie::Udfald;
+using test::kbh;
 using test::row;
-
-namespace {
-
-QDateTime nyKl(int y, int mo, int d, int h, int mi = 0) {
-    return QDateTime(QDate(y, mo, d), QTime(h, mi), QTimeZone("Europe/Copenhagen"));
-}
-
-} // namespace
 
 class TestNyLektieRegler : public QObject {
     Q_OBJECT
@@ -23,7 +16,7 @@ private Q_SLOTS:
     // Steps of 24 hours, not calendar days: across the spring change the clock time moves.
     void hurtigValg() {
         QStringList valg;
-        for (const auto& v : nylektie::hurtigValg(nyKl(2026, 3, 28, 12)))
+        for (const auto& v : nylektie::hurtigValg(kbh(2026, 3, 28, 12)))
             valg << v.label + ' ' + v.dato.toString("dd HH:mm");
         QCOMPARE(valg,
                  QStringList({"I morgen 29 13:00", "Om 3 dage 31 13:00", "Om en uge 04 13:00"}));
@@ -34,11 +27,11 @@ private Q_SLOTS:
         QTest::addColumn<QTimeZone>("zone");
         QTest::addColumn<bool>("valgt");
         const QTimeZone cph("Europe/Copenhagen");
-        const QDateTime nat = nyKl(2026, 3, 29, 0, 30);
+        const QDateTime nat = kbh(2026, 3, 29, 0, 30);
         // One hour apart and the same day in UTC, yet two days at home.
-        row("spring night", nat, nyKl(2026, 3, 28, 23, 30), cph, false);
-        row("spring night in UTC", nat, nyKl(2026, 3, 28, 23, 30), QTimeZone::utc(), true);
-        row("23-hour day", nat, nyKl(2026, 3, 29, 23, 30), cph, true);
+        row("spring night", nat, kbh(2026, 3, 28, 23, 30), cph, false);
+        row("spring night in UTC", nat, kbh(2026, 3, 28, 23, 30), QTimeZone::utc(), true);
+        row("23-hour day", nat, kbh(2026, 3, 29, 23, 30), cph, true);
         row("no dates", QDateTime(), QDateTime(), cph, false);
     }
     void erValgt() {
@@ -84,15 +77,15 @@ private Q_SLOTS:
     void byg() {
         const auto [titel, kendtFag, rediger, udfald] =
             test::fetch<QString, bool, bool, Udfald>("titel", "kendtFag", "rediger", "udfald");
-        const ManualClock clock(nyKl(2026, 3, 29, 1, 30));
+        const ManualClock clock(kbh(2026, 3, 29, 1, 30));
         const QList<Fag> fag{Fag::ny("Dansk", "book.fill", "E8704A"),
                              Fag::ny("Fysik", "atom", "06B6D4")};
         const QUuid fagId = kendtFag ? fag[1].id : QUuid::createUuid();
-        const QDateTime deadline = nyKl(2026, 4, 1, 8);
+        const QDateTime deadline = kbh(2026, 4, 1, 8);
         Lektie l;
         if (rediger) {
-            l = Lektie::ny(fag[0].id, "Gammel", "", {"c.dk"}, nyKl(2026, 3, 30, 8),
-                           ManualClock(nyKl(2026, 3, 1, 9)));
+            l = Lektie::ny(fag[0].id, "Gammel", "", {"c.dk"}, kbh(2026, 3, 30, 8),
+                           ManualClock(kbh(2026, 3, 1, 9)));
             l.erFaerdig = true;
         }
         const Lektie foer = l;

@@ -5,15 +5,8 @@
 #include <QTest>
 
 using namespace tavlen;
+using test::kbh;
 using test::row;
-
-namespace {
-
-QDateTime ovKl(int aar, int maaned, int dag, int time, int minut = 0) {
-    return QDateTime(QDate(aar, maaned, dag), QTime(time, minut), QTimeZone("Europe/Copenhagen"));
-}
-
-} // namespace
 
 class TestOversigtRegler : public QObject {
     Q_OBJECT
@@ -26,18 +19,18 @@ private Q_SLOTS:
         test::columns<QDateTime>({"nu", "deadline"});
         QTest::addColumn<bool>("faerdig");
         QTest::addColumn<QString>("grupper");
-        const QDateTime nu = ovKl(2026, 12, 6, 10);
-        row("passed today", nu, ovKl(2026, 12, 6, 9, 59), false, "L - - -");
+        const QDateTime nu = kbh(2026, 12, 6, 10);
+        row("passed today", nu, kbh(2026, 12, 6, 9, 59), false, "L - - -");
         row("due this moment", nu, nu, false, "- L - -");
-        row("later today", nu, ovKl(2026, 12, 6, 23, 59), false, "- L - -");
-        row("tomorrow at midnight", nu, ovKl(2026, 12, 7, 0), false, "- - L -");
-        row("day after tomorrow", nu, ovKl(2026, 12, 8, 0), false, "- - - L");
-        row("done, later today", nu, ovKl(2026, 12, 6, 23), true, "- - - -");
-        row("done, overdue", nu, ovKl(2026, 12, 1, 10), true, "- - - -");
-        const QDateTime kort = ovKl(2027, 3, 27, 12), lang = ovKl(2027, 10, 30, 23, 30);
-        row("short night, end of tomorrow", kort, ovKl(2027, 3, 28, 23, 30), false, "- - L -");
-        row("short night, under 48 hours", kort, ovKl(2027, 3, 29, 0, 15), false, "- - - L");
-        row("long night, over 24 hours", lang, ovKl(2027, 10, 31, 23, 45), false, "- - L -");
+        row("later today", nu, kbh(2026, 12, 6, 23, 59), false, "- L - -");
+        row("tomorrow at midnight", nu, kbh(2026, 12, 7, 0), false, "- - L -");
+        row("day after tomorrow", nu, kbh(2026, 12, 8, 0), false, "- - - L");
+        row("done, later today", nu, kbh(2026, 12, 6, 23), true, "- - - -");
+        row("done, overdue", nu, kbh(2026, 12, 1, 10), true, "- - - -");
+        const QDateTime kort = kbh(2027, 3, 27, 12), lang = kbh(2027, 10, 30, 23, 30);
+        row("short night, end of tomorrow", kort, kbh(2027, 3, 28, 23, 30), false, "- - L -");
+        row("short night, under 48 hours", kort, kbh(2027, 3, 29, 0, 15), false, "- - - L");
+        row("long night, over 24 hours", lang, kbh(2027, 10, 31, 23, 45), false, "- - L -");
     }
     void grupper() {
         const auto [nu, deadline, faerdig, grupper] =
@@ -62,14 +55,14 @@ private Q_SLOTS:
         QTest::addColumn<QDateTime>("nu");
         QTest::addColumn<QList<QDateTime>>("deadlines");
         QTest::addColumn<QDateTime>("naeste");
-        const QDateTime nu = ovKl(2026, 12, 6, 10), midnat = ovKl(2026, 12, 7, 0);
-        const QDateTime kl18 = ovKl(2026, 12, 6, 18), kl20 = ovKl(2026, 12, 6, 20);
+        const QDateTime nu = kbh(2026, 12, 6, 10), midnat = kbh(2026, 12, 7, 0);
+        const QDateTime kl18 = kbh(2026, 12, 6, 18), kl20 = kbh(2026, 12, 6, 20);
         row("nothing due", nu, QList<QDateTime>{}, midnat);
-        row("due after midnight", nu, QList{ovKl(2026, 12, 7, 8)}, midnat);
+        row("due after midnight", nu, QList{kbh(2026, 12, 7, 8)}, midnat);
         row("due before midnight", nu, QList{kl18, kl20}, kl18);
         row("due this moment", nu, QList{nu, kl20}, kl20);
-        row("23-hour day", ovKl(2027, 3, 28, 12), QList<QDateTime>{}, ovKl(2027, 3, 29, 0));
-        row("25-hour day", ovKl(2027, 10, 31, 12), QList<QDateTime>{}, ovKl(2027, 11, 1, 0));
+        row("23-hour day", kbh(2027, 3, 28, 12), QList<QDateTime>{}, kbh(2027, 3, 29, 0));
+        row("25-hour day", kbh(2027, 10, 31, 12), QList<QDateTime>{}, kbh(2027, 11, 1, 0));
     }
     void naesteOmgruppering() {
         const auto [nu, deadlines, naeste] =

@@ -5,15 +5,8 @@
 #include <QTest>
 
 using namespace tavlen;
+using test::kbh;
 using test::row;
-
-namespace {
-
-QDateTime local(int y, int mo, int d, int h = 12, int mi = 0) {
-    return QDateTime(QDate(y, mo, d), QTime(h, mi), QTimeZone("Europe/Copenhagen"));
-}
-
-} // namespace
 
 class TestValueHelpers : public QObject {
     Q_OBJECT
@@ -44,9 +37,9 @@ private Q_SLOTS:
     void datoStreng() {
         const char* months[] = {"jan.", "feb.", "mar.", "apr.", "maj",  "jun.",
                                 "jul.", "aug.", "sep.", "okt.", "nov.", "dec."};
-        const ManualClock clock(local(2026, 1, 1));
+        const ManualClock clock(kbh(2026, 1, 1));
         for (int m = 1; m <= 12; ++m)
-            QCOMPARE(tavlen::datoStreng(local(2027, m, 1), clock),
+            QCOMPARE(tavlen::datoStreng(kbh(2027, m, 1), clock),
                      QString("1. %1 2027").arg(months[m - 1]));
         // 23:30 UTC on 31 December is already New Year in Copenhagen, not in the clock's UTC.
         const QDateTime lateUtc(QDate(2026, 12, 31), QTime(23, 30), Qt::UTC);
@@ -66,16 +59,16 @@ private Q_SLOTS:
     void dagetilbage_data() {
         test::columns<QDateTime>({"now", "dato"});
         QTest::addColumn<int>("days");
-        const QDateTime june = local(2026, 6, 10);
+        const QDateTime june = kbh(2026, 6, 10);
         for (int hours : {23, 24, 25, -23, -24, -25, 71})
             QTest::addRow("%+d h", hours) << june << june.addSecs(hours * 3600) << hours / 24;
         row("invalid date", june, QDateTime(), 0);
-        const QDateTime spring = local(2026, 3, 28), autumn = local(2026, 10, 24);
-        row("spring 23 h ahead", spring, local(2026, 3, 29), 1);
-        row("spring 23 h back", local(2026, 3, 29), spring, -1);
+        const QDateTime spring = kbh(2026, 3, 28), autumn = kbh(2026, 10, 24);
+        row("spring 23 h ahead", spring, kbh(2026, 3, 29), 1);
+        row("spring 23 h back", kbh(2026, 3, 29), spring, -1);
         row("autumn 24 h ahead", autumn, autumn.addSecs(24 * 3600), 0);
-        row("autumn 25 h ahead", autumn, local(2026, 10, 25), 1);
-        row("autumn 25 h back", local(2026, 10, 25), autumn, -1);
+        row("autumn 25 h ahead", autumn, kbh(2026, 10, 25), 1);
+        row("autumn 25 h back", kbh(2026, 10, 25), autumn, -1);
     }
     void dagetilbage() {
         const auto [now, dato, days] =

@@ -22,4 +22,13 @@ private:
     QTimeZone m_zone;
 };
 
+namespace test {
+
+// A wall-clock time in Copenhagen, where the manual clock lives unless told otherwise.
+inline QDateTime kbh(int aar, int maaned, int dag, int time = 12, int minut = 0) {
+    return QDateTime(QDate(aar, maaned, dag), QTime(time, minut), QTimeZone("Europe/Copenhagen"));
+}
+
+} // namespace test
+
 } // namespace tavlen
