@@ -3,7 +3,6 @@
 #include "support/TestMain.h"
 
 #include <QSet>
-#include <QTest>
 
 using namespace tavlen;
 using test::row;
@@ -14,16 +13,14 @@ class TestFagRegler : public QObject {
 private Q_SLOTS:
     // A standard subject's icon and colour must be on offer, in the catalogue's order, once.
     void palettesStartWithTheStandardSubjects() {
-        QStringList ikoner, standardIkoner, standardFarver;
+        QStringList ikoner;
         for (const auto& valg : fagregler::ikonPalette())
             ikoner << valg.ikon;
         const QStringList& farver = fagregler::farvePalette();
-        for (const Fag& fag : Fag::standard()) {
-            standardIkoner << fag.ikonNavn;
-            standardFarver << fag.farveHex;
+        for (int i = 0; i < Fag::standard().size(); ++i) {
+            QCOMPARE(ikoner[i], Fag::standard()[i].ikonNavn);
+            QCOMPARE(farver[i], Fag::standard()[i].farveHex);
         }
-        QCOMPARE(ikoner.first(14), standardIkoner);
-        QCOMPARE(farver.first(14), standardFarver);
         QCOMPARE(QSet<QString>(ikoner.cbegin(), ikoner.cend()).size(), ikoner.size());
         QCOMPARE(QSet<QString>(farver.cbegin(), farver.cend()).size(), farver.size());
         QVERIFY(ikoner.contains(fagregler::standardIkon));
@@ -38,11 +35,6 @@ private Q_SLOTS:
             lektier << Lektie::ny(id, "Læs", "", {}, clock.now().addDays(2), clock);
         lektier[1].erFaerdig = true;
         QCOMPARE(fagregler::aabneLektier(lektier, fag), 2);
-    }
-
-    // No subject (the screen proves one with a name): the quotes stay, empty.
-    void sletKnapTekst() {
-        QCOMPARE(fagregler::sletKnapTekst(std::nullopt), "Slet \"\" og alle lektier");
     }
 
     // A new subject, or an edit that keeps the subject's id (its homework stays with it).

@@ -2,8 +2,6 @@
 #include "support/Kortform.h"
 #include "support/TestMain.h"
 
-#include <QTest>
-
 using namespace tavlen;
 using fortryd::Retning;
 using test::kort;

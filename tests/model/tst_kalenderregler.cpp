@@ -2,7 +2,6 @@
 #include "support/TestMain.h"
 
 #include <QSet>
-#include <QTest>
 
 #include <algorithm>
 #include <climits>

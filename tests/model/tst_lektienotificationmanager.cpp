@@ -4,7 +4,6 @@
 #include "support/TestMain.h"
 
 #include <QSignalSpy>
-#include <QTest>
 
 using namespace tavlen;
 using test::kbh;

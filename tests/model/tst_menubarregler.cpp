@@ -2,8 +2,6 @@
 #include "support/ManualClock.h"
 #include "support/TestMain.h"
 
-#include <QTest>
-
 using namespace tavlen;
 using menubar::AktivMenuPraesentation;
 using test::row;

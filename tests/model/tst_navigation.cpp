@@ -1,8 +1,6 @@
 #include "model/Navigation.h"
 #include "support/TestMain.h"
 
-#include <QTest>
-
 using namespace tavlen;
 using test::row;
 

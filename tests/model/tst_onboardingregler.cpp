@@ -1,8 +1,5 @@
 #include "model/OnboardingRegler.h"
-#include "support/TempStore.h"
 #include "support/TestMain.h"
-
-#include <QTest>
 
 using namespace tavlen;
 using test::row;
@@ -25,6 +22,7 @@ QList<Fag> egneFag(const QStringList& navne) {
 
 } // namespace
 
+// Completing the flow (the subjects replaced, the homework kept) is the first-run screen's.
 class TestOnboardingRegler : public QObject {
     Q_OBJECT
 
@@ -70,20 +68,6 @@ private Q_SLOTS:
                                           [&](const Fag& s) { return s.navn == fag[i].navn; });
             QCOMPARE(fag[i], Fag::ny(fra->navn, fra->ikonNavn, fra->farveHex, fag[i].id));
         }
-    }
-
-    // The subjects are replaced and saved with the flag; homework from before stays.
-    void afslutReplacesTheSubjectsOfTheStore() {
-        test::TempStore t(QDateTime(QDate(2026, 12, 6), QTime(10, 0), Qt::UTC));
-        const Fag gammelt = Fag::ny("Tysk", "globe", "0EA5E9");
-        t.store.setFag({gammelt});
-        QVERIFY(t.store.tilfoej(Lektie::ny(gammelt.id, "Gloser", "", {}, t.clock.now(), t.clock)));
-        onboarding::afslut(t.store, standardIds({0, 1}), egneFag({"Kor"}));
-        LektieStore igen({t.suites, t.widgets, t.notifications, t.clock, t.dir.path()});
-        QCOMPARE(test::titler(igen.lektier()), QStringList{"Gloser"});
-        QCOMPARE(igen.fag(), t.store.fag());
-        QCOMPARE(igen.fag().size(), 3);
-        QCOMPARE(igen.harSetupFaerdig(), true);
     }
 
     void taellerOgFortsaet_data() {

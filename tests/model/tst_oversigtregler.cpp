@@ -2,8 +2,6 @@
 #include "support/TempStore.h"
 #include "support/TestMain.h"
 
-#include <QTest>
-
 using namespace tavlen;
 using test::kbh;
 using test::row;

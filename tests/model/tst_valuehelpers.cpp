@@ -2,8 +2,6 @@
 #include "support/ManualClock.h"
 #include "support/TestMain.h"
 
-#include <QTest>
-
 using namespace tavlen;
 using test::kbh;
 using test::row;
@@ -34,13 +32,11 @@ private Q_SLOTS:
                      {(rgb >> 16) / 255.0, (rgb >> 8 & 255) / 255.0, (rgb & 255) / 255.0, 1.0}));
     }
 
+    // Danish abbreviations ("maj" has no dot), in the clock's zone.
     void datoStreng() {
-        const char* months[] = {"jan.", "feb.", "mar.", "apr.", "maj",  "jun.",
-                                "jul.", "aug.", "sep.", "okt.", "nov.", "dec."};
         const ManualClock clock(kbh(2026, 1, 1));
-        for (int m = 1; m <= 12; ++m)
-            QCOMPARE(tavlen::datoStreng(kbh(2027, m, 1), clock),
-                     QString("1. %1 2027").arg(months[m - 1]));
+        QCOMPARE(tavlen::datoStreng(kbh(2027, 5, 1), clock), "1. maj 2027");
+        QCOMPARE(tavlen::datoStreng(kbh(2027, 9, 30), clock), "30. sep. 2027");
         // 23:30 UTC on 31 December is already New Year in Copenhagen, not in the clock's UTC.
         const QDateTime lateUtc(QDate(2026, 12, 31), QTime(23, 30), Qt::UTC);
         QCOMPARE(tavlen::datoStreng(lateUtc, clock), "1. jan. 2027");
