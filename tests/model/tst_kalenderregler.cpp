@@ -7,7 +7,9 @@
 #include <climits>
 
 using namespace tavlen;
-using namespace tavlen::kalender;
+using kalender::BaggrundsFarve;
+using kalender::DagCelleModel;
+using kalender::TekstFarve;
 using test::row;
 
 namespace {

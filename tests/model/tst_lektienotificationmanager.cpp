@@ -11,18 +11,18 @@ using test::row;
 
 namespace {
 
-const Fag dansk = Fag::ny("Dansk", "book.fill", "E8704A");
-const Fag matematik = Fag::ny("Matematik", "function", "3B82F6");
-const Fag skygge = Fag::ny("Skygge", "book.fill", "E8704A", dansk.id); // the first match names
-const Fag ukendt = Fag::ny("Ukendt", "x", "000000");                   // not in the list
+const Fag kDansk = Fag::ny("Dansk", "book.fill", "E8704A");
+const Fag kMatematik = Fag::ny("Matematik", "function", "3B82F6");
+const Fag kSkygge = Fag::ny("Skygge", "book.fill", "E8704A", kDansk.id); // the first match names
+const Fag kUkendt = Fag::ny("Ukendt", "x", "000000");                    // not in the list
 
-QHash<QUuid, QString> titler; // to show identifiers readably
+QHash<QUuid, QString> titelAf; // to show identifiers readably
 
-Lektie lektie(const QString& titel, const QDateTime& deadline, const Fag& fag = dansk,
+Lektie lektie(const QString& titel, const QDateTime& deadline, const Fag& fag = kDansk,
               bool done = false) {
     Lektie l = Lektie::ny(fag.id, titel, QString(), {}, deadline, ManualClock(kbh(2026, 1, 1, 0)));
     l.erFaerdig = done;
-    titler.insert(l.id, titel);
+    titelAf.insert(l.id, titel);
     return l;
 }
 
@@ -32,7 +32,7 @@ const Lektie kB = lektie("B", kbh(2026, 12, 12, 10));
 // A reminder's identifier as "<title>-<days before>", anything else as it is.
 QString navn(const QString& identifier) {
     const auto id = LektieNotificationManager::lektieIdOf(identifier);
-    return id ? titler.value(*id) + identifier.sliced(identifier.lastIndexOf('-')) : identifier;
+    return id ? titelAf.value(*id) + identifier.sliced(identifier.lastIndexOf('-')) : identifier;
 }
 
 struct Planner {
@@ -42,7 +42,7 @@ struct Planner {
     LektieNotificationManager manager{center, clock};
     [[nodiscard]] bool refresh(const QList<Lektie>& lektier) {
         bool done = false;
-        manager.refreshNotifications(lektier, {dansk, skygge, matematik}, [&] { done = true; });
+        manager.refreshNotifications(lektier, {kDansk, kSkygge, kMatematik}, [&] { done = true; });
         return QTest::qWaitFor([&] { return done && manager.isIdle(); });
     }
     // Every pending request in the order it was added: the daily summary as its body,
@@ -85,15 +85,15 @@ private Q_SLOTS:
         row("overdue named in summary", kbh(2026, 12, 6, 10),
             QList{lektie("Senere", kbh(2026, 12, 20, 10)),
                   lektie("Gammel stil", kbh(2026, 12, 1, 10)),
-                  lektie("Færdig", kbh(2026, 11, 1, 10), matematik, true),
-                  lektie("Endnu ældre", kbh(2026, 11, 20, 10), matematik)},
+                  lektie("Færdig", kbh(2026, 11, 1, 10), kMatematik, true),
+                  lektie("Endnu ældre", kbh(2026, 11, 20, 10), kMatematik)},
             "Du har 3 aktive lektier. Næste er Endnu ældre i Matematik. | Senere-3 2026-12-17 "
             "16:00 | Senere-1 2026-12-19 16:00 | Senere-0 2026-12-20 08:00");
         // Equal deadlines keep the list order; requests go out in deadline order.
         row("three-item body", kbh(2026, 12, 6, 10),
             QList{lektie("Senere", kbh(2026, 12, 8, 10)),
-                  lektie("Først", kbh(2026, 12, 7, 10), ukendt),
-                  lektie("Sidst", kbh(2026, 12, 7, 10), matematik)},
+                  lektie("Først", kbh(2026, 12, 7, 10), kUkendt),
+                  lektie("Sidst", kbh(2026, 12, 7, 10), kMatematik)},
             "Du har 3 aktive lektier. Næste er Først i Ukendt fag. | Først-1 2026-12-06 16:00 | "
             "Først-0 2026-12-07 08:00 | Sidst-1 2026-12-06 16:00 | Sidst-0 2026-12-07 08:00 | "
             "Senere-1 2026-12-07 16:00 | Senere-0 2026-12-08 08:00");
@@ -102,7 +102,7 @@ private Q_SLOTS:
             one.arg("P i Dansk.") +
                 "P-3 2026-03-27 16:00 | P-1 2026-03-29 16:00 | P-0 2026-03-30 08:00");
         row("only done homework", kbh(2026, 12, 6, 10),
-            QList{lektie("F", kbh(2026, 12, 11, 10), dansk, true)}, QString());
+            QList{lektie("F", kbh(2026, 12, 11, 10), kDansk, true)}, QString());
     }
     void schedule() {
         const auto [now, items, expected] =
@@ -114,7 +114,7 @@ private Q_SLOTS:
 
     void textsOfEveryRequest() {
         Planner p(kbh(2026, 12, 6, 10));
-        QVERIFY(p.refresh({lektie("Brøker", kbh(2026, 12, 11, 10), ukendt)}));
+        QVERIFY(p.refresh({lektie("Brøker", kbh(2026, 12, 11, 10), kUkendt)}));
         const QList<NotificationRequest> pending = p.center.pending();
         QStringList texts; // title: body
         for (const NotificationRequest& r : pending)
@@ -232,13 +232,13 @@ private Q_SLOTS:
         const auto note = [&](const char* who) {
             return [&order, &finished, who] { order << who + QString::number(finished.size()); };
         };
-        p.manager.refreshNotifications({kB}, {dansk}, note("b"));
+        p.manager.refreshNotifications({kB}, {kDansk}, note("b"));
         // The first run gets as far as its adds before newer lists arrive.
         for (int i = 0; i < 4; ++i) // status, pending list, removal, shown ones
             p.center.releaseNewest();
         QCOMPARE(p.center.heldCompletions(), 4);
-        p.manager.refreshNotifications({kA, kB}, {dansk}, note("ab"));
-        p.manager.refreshNotifications({lektie("C", kbh(2026, 12, 13, 10))}, {dansk}, note("c"));
+        p.manager.refreshNotifications({kA, kB}, {kDansk}, note("ab"));
+        p.manager.refreshNotifications({lektie("C", kbh(2026, 12, 13, 10))}, {kDansk}, note("c"));
         while (p.center.heldCompletions() > 0)
             p.center.releaseNewest();
         // {a, b} was replaced by {c} while waiting; its caller hears when {c} is done.
@@ -258,7 +258,7 @@ private Q_SLOTS:
         p.center.setAddError(QString());
         p.center.setMode(InMemoryNotificationCenter::Mode::Immediate);
         int done = 0;
-        p.manager.refreshNotifications({kA}, {dansk}, [&] { ++done; });
+        p.manager.refreshNotifications({kA}, {kDansk}, [&] { ++done; });
         QCOMPARE(done, 1);
         QCOMPARE(p.manager.isIdle(), true);
         QCOMPARE(p.center.pending().size(), 4);

@@ -1,10 +1,4 @@
-#include "core/PreferencesFile.h"
-#include "model/LektieNotificationManager.h"
-#include "model/LektieStore.h"
-#include "support/CountingWidgetReloader.h"
 #include "support/FileSizeLimit.h"
-#include "support/InMemoryNotificationCenter.h"
-#include "support/ManualClock.h"
 #include "support/TempStore.h"
 #include "support/TestMain.h"
 
@@ -17,7 +11,6 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 using namespace tavlen;
 using test::kbh;

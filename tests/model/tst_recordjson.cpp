@@ -18,14 +18,14 @@ QByteArray compact(const QJsonArray& a) {
     return QJsonDocument(a).toJson(QJsonDocument::Compact);
 }
 
-QJsonObject parse(const char* text) {
+QJsonObject objekt(const char* text) {
     return QJsonDocument::fromJson(text).object();
 }
 
 QJsonObject lektieObject() {
-    return parse(R"({"id":"6F1C2A9E-3B4D-4C8E-9A1F-0123456789AB","titel":"T","beskrivelse":"",)"
-                 R"("fagId":"a0b1c2d3-e4f5-4677-8899-aabbccddeeff","links":[],"deadline":0,)"
-                 R"("erFaerdig":false,"oprettetDato":-1.5})");
+    return objekt(R"({"id":"6F1C2A9E-3B4D-4C8E-9A1F-0123456789AB","titel":"T","beskrivelse":"",)"
+                  R"("fagId":"a0b1c2d3-e4f5-4677-8899-aabbccddeeff","links":[],"deadline":0,)"
+                  R"("erFaerdig":false,"oprettetDato":-1.5})");
 }
 
 // The text of lektieObject() in a list, with one piece replaced.
@@ -48,7 +48,7 @@ private Q_SLOTS:
                  jsonUtc(2026, 12, 1, 8, 0, 0, 250));
         const auto bytes = json::encode(QList<Lektie>{l});
         QVERIFY(bytes);
-        QJsonObject expected = parse(
+        QJsonObject expected = objekt(
             R"({"id":"6F1C2A9E-3B4D-4C8E-9A1F-0123456789AB","titel":"",)"
             R"("fagId":"A0B1C2D3-E4F5-4677-8899-AABBCCDDEEFF","beskrivelse":"Husk kapitel 2",)"
             R"("links":["https://example.org/a?b=c&d=æ"],"deadline":818260200,)"
@@ -121,9 +121,9 @@ private Q_SLOTS:
     void badObjectFailsTheArray() {
         const auto [fag, key, value] =
             test::fetch<bool, QString, QJsonValue>("fag", "key", "value");
-        const QJsonObject good = fag ? parse(R"({"id":"6F1C2A9E-3B4D-4C8E-9A1F-0123456789AB",)"
-                                             R"("navn":"Idræt","ikonNavn":"figure.run",)"
-                                             R"("farveHex":"F59E0B"})")
+        const QJsonObject good = fag ? objekt(R"({"id":"6F1C2A9E-3B4D-4C8E-9A1F-0123456789AB",)"
+                                              R"("navn":"Idræt","ikonNavn":"figure.run",)"
+                                              R"("farveHex":"F59E0B"})")
                                      : lektieObject();
         QJsonObject bad = good;
         if (value.isUndefined())
