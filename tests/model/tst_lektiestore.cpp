@@ -7,7 +7,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLockFile>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -199,14 +198,6 @@ private Q_SLOTS:
         QCOMPARE(l.erFaerdig, false);
         QCOMPARE(m.stored(), 1);
         QCOMPARE(m.standard().contains("lektier_v3"), true);
-    }
-
-    void unusableSuiteFallsBackToStandardPreferences() {
-        Machine m;
-        QVERIFY(QDir().mkpath(m.suitePath)); // a folder where the suite file belongs
-        m.start().tilfoej(m.lektie("Stil"));
-        QCOMPARE(m.standard().value("lektier_v4").toArray().size(), 1);
-        QCOMPARE(m.start().lektier().size(), 1);
     }
 
     // A change is announced, saved, the widget told, then the reminders rebuilt.
@@ -435,25 +426,16 @@ private Q_SLOTS:
         QCOMPARE(store.fag().size(), 1);
     }
 
-    // Undoing is a change like any other: saved exactly as before, the widget told. A deleted
-    // subject takes its homework (subjects saved first) and brings it back. An outside
-    // change to the same record withdraws the offer.
+    // Undoing is a change like any other: saved exactly as before, the widget told (a tick
+    // taken back is the panel's screen's). A deleted subject takes its homework (subjects
+    // saved first) and brings it back. An outside change to the same record withdraws the
+    // offer.
     void theLastChangeCanBeTakenBack() {
         Machine m;
         LektieStore& store = m.medLektier({"A", "B"});
         store.tilfoejFag(matematik);
         store.tilfoej(m.lektie("M", kbh(2026, 12, 9, 12), matematik));
         const QByteArray foer = readAll(m.suitePath);
-        store.skiftFaerdig(store.lektier().at(0).id);
-        QCOMPARE(store.aendringTekst(), QStringLiteral("A er markeret som færdig"));
-        const int reloads = m.widgets.reloads;
-        QCOMPARE(store.fortryd(), true);
-        QCOMPARE(readAll(m.suitePath), foer);
-        QCOMPARE(m.widgets.reloads, reloads + 1);
-        QCOMPARE(store.kanGentage(), true);
-        QCOMPARE(store.gentag(), true);
-        QCOMPARE(store.lektier().at(0).erFaerdig, true);
-
         QList<qsizetype> saved; // homework in the file at each save
         m.widgets.onReload = [&] { saved << m.stored(); };
         QSignalSpy will(&store, &LektieStore::willChange);
@@ -465,12 +447,13 @@ private Q_SLOTS:
         QCOMPARE(store.aendringTekst(), QStringLiteral("Dansk og 2 lektier er slettet"));
         const QByteArray efter = readAll(m.suitePath);
         QCOMPARE(store.fortryd(), true);
+        QCOMPARE(readAll(m.suitePath), foer);
+        QCOMPARE(saved.size(), 3);
+        QCOMPARE(store.kanGentage(), true);
         QCOMPARE(store.gentag(), true);
         QCOMPARE(readAll(m.suitePath), efter);
         QCOMPARE(store.fortryd(), true);
         QCOMPARE(titler(store.lektier()), QStringList({"A", "B", "M"}));
-        QCOMPARE(store.fag(), QList<Fag>({dansk, matematik}));
-
         // Another program retitles B: ticking A stays undoable; retitling A withdraws it.
         store.skiftFaerdig(store.lektier().at(0).id);
         for (int i : {1, 0}) {
@@ -534,7 +517,8 @@ private Q_SLOTS:
     }
 
     // A suite that can be read but not replaced stays the one read and written to; the
-    // failure shows instead of a silent switch to the standard preferences.
+    // failure shows instead of a silent switch to the standard preferences (where one that
+    // cannot be opened at all goes: the preferences file's test).
     void aSuiteThatCannotBeReplacedStaysTheSuite() {
         Machine m;
         m.start().tilfoej(m.lektie("A"));
@@ -586,15 +570,7 @@ private Q_SLOTS:
         QTRY_COMPARE(store.sidsteGemningFejlede(), false);
         QCOMPARE(m.stored(), 2);
 
-        // A lock another program holds is a failed save like any other.
-        QLockFile other(m.suitePath + ".lock");
-        QVERIFY(other.tryLock(0));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Could not write .*holds the lock"));
-        QCOMPARE(store.gemNu(), true); // nothing unsaved: nothing to write
-        store.tilfoej(m.lektie("Låst"));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Could not write .*holds the lock"));
-        QCOMPARE(store.gemNu(), false);
-        other.unlock();
+        fuld("Ved afslutning"); // a quit saves at once (a lock held elsewhere is the screens')
         QCOMPARE(store.gemNu(), true);
         QCOMPARE(m.stored(), 3);
     }
