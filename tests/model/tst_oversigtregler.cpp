@@ -49,6 +49,27 @@ private Q_SLOTS:
         QCOMPARE(g.tom, faerdig);
     }
 
+    // Within a group, the soonest deadline comes first, whatever order they were added in.
+    void groupsKeepTheDeadlineOrder() {
+        test::TempStore t(kbh(2026, 12, 6, 10));
+        for (const auto& [titel, deadline] : {std::pair{"B", kbh(2026, 12, 6, 18)},
+                                              {"D", kbh(2026, 12, 7, 9)},
+                                              {"A", kbh(2026, 12, 6, 11)},
+                                              {"C", kbh(2026, 12, 6, 23)},
+                                              {"E", kbh(2026, 12, 7, 20)}})
+            t.store.tilfoej(Lektie::ny({}, titel, {}, {}, deadline.toUTC(), t.clock));
+        const oversigt::Grupper g = oversigt::grupper(
+            t.store.forfaldneLektier(), t.store.kommendeLektier(), t.store.lektier(), t.clock);
+        const auto titler = [](const QList<Lektie>& gruppe) {
+            QString ud;
+            for (const Lektie& l : gruppe)
+                ud += l.titel;
+            return ud;
+        };
+        QCOMPARE(titler(g.iDag), QString("ABC"));
+        QCOMPARE(titler(g.iMorgen), QString("DE"));
+    }
+
     void naesteOmgruppering_data() {
         QTest::addColumn<QDateTime>("nu");
         QTest::addColumn<QList<QDateTime>>("deadlines");
