@@ -8,7 +8,7 @@ using test::row;
 namespace {
 
 QDateTime kl(int dag, int time, int minut) {
-    return QDateTime(QDate(2026, 3, dag), QTime(time, minut), QTimeZone("Europe/Copenhagen"));
+    return test::kbh(2026, 3, dag, time, minut);
 }
 
 } // namespace

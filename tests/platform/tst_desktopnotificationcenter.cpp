@@ -14,7 +14,7 @@ using tavlen::test::FakeNotificationServer;
 
 namespace {
 QDateTime at(int d, int h) {
-    return QDateTime(QDate(2026, 5, d), QTime(h, 0), QTimeZone("Europe/Copenhagen"));
+    return test::kbh(2026, 5, d, h);
 }
 
 NotificationRequest reminder(const QString& id, int day, int hour) {

@@ -1,8 +1,8 @@
 // tavlen_render: draws one screen headless to a PNG, in light or dark, for review.
 #include "RenderOptions.h"
+#include "SampleStore.h"
 #include "core/Clock.h"
 #include "support/RecordingUrlOpener.h"
-#include "SampleStore.h"
 #include "views/AppContext.h"
 #include "views/toolkit/Theme.h"
 

@@ -9,12 +9,6 @@
 
 using namespace tavlen;
 
-namespace {
-QDateTime local(int y, int mo, int d, int h = 0, int mi = 0) {
-    return QDateTime(QDate(y, mo, d), QTime(h, mi), QTimeZone("Europe/Copenhagen"));
-}
-} // namespace
-
 // The fixture's clock stands at Sunday 6 December 2026 10:00 in Copenhagen.
 class TestNyLektieModel : public QObject {
     Q_OBJECT
@@ -31,7 +25,7 @@ private Q_SLOTS:
         form.setStandardFagId(mat);
         form.componentComplete();
         QCOMPARE(form.valgtFagId(), QUuid(mat));
-        QCOMPARE(form.deadline(), local(2026, 12, 7, 10));
+        QCOMPARE(form.deadline(), test::kbh(2026, 12, 7, 10));
         m_fixture.sletFag(mat);
         form.setTitel("Brøker");
         QCOMPARE(form.gem(), false);
@@ -84,18 +78,18 @@ private Q_SLOTS:
         QAbstractItemModelTester tester(&kalender);
         QCOMPARE(kalender.titel(), "December 2026"); // the clock's month
         QSignalSpy valgt(&kalender, &KalenderModel::datoValgt);
-        kalender.setValgtDato(local(2027, 2, 14, 15, 30));
+        kalender.setValgtDato(test::kbh(2027, 2, 14, 15, 30));
         QCOMPARE(kalender.titel(), "Februar 2027");
         QCOMPARE(kalender.rowCount(), 29);
         kalender.vaelg(28); // 1 March, greyed out: nothing
         QCOMPARE(valgt.count(), 0);
         kalender.vaelg(0);
         QCOMPARE(valgt.count(), 1);
-        QCOMPARE(kalender.valgtDato(), local(2027, 2, 1));
+        QCOMPARE(kalender.valgtDato(), test::kbh(2027, 2, 1, 0));
         QCOMPARE(kalender.index(0).data(KalenderModel::ErValgtRole), QVariant(true));
-        kalender.setValgtDato(local(2026, 3, 29, 12)); // spring forward, six leading days
+        kalender.setValgtDato(test::kbh(2026, 3, 29, 12)); // spring forward, six leading days
         kalender.vaelg(34);
-        QCOMPARE(kalender.valgtDato(), local(2026, 3, 29));
+        QCOMPARE(kalender.valgtDato(), test::kbh(2026, 3, 29, 0));
     }
 };
 

@@ -22,7 +22,7 @@ QStringList gruppe(OversigtModel& model, const QString& navn) {
 }
 
 QDateTime cph(int day, int hour) {
-    return QDateTime(QDate(2026, 12, day), QTime(hour, 0), QTimeZone("Europe/Copenhagen"));
+    return test::kbh(2026, 12, day, hour);
 }
 } // namespace
 
