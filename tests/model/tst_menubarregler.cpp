@@ -1,3 +1,4 @@
+#include "model/DetaljeRegler.h"
 #include "model/MenuBarRegler.h"
 #include "support/ManualClock.h"
 #include "support/TestMain.h"
@@ -52,24 +53,27 @@ private Q_SLOTS:
                  id(praesentation(efter)));
     }
 
-    // Tested on the stored text: spaces count.
+    // Tested on the stored text: spaces count for the panel's details, not for the detail's
+    // description section ("vist").
     void harDetaljer_data() {
         QTest::addColumn<QString>("beskrivelse");
         QTest::addColumn<QStringList>("links");
-        QTest::addColumn<bool>("har");
-        row("nothing", "", QStringList{}, false);
-        row("empty links", "", QStringList{"", ""}, false);
-        row("description of spaces", " ", QStringList{}, true);
-        row("link of spaces", "", QStringList{"", "  "}, true);
-        row("link", "", QStringList{"dr.dk"}, true);
+        test::columns<bool>({"har", "vist"});
+        row("nothing", "", QStringList{}, false, false);
+        row("empty links", "", QStringList{"", ""}, false, false);
+        row("description of blanks", " \n\t \r\n", QStringList{}, true, false);
+        row("description", "   Husk kilder", QStringList{}, true, true);
+        row("link of spaces", "", QStringList{"", "  "}, true, false);
+        row("link", "", QStringList{"dr.dk"}, true, false);
     }
     void harDetaljer() {
-        const auto [beskrivelse, links, har] =
-            test::fetch<QString, QStringList, bool>("beskrivelse", "links", "har");
+        const auto [beskrivelse, links, har, vist] =
+            test::fetch<QString, QStringList, bool, bool>("beskrivelse", "links", "har", "vist");
         const ManualClock clock(QDateTime(QDate(2026, 12, 6), QTime(10, 0), Qt::UTC));
         QCOMPARE(
             menubar::harDetaljer(Lektie::ny({}, "Læs", beskrivelse, links, clock.now(), clock)),
             har);
+        QCOMPARE(detalje::visBeskrivelse(beskrivelse), vist);
     }
 };
 
