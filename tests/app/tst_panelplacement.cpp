@@ -25,11 +25,11 @@ class TestPanelPlacement : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void edges_data() {
-        QTest::addColumn<int>("edge");
-        QTest::addColumn<QRect>("icon");
-        QTest::addColumn<QPoint>("expected");
+        test::columns<int>({"edge"});
+        test::columns<QRect>({"icon"});
+        test::columns<QPoint>({"expected"});
         const auto row = [](const char* name, int edge, QRect icon, QPoint expected) {
-            QTest::newRow(name) << edge << icon << expected;
+            test::row(name, edge, icon, expected);
         };
         // Top panel: below the icon, centred on it, pushed aside to stay on screen.
         row("top, middle", Qt::TopEdge, {900, 4, 22, 22}, {910 - 180, 30});
@@ -45,9 +45,8 @@ private Q_SLOTS:
         row("no strut, top", 0, {1890, 0, 24, 24}, {1920 - 360, 24 + 4});
     }
     void edges() {
-        QFETCH(int, edge);
-        QFETCH(QRect, icon);
-        QFETCH(QPoint, expected);
+        const auto [edge, icon, expected] =
+            test::fetch<int, QRect, QPoint>("edge", "icon", "expected");
         const ScreenArea screen = screenWithPanel(edge);
         const QPoint pos = placePanel(icon, panel, {screen}, icon.center()).topLeft();
         QCOMPARE(pos, expected);
@@ -56,27 +55,24 @@ private Q_SLOTS:
     }
 
     void screens_data() {
-        QTest::addColumn<QRect>("icon");
-        QTest::addColumn<QPoint>("cursor");
-        QTest::addColumn<int>("screen");
-        QTest::addColumn<QPoint>("expected");
-        QTest::newRow("right screen's left end: not across the seam")
-            << QRect(1922, 1054, 22, 22) << QPoint() << 1 << QPoint(1920, 1050 - 400);
-        QTest::newRow("upper screen, negative coordinates")
-            << QRect(1000, -1076, 22, 22) << QPoint() << 2 << QPoint(1010 - 180, -1080 + 30);
-        QTest::newRow("icon in a gap: nearest screen")
-            << QRect(3900, 500, 22, 22) << QPoint() << 1 << QPoint(3840 - 360, 500);
+        test::columns<QRect>({"icon"});
+        test::columns<QPoint>({"cursor"});
+        test::columns<int>({"screen"});
+        test::columns<QPoint>({"expected"});
+        test::row("right screen's left end: not across the seam", QRect(1922, 1054, 22, 22),
+                  QPoint(), 1, QPoint(1920, 1050 - 400));
+        test::row("upper screen, negative coordinates", QRect(1000, -1076, 22, 22), QPoint(), 2,
+                  QPoint(1010 - 180, -1080 + 30));
+        test::row("icon in a gap: nearest screen", QRect(3900, 500, 22, 22), QPoint(), 1,
+                  QPoint(3840 - 360, 500));
         // No icon geometry: next to the cursor, on the screen under it.
-        QTest::newRow("no geometry, left screen")
-            << QRect() << QPoint(1915, 10) << 0 << QPoint(1920 - 360, 30);
-        QTest::newRow("empty geometry, right screen")
-            << QRect(0, 0, 0, 0) << QPoint(3000, 1075) << 1 << QPoint(3000 - 180, 1050 - 400);
+        test::row("no geometry, left screen", QRect(), QPoint(1915, 10), 0, QPoint(1920 - 360, 30));
+        test::row("empty geometry, right screen", QRect(0, 0, 0, 0), QPoint(3000, 1075), 1,
+                  QPoint(3000 - 180, 1050 - 400));
     }
     void screens() {
-        QFETCH(QRect, icon);
-        QFETCH(QPoint, cursor);
-        QFETCH(int, screen);
-        QFETCH(QPoint, expected);
+        const auto [icon, cursor, screen, expected] =
+            test::fetch<QRect, QPoint, int, QPoint>("icon", "cursor", "screen", "expected");
         const QList<ScreenArea> screens{screenWithPanel(Qt::TopEdge),
                                         screenWithPanel(Qt::BottomEdge, {1920, 0}),
                                         screenWithPanel(Qt::TopEdge, {0, -1080})};
@@ -86,10 +82,10 @@ private Q_SLOTS:
     }
 
     void withoutRoom_data() {
-        QTest::addColumn<QList<ScreenArea>>("screens");
-        QTest::addColumn<QRect>("icon");
-        QTest::addColumn<QSize>("wanted");
-        QTest::addColumn<QRect>("expected");
+        test::columns<QList<ScreenArea>>({"screens"});
+        test::columns<QRect>({"icon"});
+        test::columns<QSize>({"wanted"});
+        test::columns<QRect>({"expected"});
         // No screens known at all: still a defined place near the cursor (500, 10).
         QTest::newRow("no screens")
             << QList<ScreenArea>{} << QRect() << panel << QRect(500 - 180, 10 + 1 + 4, 360, 400);
@@ -108,10 +104,9 @@ private Q_SLOTS:
             << QRect(1366 - 360, 742 - 4 - 722, 360, 722);
     }
     void withoutRoom() {
-        QFETCH(QList<ScreenArea>, screens);
-        QFETCH(QRect, icon);
-        QFETCH(QSize, wanted);
-        QFETCH(QRect, expected);
+        const auto [screens, icon, wanted, expected] =
+            test::fetch<QList<ScreenArea>, QRect, QSize, QRect>("screens", "icon", "wanted",
+                                                                "expected");
         QCOMPARE(placePanel(icon, wanted, screens, QPoint(500, 10)), expected);
     }
 };

@@ -20,12 +20,11 @@ private Q_SLOTS:
     // `after` is Copenhagen's local time, or UTC with a "Z";
     // `expected` is UTC, empty for never.
     void nextFireMoment_data() {
-        QTest::addColumn<CalendarTrigger>("trigger");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("expected");
+        test::columns<CalendarTrigger>({"trigger"});
+        test::columns<QString>({"after", "expected"});
         const auto row = [](const char* name, CalendarTrigger t, const char* after,
                             const char* expected) {
-            QTest::newRow(name) << t << QString(after) << QString(expected);
+            test::row(name, t, QString(after), QString(expected));
         };
         row("later today, winter", once(2026, 1, 14, 16, 0), "2026-01-14 09:00", "01-14 15:00");
         row("exactly now is not after", once(2026, 1, 14, 16, 0), "2026-01-14 16:00", "");
@@ -48,9 +47,8 @@ private Q_SLOTS:
             "05-31 06:00");
     }
     void nextFireMoment() {
-        QFETCH(CalendarTrigger, trigger);
-        QFETCH(QString, after);
-        QFETCH(QString, expected);
+        auto [trigger, after, expected] =
+            test::fetch<CalendarTrigger, QString, QString>("trigger", "after", "expected");
         const QTimeZone cph("Europe/Copenhagen");
         QDateTime from = QDateTime::fromString(QString(after).replace(' ', 'T'), Qt::ISODate);
         if (!after.endsWith('Z'))

@@ -64,8 +64,8 @@ private Q_SLOTS:
 
     // JSON is embedded as it is; anything else as {"tavlen.bytes.base64": ...}.
     void roundTrip_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("embedded");
+        test::columns<QByteArray>({"bytes"});
+        test::columns<bool>({"embedded"});
         QTest::newRow("list") << kList << true;
         QTest::newRow("binary") << QByteArray("\x00\xff\xfe[", 4) << false;
         QTest::newRow("invalid utf-8") << QByteArray("[\"\xC3\x28\"]") << false;
@@ -74,8 +74,7 @@ private Q_SLOTS:
         QTest::newRow("nested too deep") << QByteArray(600, '[') + QByteArray(600, ']') << false;
     }
     void roundTrip() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, embedded);
+        const auto [bytes, embedded] = test::fetch<QByteArray, bool>("bytes", "embedded");
         PreferencesFile prefs(path());
         QVERIFY(prefs.setData("k", bytes));
         QVERIFY(prefs.setBoolean("harSetupFaerdig_v4", true));
@@ -197,42 +196,34 @@ private Q_SLOTS:
     // A damaged file is read as far as it can be; the file as it was is copied to the
     // recovery folder, and a write leaves out only what could not be read.
     void damagedFileIsReadAsFarAsItCan_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QStringList>("keys");
-        QTest::addColumn<QStringList>("damagedMembers");
-        QTest::addColumn<bool>("rest");
-        QTest::addColumn<bool>("characters");
-        const QStringList none;
-        QTest::newRow("byte-order mark")
-            << QByteArray("\xEF\xBB\xBF{\"a\":1}") << QStringList{"a"} << none << false << false;
-        QTest::newRow("a byte that is no UTF-8") << QByteArray("{\"a\":\"bl\xE5\",\"b\":2}")
-                                                 << QStringList{"a", "b"} << none << false << true;
-        QTest::newRow("a number too big for a double")
-            << QByteArray("{\"a\":1e400,\"b\":true}") << QStringList{"a", "b"} << none << false
-            << false;
-        QTest::newRow("cut off in a member")
-            << QByteArray("{\n\"a\":1,\n\"lektier_v4\":[{\"id\":") << QStringList{"a"}
-            << QStringList{"lektier_v4"} << false << false;
-        QTest::newRow("a damaged member between good ones")
-            << QByteArray("{\n\"a\":1,\n\"b\":[1,?],\n\"c\":true\n}\n") << QStringList{"a", "c"}
-            << QStringList{"b"} << false << false;
-        QTest::newRow("cut off between members")
-            << QByteArray("{\n\"a\":1,\n") << QStringList{"a"} << none << true << false;
-        QTest::newRow("no object") << QByteArray("[1,2]") << QStringList() << none << true << false;
-        QTest::newRow("too deep") << QByteArray("{\"a\":") + QByteArray(200000, '[')
-                                  << QStringList() << QStringList{"a"} << false << false;
-        QTest::newRow("empty") << QByteArray() << QStringList() << none << false << false;
+        test::columns<QByteArray>({"content"});
+        test::columns<QStringList>({"keys", "damagedMembers"});
+        test::columns<bool>({"rest", "characters"});
+        const QStringList none, a{"a"};
+        test::row("byte-order mark", QByteArray("\xEF\xBB\xBF{\"a\":1}"), a, none, false, false);
+        test::row("a byte that is no UTF-8", QByteArray("{\"a\":\"bl\xE5\",\"b\":2}"),
+                  QStringList{"a", "b"}, none, false, true);
+        test::row("a number too big for a double", QByteArray("{\"a\":1e400,\"b\":true}"),
+                  QStringList{"a", "b"}, none, false, false);
+        test::row("cut off in a member", QByteArray("{\n\"a\":1,\n\"lektier_v4\":[{\"id\":"), a,
+                  QStringList{"lektier_v4"}, false, false);
+        test::row("a damaged member between good ones",
+                  QByteArray("{\n\"a\":1,\n\"b\":[1,?],\n\"c\":true\n}\n"), QStringList{"a", "c"},
+                  QStringList{"b"}, false, false);
+        test::row("cut off between members", QByteArray("{\n\"a\":1,\n"), a, none, true, false);
+        test::row("no object", QByteArray("[1,2]"), none, none, true, false);
+        test::row("too deep", QByteArray("{\"a\":") + QByteArray(200000, '['), none, a, false,
+                  false);
+        test::row("empty", QByteArray(), none, none, false, false);
     }
     void aKeyTwiceReadsItsLastValue() {
         QVERIFY(writeFile(path(), "{\"a\":1,\"a\":2}"));
         QCOMPARE(*PreferencesFile(path()).data("a"), QByteArray("2"));
     }
     void damagedFileIsReadAsFarAsItCan() {
-        QFETCH(QByteArray, content);
-        QFETCH(QStringList, keys);
-        QFETCH(QStringList, damagedMembers);
-        QFETCH(bool, rest);
-        QFETCH(bool, characters);
+        const auto [content, keys, damagedMembers, rest, characters] =
+            test::fetch<QByteArray, QStringList, QStringList, bool, bool>(
+                "content", "keys", "damagedMembers", "rest", "characters");
         QVERIFY(writeFile(path(), content));
         ManualClock clock(QDateTime(QDate(2026, 12, 7), QTime(8, 12), Qt::UTC));
         RecoveryFolder recovery(m_dir.path() + "/recovered", clock);

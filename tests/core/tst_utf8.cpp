@@ -10,8 +10,8 @@ class TestUtf8 : public QObject {
 
 private Q_SLOTS:
     void validation_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("valid");
+        test::columns<QByteArray>({"bytes"});
+        test::columns<bool>({"valid"});
         QTest::newRow("empty") << QByteArray() << true;
         QTest::newRow("four bytes") << QByteArray("\xF0\x9F\x98\x80") << true;
         QTest::newRow("overlong two") << QByteArray("\xC0\xAF") << false;
@@ -21,8 +21,7 @@ private Q_SLOTS:
         QTest::newRow("bad byte after an ascii run") << QByteArray("abcdefgh12345678\xFF") << false;
     }
     void validation() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, valid);
+        const auto [bytes, valid] = test::fetch<QByteArray, bool>("bytes", "valid");
         QCOMPARE(isValidUtf8(bytes), valid);
     }
 };

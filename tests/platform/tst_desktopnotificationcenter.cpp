@@ -97,26 +97,6 @@ private Q_SLOTS:
         QCOMPARE(postAndWait(*c, reminder("now", 4, 9)), QString());
     }
 
-    // A reminder withdrawn while it waits for a server is never shown; a post that no
-    // server showed says so.
-    void withdrawnWhileWaitingIsNeverShown() {
-        ManualClock clock(at(4, 7));
-        auto c = center(clock);
-        for (const auto& r : {reminder("a", 4, 9), reminder("b", 4, 9)})
-            QCOMPARE(addAndWait(*c, r), QString());
-        clock.setNow(at(4, 9));
-        c->checkNow();
-        QVERIFY(postAndWait(*c, reminder("now", 4, 9)) != QString());
-        std::optional<QStringList> shown;
-        c->shownIdentifiers([&](QStringList ids) { shown = ids; });
-        QTRY_COMPARE(shown, std::optional(QStringList{"a", "b"}));
-        c->withdraw({"a"});
-        FakeNotificationServer server(m_bus->connect());
-        QVERIFY(server.start());
-        QTRY_COMPARE(server.received.size(), 1);
-        QCOMPARE(server.received.first().body, QString("b i Dansk skal laves i dag."));
-    }
-
     void reminderDueWhileNotRunningComesOnceAtStart() {
         FakeNotificationServer server(m_bus->connect());
         QVERIFY(server.start());
@@ -139,16 +119,22 @@ private Q_SLOTS:
         QCOMPARE(server.received.first().body, QString("missed i Dansk skal laves i dag."));
     }
 
-    // At login Tavlen may start before the desktop's notification server: a reminder
-    // due then waits, across a restart too, and comes once when a server appears.
+    // At login Tavlen may start before the desktop's notification server: a reminder due
+    // then waits, across a restart too, and comes once when a server appears; one withdrawn
+    // meanwhile never comes. A post that no server showed says so.
     void reminderWaitsForANotificationServer() {
         ManualClock clock(at(4, 7));
         {
             auto c = center(clock);
-            QCOMPARE(addAndWait(*c, reminder("a", 4, 9)), QString());
+            for (const auto& r : {reminder("a", 4, 9), reminder("b", 4, 9)})
+                QCOMPARE(addAndWait(*c, r), QString());
             clock.setNow(at(4, 9));
             c->checkNow();
-            QTRY_VERIFY(pendingFile().contains("\"undelivered\""));
+            QVERIFY(postAndWait(*c, reminder("now", 4, 9)) != QString());
+            std::optional<QStringList> shown;
+            c->shownIdentifiers([&](QStringList ids) { shown = ids; });
+            QTRY_COMPARE(shown, std::optional(QStringList{"a", "b"}));
+            c->withdraw({"a"});
         }
         clock.setNow(at(4, 10));
         auto c = center(clock); // a restart, still without a server
@@ -156,7 +142,7 @@ private Q_SLOTS:
         FakeNotificationServer server(m_bus->connect());
         QVERIFY(server.start());
         QTRY_COMPARE(server.received.size(), 1);
-        QCOMPARE(server.received.first().body, QString("a i Dansk skal laves i dag."));
+        QCOMPARE(server.received.first().body, QString("b i Dansk skal laves i dag."));
         c.reset();
         c = center(clock);
         QTest::qWait(100); // nothing more on its way
