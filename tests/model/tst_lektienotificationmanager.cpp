@@ -68,27 +68,31 @@ class TestLektieNotificationManager : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The requests, then the one the settings name as next: the earliest of the planner's.
     void schedule_data() {
         QTest::addColumn<QDateTime>("now");
         QTest::addColumn<QList<Lektie>>("items");
-        QTest::addColumn<QString>("expected");
+        test::columns<QString>({"expected", "next"}); // next: when, and the request's title
         const QString one = "Du har 1 aktive lektier. Næste er %1 | ";
+        const QString summary = " 18:00 Husk dine lektier";
         const QList<Lektie> l = {lektie("L", kbh(2026, 12, 7, 9))};
         // A reminder due at this very moment is no longer ahead.
         row("tomorrow 09:00 refreshed 16:00", kbh(2026, 12, 6, 16), l,
-            one.arg("L i Dansk.") + "L-0 2026-12-07 08:00");
+            one.arg("L i Dansk.") + "L-0 2026-12-07 08:00", "2026-12-06" + summary);
         row("tomorrow 09:00 refreshed 15:59", kbh(2026, 12, 6, 15, 59), l,
-            one.arg("L i Dansk.") + "L-1 2026-12-06 16:00 | L-0 2026-12-07 08:00");
+            one.arg("L i Dansk.") + "L-1 2026-12-06 16:00 | L-0 2026-12-07 08:00",
+            "2026-12-06 16:00 Lektie i morgen");
         row("today 07:30 refreshed 06:00", kbh(2026, 12, 6, 6),
             QList{lektie("M", kbh(2026, 12, 6, 7, 30))},
-            one.arg("M i Dansk.") + "M-0 2026-12-06 08:00");
+            one.arg("M i Dansk.") + "M-0 2026-12-06 08:00", "2026-12-06 08:00 Lektie i dag");
         row("overdue named in summary", kbh(2026, 12, 6, 10),
             QList{lektie("Senere", kbh(2026, 12, 20, 10)),
                   lektie("Gammel stil", kbh(2026, 12, 1, 10)),
                   lektie("Færdig", kbh(2026, 11, 1, 10), kMatematik, true),
                   lektie("Endnu ældre", kbh(2026, 11, 20, 10), kMatematik)},
             "Du har 3 aktive lektier. Næste er Endnu ældre i Matematik. | Senere-3 2026-12-17 "
-            "16:00 | Senere-1 2026-12-19 16:00 | Senere-0 2026-12-20 08:00");
+            "16:00 | Senere-1 2026-12-19 16:00 | Senere-0 2026-12-20 08:00",
+            "2026-12-06" + summary);
         // Equal deadlines keep the list order; requests go out in deadline order.
         row("three-item body", kbh(2026, 12, 6, 10),
             QList{lektie("Senere", kbh(2026, 12, 8, 10)),
@@ -96,20 +100,32 @@ private Q_SLOTS:
                   lektie("Sidst", kbh(2026, 12, 7, 10), kMatematik)},
             "Du har 3 aktive lektier. Næste er Først i Ukendt fag. | Først-1 2026-12-06 16:00 | "
             "Først-0 2026-12-07 08:00 | Sidst-1 2026-12-06 16:00 | Sidst-0 2026-12-07 08:00 | "
-            "Senere-1 2026-12-07 16:00 | Senere-0 2026-12-08 08:00");
+            "Senere-1 2026-12-07 16:00 | Senere-0 2026-12-08 08:00",
+            "2026-12-06 16:00 Lektie i morgen");
         // Reminders fall on calendar days: 2026-03-29 has 23 hours.
         row("spring change", kbh(2026, 3, 20, 12), QList{lektie("P", kbh(2026, 3, 30, 0, 30))},
             one.arg("P i Dansk.") +
-                "P-3 2026-03-27 16:00 | P-1 2026-03-29 16:00 | P-0 2026-03-30 08:00");
+                "P-3 2026-03-27 16:00 | P-1 2026-03-29 16:00 | P-0 2026-03-30 08:00",
+            "2026-03-20" + summary);
         row("only done homework", kbh(2026, 12, 6, 10),
-            QList{lektie("F", kbh(2026, 12, 11, 10), kDansk, true)}, QString());
+            QList{lektie("F", kbh(2026, 12, 11, 10), kDansk, true)}, QString(), "none");
     }
     void schedule() {
-        const auto [now, items, expected] =
-            test::fetch<QDateTime, QList<Lektie>, QString>("now", "items", "expected");
+        const auto [now, items, expected, next] =
+            test::fetch<QDateTime, QList<Lektie>, QString, QString>("now", "items", "expected",
+                                                                    "next");
         Planner p(now);
         QVERIFY(p.refresh(items));
         QCOMPARE(p.schedule(), expected);
+        NotificationRequest foreign; // not the planner's, however soon
+        foreign.identifier = "andet-program";
+        foreign.trigger = {{}, {}, {}, 10, 1, true};
+        const auto first =
+            LektieNotificationManager::next(p.center.pending() << foreign, now, p.clock.timeZone());
+        QCOMPARE(first ? first->at.toTimeZone(p.clock.timeZone()).toString("yyyy-MM-dd HH:mm ") +
+                             first->request.title
+                       : "none",
+                 next);
     }
 
     void textsOfEveryRequest() {
@@ -165,37 +181,6 @@ private Q_SLOTS:
         for (const QString& identifier : p.center.shown())
             efter << navn(identifier);
         QCOMPARE(efter.join(' '), left);
-    }
-
-    // The settings name the next reminder: the earliest of the summary and the reminders.
-    void nextReminder_data() {
-        QTest::addColumn<QDateTime>("now");
-        QTest::addColumn<QList<Lektie>>("items");
-        QTest::addColumn<QString>("expected"); // when, and the request's title
-        const QList l{lektie("L", kbh(2026, 12, 8, 10))};
-        row("summary first", kbh(2026, 12, 6, 10), l, "2026-12-06 18:00 Husk dine lektier");
-        row("a reminder at 16:00 first", kbh(2026, 12, 7, 10), l,
-            "2026-12-07 16:00 Lektie i morgen");
-        row("evening: tomorrow 08:00", kbh(2026, 12, 7, 18), l, "2026-12-08 08:00 Lektie i dag");
-        // 18:00 on the day the clocks go forward is still 18:00 on the wall.
-        row("spring change", kbh(2026, 3, 29, 12), QList{lektie("P", kbh(2026, 4, 20, 10))},
-            "2026-03-29 18:00 Husk dine lektier");
-        row("nothing open", kbh(2026, 12, 6, 10), QList<Lektie>{}, "none");
-    }
-    void nextReminder() {
-        const auto [now, items, expected] =
-            test::fetch<QDateTime, QList<Lektie>, QString>("now", "items", "expected");
-        Planner p(now);
-        QVERIFY(p.refresh(items));
-        NotificationRequest foreign; // not the planner's, however soon
-        foreign.identifier = "andet-program";
-        foreign.trigger = {{}, {}, {}, 10, 1, true};
-        const auto next =
-            LektieNotificationManager::next(p.center.pending() << foreign, now, p.clock.timeZone());
-        QCOMPARE(next ? next->at.toTimeZone(p.clock.timeZone()).toString("yyyy-MM-dd HH:mm ") +
-                            next->request.title
-                      : "none",
-                 expected);
     }
 
     // Only the planner's own requests are replaced; without permission it only removes.
