@@ -78,15 +78,13 @@ class TestAppDelegate : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void hidesTheInitialWindowOnce_data() {
-        QTest::addColumn<int>("appearsAfterMs"); // -1: never
-        QTest::addColumn<int>("walks");
-        QTest::newRow("there at launch: first attempt") << 0 << 1;
-        QTest::newRow("after 0.35 s: fifth attempt, at 0.4 s") << 350 << 5;
-        QTest::newRow("never: gives up after eleven attempts") << -1 << 11;
+        test::columns<int>({"appearsAfterMs", "walks"}); // -1: never
+        test::row("there at launch: first attempt", 0, 1);
+        test::row("after 0.35 s: fifth attempt, at 0.4 s", 350, 5);
+        test::row("never: gives up after eleven attempts", -1, 11);
     }
     void hidesTheInitialWindowOnce() {
-        QFETCH(int, appearsAfterMs);
-        QFETCH(int, walks);
+        const auto [appearsAfterMs, walks] = test::fetch<int, int>("appearsAfterMs", "walks");
         const bool hidden = appearsAfterMs >= 0;
         Fixture f;
         FakeWindow panel(false, false), window(true);
@@ -183,12 +181,12 @@ private Q_SLOTS:
     // A tray that is late at login: the window shown in its place goes when it comes,
     // unless the pupil asked for the window.
     void lateTrayTakesOverFromTheMainWindow_data() {
-        QTest::addColumn<bool>("askedFor");
-        QTest::newRow("shown only for want of a tray") << false;
-        QTest::newRow("asked for by the pupil meanwhile") << true;
+        test::columns<bool>({"askedFor"});
+        test::row("shown only for want of a tray", false);
+        test::row("asked for by the pupil meanwhile", true);
     }
     void lateTrayTakesOverFromTheMainWindow() {
-        QFETCH(bool, askedFor);
+        const auto [askedFor] = test::fetch<bool>("askedFor");
         Fixture f;
         FakeWindow window(true);
         auto delegate = f.launch({&window});
@@ -213,17 +211,16 @@ private Q_SLOTS:
     }
 
     void asksPermissionOnlyWhenNotDetermined_data() {
-        QTest::addColumn<AuthorizationStatus>("status");
-        QTest::addColumn<int>("requests");
-        QTest::addColumn<bool>("scheduled");
-        QTest::newRow("not determined, granted") << AuthorizationStatus::NotDetermined << 1 << true;
-        QTest::newRow("authorized") << AuthorizationStatus::Authorized << 0 << true;
-        QTest::newRow("denied") << AuthorizationStatus::Denied << 0 << false;
+        test::columns<AuthorizationStatus>({"status"});
+        test::columns<int>({"requests"});
+        test::columns<bool>({"scheduled"});
+        test::row("not determined, granted", AuthorizationStatus::NotDetermined, 1, true);
+        test::row("authorized", AuthorizationStatus::Authorized, 0, true);
+        test::row("denied", AuthorizationStatus::Denied, 0, false);
     }
     void asksPermissionOnlyWhenNotDetermined() {
-        QFETCH(AuthorizationStatus, status);
-        QFETCH(int, requests);
-        QFETCH(bool, scheduled);
+        const auto [status, requests, scheduled] =
+            test::fetch<AuthorizationStatus, int, bool>("status", "requests", "scheduled");
         Fixture f;
         f.center.setStatus(status);
         const Lektie lektie = Lektie::ny(QUuid::createUuid(), QStringLiteral("Læs kapitel 4"), {},

@@ -12,17 +12,14 @@ class TestTrayWatch : public QObject {
 private Q_SLOTS:
     // Grace 100 ms, checks every 10 ms and 30 ms after it.
     void fallsBackOnlyWhenTheTrayIsLate_data() {
-        QTest::addColumn<int>("trayAfterMs"); // -1: there at start
-        QTest::addColumn<int>("expired");
-        QTest::addColumn<int>("appeared");
-        QTest::newRow("there at start: no watching") << -1 << 0 << 0;
-        QTest::newRow("within the grace period") << 40 << 0 << 1;
-        QTest::newRow("after the fall-back: still found") << 200 << 1 << 1;
+        test::columns<int>({"trayAfterMs", "expired", "appeared"}); // -1: there at start
+        test::row("there at start: no watching", -1, 0, 0);
+        test::row("within the grace period", 40, 0, 1);
+        test::row("after the fall-back: still found", 200, 1, 1);
     }
     void fallsBackOnlyWhenTheTrayIsLate() {
-        QFETCH(int, trayAfterMs);
-        QFETCH(int, expired);
-        QFETCH(int, appeared);
+        const auto [trayAfterMs, expired, appeared] =
+            test::fetch<int, int, int>("trayAfterMs", "expired", "appeared");
         bool tray = trayAfterMs < 0;
         TrayWatch watch([&] { return tray; }, TrayWatch::Timing{100, 10, 30});
         QSignalSpy expiredSpy(&watch, &TrayWatch::graceExpired);

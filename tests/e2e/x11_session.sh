@@ -32,17 +32,13 @@ x11_cleanup() {
 
 # x11_session_start [width] [height] [tray|notray]
 x11_session_start() {
-    local width="${1:-1280}" height="${2:-800}" tray="${3:-tray}" i
+    local width="${1:-1280}" height="${2:-800}" tray="${3:-tray}"
     # -displayfd lets the server pick a free display number itself.
     rm -f "$x11_work/display"
     Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp \
         3>"$x11_work/display" 2>"$x11_work/xvfb.log" &
     x11_pids+=($!)
-    for i in $(seq 100); do
-        [ -s "$x11_work/display" ] && break
-        sleep 0.05
-    done
-    [ -s "$x11_work/display" ] || { echo "Xvfb did not start" >&2; return 1; }
+    x11_wait_for 5 test -s "$x11_work/display" || { echo "Xvfb did not start" >&2; return 1; }
     export DISPLAY=":$(cat "$x11_work/display")"
 
     local bus config=(--session)

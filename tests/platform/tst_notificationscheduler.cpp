@@ -30,16 +30,10 @@ ScheduledRequest fired(const NotificationRequest& r, int mo, int d, int h) {
     return {r, wallTime(QDate(2026, mo, d), QTime(h, 0))};
 }
 
-QString idOf(const NotificationRequest& r) {
-    return r.identifier;
-}
-QString idOf(const ScheduledRequest& e) {
-    return e.request.identifier;
-}
-template <typename T> QStringList ids(const QList<T>& entries) {
+QStringList ids(const QList<ScheduledRequest>& entries) {
     QStringList out;
-    for (const T& e : entries)
-        out.append(idOf(e));
+    for (const ScheduledRequest& e : entries)
+        out.append(e.request.identifier);
     return out;
 }
 
@@ -66,7 +60,7 @@ struct Fixture {
             s.check();
         }
     }
-    QStringList pending() const { return ids(s.pending()); }
+    QStringList pending() const { return ids(s.state().pending); }
 };
 } // namespace
 

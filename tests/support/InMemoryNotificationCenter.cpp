@@ -107,14 +107,6 @@ InMemoryNotificationCenter::pendingRequest(const QString& identifier) const {
     return *it;
 }
 
-void InMemoryNotificationCenter::releaseOldest() {
-    if (m_held.empty())
-        return;
-    auto job = std::move(m_held.front());
-    m_held.pop_front();
-    job();
-}
-
 void InMemoryNotificationCenter::releaseNewest() {
     if (m_held.empty())
         return;
@@ -125,8 +117,11 @@ void InMemoryNotificationCenter::releaseNewest() {
 
 // Also releases what the released completions start, until nothing is held.
 void InMemoryNotificationCenter::releaseAll() {
-    while (!m_held.empty())
-        releaseOldest();
+    while (!m_held.empty()) {
+        auto job = std::move(m_held.front());
+        m_held.pop_front();
+        job();
+    }
 }
 
 } // namespace tavlen

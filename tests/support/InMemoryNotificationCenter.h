@@ -45,7 +45,6 @@ public:
 
     // Manual mode: each operation takes effect when its completion is released.
     int heldCompletions() const { return int(m_held.size()); }
-    void releaseOldest();
     void releaseNewest();
     void releaseAll(); // oldest first
 
