@@ -1,4 +1,5 @@
 #include "model/LinkRegler.h"
+#include "model/NyLektieRegler.h"
 #include "support/TestMain.h"
 
 using namespace tavlen;
@@ -8,17 +9,24 @@ class TestLinkRegler : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void gyldigeLinks_data() {
-        test::columns<QStringList>({"links", "gyldige"});
-        row("kept as stored", QStringList{" a.dk\t", "b.dk\n"}, QStringList{" a.dk\t", "b.dk\n"});
-        row("blank and line breaks only dropped", QStringList{"", "  ", "\n", " \t\r\n", "a.dk"},
+    // The links a row shows are the stored ones that are not blank; the form saves them
+    // without spaces and tabs around, line breaks kept.
+    void gyldigeOgRensede_data() {
+        test::columns<QStringList>({"links", "gyldige", "renset"});
+        row("spaces and tabs", QStringList{" \ta b \t"}, QStringList{" \ta b \t"},
+            QStringList{"a b"});
+        row("no-break space", QStringList{"\u00A0a.dk"}, QStringList{"\u00A0a.dk"},
             QStringList{"a.dk"});
-        row("twins kept, in order", QStringList{"b.dk", "a.dk", "b.dk"},
-            QStringList{"b.dk", "a.dk", "b.dk"});
+        row("line breaks", QStringList{" \na.dk\n ", "a\nb", "\n"},
+            QStringList{" \na.dk\n ", "a\nb"}, QStringList{"\na.dk\n", "a\nb", "\n"});
+        row("blanks dropped, order and twins kept", QStringList{"b", "", "  ", "\t", "a", "b"},
+            QStringList{"b", "a", "b"}, QStringList{"b", "a", "b"});
     }
-    void gyldigeLinks() {
-        const auto [links, gyldige] = test::fetch<QStringList, QStringList>("links", "gyldige");
+    void gyldigeOgRensede() {
+        const auto [links, gyldige, renset] =
+            test::fetch<QStringList, QStringList, QStringList>("links", "gyldige", "renset");
         QCOMPARE(links::gyldigeLinks(links), gyldige);
+        QCOMPARE(nylektie::rensLinks(links), renset);
     }
 
     void linkTekst() { QCOMPARE(links::linkTekst("\n\t a.dk/x y \r\n"), "a.dk/x y"); }

@@ -38,20 +38,6 @@ private Q_SLOTS:
         QCOMPARE(nylektie::erValgt(valg, deadline, zone), valgt);
     }
 
-    void rensLinks_data() {
-        test::columns<QStringList>({"links", "renset"});
-        row("spaces and tabs", QStringList{" \ta b \t"}, QStringList{"a b"});
-        row("no-break space", QStringList{"\u00A0a.dk"}, QStringList{"a.dk"});
-        row("line breaks stay", QStringList{" \na.dk\n ", "a\nb", "\n"},
-            QStringList{"\na.dk\n", "a\nb", "\n"});
-        row("blanks dropped, order and twins kept", QStringList{"b", "", "  ", "\t", "a", "b"},
-            QStringList{"b", "a", "b"});
-    }
-    void rensLinks() {
-        const auto [links, renset] = test::fetch<QStringList, QStringList>("links", "renset");
-        QCOMPARE(nylektie::rensLinks(links), renset);
-    }
-
     // Spaces are characters: only a title with nothing in it is an error.
     void visTitelFejl() {
         QCOMPARE(nylektie::visTitelFejl(false, ""), false);
