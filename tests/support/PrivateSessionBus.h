@@ -42,8 +42,8 @@ public:
 
     bool isRunning() const { return !m_address.isEmpty(); }
     // A new connection to this bus under a name unique to it.
-    QDBusConnection connect(const QString& name = {}) {
-        m_names.append(name + QString::number(m_names.size()) + QStringLiteral("@") + m_address);
+    QDBusConnection connect() {
+        m_names.append(QString::number(m_names.size()) + QStringLiteral("@") + m_address);
         return QDBusConnection::connectToBus(m_address, m_names.last());
     }
 

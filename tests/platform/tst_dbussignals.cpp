@@ -1,9 +1,11 @@
 #include "platform/DBusWidgetReloader.h"
+#include "platform/SleepWatcher.h"
 #include "support/PrivateSessionBus.h"
 #include "support/TestMain.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace tavlen;
@@ -17,21 +19,27 @@ public Q_SLOTS:
     void onReload(const QDBusMessage& message) { signatures.append(message.signature()); }
 };
 
-class TestDBusWidgetReloader : public QObject {
+// The signals Tavlen sends and hears on the session bus: the widgets' reload, logind's sleep.
+class TestDBusSignals : public QObject {
     Q_OBJECT
+    std::unique_ptr<test::PrivateSessionBus> m_bus;
+
 private Q_SLOTS:
-    void emitsTheSignalOnTheBus() {
-        test::PrivateSessionBus bus;
-        if (!bus.isRunning())
+    void init() {
+        m_bus = std::make_unique<test::PrivateSessionBus>();
+        if (!m_bus->isRunning())
             QSKIP("no dbus-daemon to run a private bus");
-        QDBusConnection listenerBus = bus.connect("listener");
+    }
+
+    void widgetReloadGoesOutOnTheBus() {
+        QDBusConnection listenerBus = m_bus->connect();
         Listener listener;
         QVERIFY(listenerBus.connect(QString(), "/dk/tavlen/Widgets", "dk.tavlen.Widgets",
                                     "ReloadAllTimelines", &listener, SLOT(onReload(QDBusMessage))));
         // A round trip makes sure the bus has the match rule before anything is sent.
         QVERIFY(listenerBus.interface()->isServiceRegistered("org.freedesktop.DBus").value());
 
-        DBusWidgetReloader reloader(bus.connect("sender"));
+        DBusWidgetReloader reloader(m_bus->connect());
         reloader.reloadAllTimelines();
         reloader.reloadAllTimelines();
         QTRY_COMPARE(listener.signatures, (QStringList{QString(), QString()}));
@@ -40,7 +48,22 @@ private Q_SLOTS:
         dead.reloadAllTimelines(); // returns at once without a bus
         QDBusConnection::disconnectFromBus("dead");
     }
+
+    void onlyTheWakingUpIsReported() {
+        QDBusConnection logind = m_bus->connect();
+        QVERIFY(logind.registerService("org.freedesktop.login1"));
+        SleepWatcher watcher(m_bus->connect());
+        QSignalSpy resumed(&watcher, &SleepWatcher::resumed);
+        for (const bool goingToSleep : {true, false, true, false}) {
+            QDBusMessage signal = QDBusMessage::createSignal(
+                "/org/freedesktop/login1", "org.freedesktop.login1.Manager", "PrepareForSleep");
+            QVERIFY(logind.send(signal << goingToSleep));
+        }
+        QTRY_COMPARE(resumed.count(), 2);
+        QTest::qWait(50); // let any stray signal arrive
+        QCOMPARE(resumed.count(), 2);
+    }
 };
 
-TAVLEN_TEST(TestDBusWidgetReloader)
-#include "tst_dbuswidgetreloader.moc"
+TAVLEN_TEST(TestDBusSignals)
+#include "tst_dbussignals.moc"
