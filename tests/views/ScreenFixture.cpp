@@ -128,13 +128,6 @@ void ScreenFixture::clickReminder(const QString& lektieId, const QString& action
         action);
 }
 
-QVariantList ScreenFixture::openedUrls() const {
-    QVariantList out;
-    for (const QUrl& url : m_urls.opened)
-        out.append(url.toString(QUrl::FullyEncoded));
-    return out;
-}
-
 void ScreenFixture::setDark(bool dark) {
     QGuiApplication::setPalette(Theme::standardPalette(dark));
 }
@@ -152,15 +145,13 @@ QStringList ScreenFixture::unnamedControls(QQuickItem* root) const {
             const QString what = item->objectName().isEmpty()
                                      ? QString::fromLatin1(item->metaObject()->className())
                                      : item->objectName();
+            // A text field may be named by its caption (the description) instead.
+            const auto empty = [&](QAccessible::Text t) { return a->text(t).trimmed().isEmpty(); };
             if (!a || a->role() == QAccessible::NoRole || a->role() == QAccessible::Client)
                 missing.append(what + QStringLiteral(": no role"));
-            else if (a->text(QAccessible::Name).trimmed().isEmpty() &&
-                     a->role() != QAccessible::EditableText)
+            else if (empty(QAccessible::Name) &&
+                     (a->role() != QAccessible::EditableText || empty(QAccessible::Description)))
                 missing.append(what + QStringLiteral(": no name"));
-            else if (a->role() == QAccessible::EditableText &&
-                     a->text(QAccessible::Name).trimmed().isEmpty() &&
-                     a->text(QAccessible::Description).trimmed().isEmpty())
-                missing.append(what + QStringLiteral(": no caption"));
         }
         const QList<QQuickItem*> children = item->childItems();
         for (QQuickItem* child : children)

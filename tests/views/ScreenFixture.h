@@ -27,7 +27,7 @@ constexpr auto kQtTest = QAbstractItemModelTester::FailureReportingMode::QtTest;
 // notes what it was asked to open. QML reaches it as the singleton `Fixture`.
 class ScreenFixture : public QObject {
     Q_OBJECT
-    Q_PROPERTY(QVariantList openedUrls READ openedUrls)
+    Q_PROPERTY(QStringList openedUrls READ openedUrls)
     Q_PROPERTY(QStringList openedFolders READ openedFolders)
 public:
     ScreenFixture();
@@ -71,7 +71,7 @@ public:
     // A click on the item's reminder (the daily summary's for no id) or on its action.
     Q_INVOKABLE void clickReminder(const QString& lektieId, const QString& action);
 
-    QVariantList openedUrls() const;
+    QStringList openedUrls() const { return QUrl::toStringList(m_urls.opened, QUrl::FullyEncoded); }
     QStringList openedFolders() const { return m_urls.folders; }
     LektieStore& store() { return *m_store; }
 

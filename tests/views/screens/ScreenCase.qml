@@ -26,6 +26,16 @@ TestCase {
         compare(Fixture.unnamedControls(item), [])
         compare(Fixture.lowContrastTexts(item), [])
     }
+    // A click on `item`, then `vindue` (a sheet, pop-over or dialog) shown, or gone.
+    function klikTil(item, vindue, synlig = true) {
+        mouseClick(item)
+        tryCompare(vindue, "visible", synlig)
+        return vindue
+    }
+    function luk(vindue) {
+        vindue.dismiss()
+        tryCompare(vindue, "visible", false)
+    }
     // Every item under `item` with the object name, made and drawn or not.
     function alle(item, navn) {
         let fundet = []

@@ -50,12 +50,7 @@ Item {
             knap("fag-" + navn).clicked()
             tryVerify(() => side() && side().objectName === "fagSide")
         }
-        function aabnIndstillinger() {
-            mouseClick(knap("indstillingerKnap"))
-            const sheet = knap("indstillingerSheet")
-            tryCompare(sheet, "visible", true)
-            return sheet
-        }
+        function aabnIndstillinger() { return klikTil(knap("indstillingerKnap"), knap("indstillingerSheet")) }
 
         function test_overviewCountsAndEmptyState() {
             const dansk = Fixture.addFag("Dansk")
@@ -120,18 +115,12 @@ Item {
             mouseClick(el("faerdigeKnap"))
             compare(raekke("Regn").nedtoning, 0.6)
             // Its own "Ny lektie" and Ctrl+N preset the subject; the toolbar's "+" does not.
-            const fagSheet = knap("fagNyLektieSheet")
-            const plusSheet = knap("nyLektieSheet")
-            mouseClick(el("nyLektieKnap"))
-            tryCompare(fagSheet, "visible", true)
+            const fagSheet = klikTil(el("nyLektieKnap"), knap("fagNyLektieSheet"))
             compare(String(fagSheet.contentRoot.standardFagId).toUpperCase(), dansk.toUpperCase())
-            fagSheet.dismiss()
-            tryCompare(fagSheet, "visible", false)
-            mouseClick(knap("plusKnap"))
-            tryCompare(plusSheet, "visible", true)
+            luk(fagSheet)
+            const plusSheet = klikTil(knap("plusKnap"), knap("nyLektieSheet"))
             compare(plusSheet.contentRoot.standardFagId, undefined)
-            plusSheet.dismiss()
-            tryCompare(plusSheet, "visible", false)
+            luk(plusSheet)
             aktiver()
             keyClick(Qt.Key_N, Qt.ControlModifier)
             tryCompare(fagSheet, "visible", true)
@@ -171,14 +160,10 @@ Item {
             keyClick(Qt.Key_Return)
             tryCompare(sheet, "visible", true)
             compare(findChild(sheet.contentItem, "titel").text, "Skriv")
-            mouseClick(findChild(sheet.contentItem, "lukKnap"))
-            tryCompare(sheet, "visible", false)
-            mouseClick(findChild(raekke("Læs"), "tekster"))
-            tryCompare(sheet, "visible", true)
+            klikTil(findChild(sheet.contentItem, "lukKnap"), sheet, false)
+            klikTil(findChild(raekke("Læs"), "tekster"), sheet)
             compare(findChild(sheet.contentItem, "titel").text, "Læs")
-            mouseClick(findChild(sheet.contentItem, "redigerKnap"))
-            const form = knap("nyLektieSheet")
-            tryCompare(form, "visible", true)
+            const form = klikTil(findChild(sheet.contentItem, "redigerKnap"), knap("nyLektieSheet"))
             tryVerify(() => findChild(form.contentItem, "titel").text === "Læs")
             compare(findChild(form.contentItem, "beskrivelse").text, "Side 4")
         }
@@ -198,8 +183,7 @@ Item {
                 keyClick(Qt.Key_Q, Qt.ControlModifier)
                 tryCompare(dialog, "visible", true)
                 compare(quits.count, 0)
-                mouseClick(findChild(dialog.contentItem, svar))
-                tryCompare(dialog, "visible", false)
+                klikTil(findChild(dialog.contentItem, svar), dialog, false)
             }
             compare(quits.count, 1)
             Fixture.holdLock(false)
@@ -243,11 +227,9 @@ Item {
             tryCompare(liste, "count", 1)
             waitForRendering(sheet.contentItem)
             tilgaengelig(sheet.contentRoot)
-            mouseClick(findChild(liste.itemAtIndex(0), "gendan"))
-            const dialog = findChild(sheet.contentRoot, "gendanDialog")
-            tryCompare(dialog, "visible", true)
-            mouseClick(findChild(dialog.contentItem, "destructiveButton"))
-            tryCompare(sheet, "visible", false)
+            const dialog = klikTil(findChild(liste.itemAtIndex(0), "gendan"),
+                                   findChild(sheet.contentRoot, "gendanDialog"))
+            klikTil(findChild(dialog.contentItem, "destructiveButton"), sheet, false)
             compare(Fixture.lektier().map(l => l.titel), ["Læs"])
         }
 

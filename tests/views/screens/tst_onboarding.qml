@@ -41,17 +41,14 @@ Item {
             waitForRendering(onboarding())
         }
         function tilfoejEgetFag(navn, ikon) {
-            mouseClick(el("egetFagKnap"))
-            const sheet = findChild(vindue, "nytFagSheet")
-            tryCompare(sheet, "visible", true)
+            const sheet = klikTil(el("egetFagKnap"), findChild(vindue, "nytFagSheet"))
             tryVerify(() => sheet.contentRoot !== null)
             findChild(sheet.contentRoot, "navnFelt").text = navn
             if (ikon) {
                 waitForRendering(sheet.contentRoot)
                 mouseClick(findChild(sheet.contentRoot, "ikon-" + ikon))
             }
-            mouseClick(findChild(sheet.contentRoot, "opretKnap"))
-            tryCompare(sheet, "visible", false)
+            klikTil(findChild(sheet.contentRoot, "opretKnap"), sheet, false)
         }
 
         // Each step in both appearances: the progress bar is filled up to and including it,
@@ -123,12 +120,7 @@ Item {
             tilfoejEgetFag("Kor")
             compare(taeller(), (katalog + 2) + " valgt")
             waitForRendering(onboarding())
-            const gitter = el("fagGitter")
-            let fliser = []
-            for (let n = 0; n < gitter.children.length; ++n) {
-                if (gitter.children[n].objectName.startsWith("eget-"))
-                    fliser.push(gitter.children[n])
-            }
+            const fliser = Array.from(el("fagGitter").children).filter(c => c.objectName.startsWith("eget-"))
             compare(fliser.length, 2)
             verify(fliser[0].objectName !== fliser[1].objectName)
             compare(Fixture.unnamedControls(onboarding()), [])
