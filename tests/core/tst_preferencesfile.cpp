@@ -1,5 +1,6 @@
 #include "core/PreferencesFile.h"
 #include "core/RecoveryFolder.h"
+#include "core/Utf8.h"
 #include "support/FileSizeLimit.h"
 #include "support/ManualClock.h"
 #include "support/TestMain.h"
@@ -88,6 +89,23 @@ private Q_SLOTS:
             QCOMPARE(QByteArray::fromBase64(file["k"]["tavlen.bytes.base64"].toString().toLatin1()),
                      bytes);
         }
+    }
+
+    // The file's text is checked before it is read; a bad byte is a damaged file.
+    void utf8Validation_data() {
+        test::columns<QByteArray>({"bytes"});
+        test::columns<bool>({"valid"});
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("four bytes") << QByteArray("\xF0\x9F\x98\x80") << true;
+        QTest::newRow("overlong two") << QByteArray("\xC0\xAF") << false;
+        QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << false;
+        QTest::newRow("above U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << false;
+        QTest::newRow("cut at the end") << QByteArray("abcdefgh\xF0\x9F\x98") << false;
+        QTest::newRow("bad byte after an ascii run") << QByteArray("abcdefgh12345678\xFF") << false;
+    }
+    void utf8Validation() {
+        const auto [bytes, valid] = test::fetch<QByteArray, bool>("bytes", "valid");
+        QCOMPARE(isValidUtf8(bytes), valid);
     }
 
     void booleanReadingOfAnyValue() {
