@@ -32,15 +32,8 @@ private Q_SLOTS:
     void nyeFag_data() {
         QTest::addColumn<QList<int>>("valgte"); // indices into the catalogue
         test::columns<QStringList>({"egne", "forventet"});
-        QStringList katalog;
-        QList<int> alle;
-        for (const Fag& f : Fag::standard()) {
-            alle << int(alle.size());
-            katalog << f.navn;
-        }
-        row("all ticked", alle, QStringList(), katalog);
         row("some unticked, catalogue order", QList<int>{13, 3, 0}, QStringList(),
-            QStringList{"Dansk", "Matematik", katalog[13]});
+            QStringList{"Dansk", "Matematik", Fag::standard().at(13).navn});
         row("own with equal names", QList<int>(), QStringList{"Musik", "Musik"},
             QStringList{"Musik", "Musik"});
         row("own after standard, named like one", QList<int>{3}, QStringList{"Dansk", "Kor"},
