@@ -80,7 +80,6 @@ private Q_SLOTS:
         QSignalSpy valgt(&kalender, &KalenderModel::datoValgt);
         kalender.setValgtDato(test::kbh(2027, 2, 14, 15, 30));
         QCOMPARE(kalender.titel(), "Februar 2027");
-        QCOMPARE(kalender.rowCount(), 29);
         kalender.vaelg(28); // 1 March, greyed out: nothing
         QCOMPARE(valgt.count(), 0);
         kalender.vaelg(0);
