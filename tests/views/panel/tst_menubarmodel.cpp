@@ -31,7 +31,7 @@ private Q_SLOTS:
     void init() { m_fixture.reset(); }
 
     // Rows are kept by id: a tick removes one and lets the next in, nothing is rebuilt, and
-    // the ten shown announce nothing.
+    // the ten shown announce nothing; a renamed subject changes its rows' names only.
     void aTickMovesTheNextUp() {
         const QString dansk = m_fixture.addFag("Dansk");
         m_fixture.addLektie(dansk, "F1", -2 * dag);
@@ -53,18 +53,13 @@ private Q_SLOTS:
         m_fixture.sletLektie(rolle(liste, 0, R::LektieIdRole).toString());
         QCOMPARE(titler(liste).first(), "F2");
         QCOMPARE(lister.count(), 1);
-    }
-
-    void aRenamedSubjectChangesOnlyItsRoles() {
-        const QString dansk = m_fixture.addFag("Dansk");
-        m_fixture.addLektie(dansk, "Læs", dag);
-        MenuBarModel model;
-        QAbstractItemModelTester tester(model.raekker(), test::kQtTest);
-        QSignalSpy changed(model.raekker(), &QAbstractItemModel::dataChanged);
+        QSignalSpy changed(&liste, &QAbstractItemModel::dataChanged);
         m_fixture.omdoebFag(dansk, "Dansk A");
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(changed.at(0).at(2).value<QList<int>>(),
-                 (QList<int>{R::FagNavnRole, R::TilgaengeligtNavnRole}));
+        QCOMPARE(changed.count(), liste.rowCount()); // each row once
+        for (const QList<QVariant>& signal : std::as_const(changed))
+            QCOMPARE(signal.at(2).value<QList<int>>(),
+                     (QList<int>{R::FagNavnRole, R::TilgaengeligtNavnRole}));
+        QCOMPARE(reset.count(), 0);
     }
 
     // Time alone changes nothing in the store; the one watch wakes the open panel. Each
