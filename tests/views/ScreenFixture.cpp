@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QImage>
 #include <QQuickWindow>
+#include <algorithm>
 
 namespace tavlen::test {
 
@@ -171,14 +172,8 @@ QColor backgroundIn(const QImage& image, const QRect& rect) {
     for (int y = rect.top(); y <= rect.bottom(); y += step)
         for (int x = rect.left(); x <= rect.right(); x += step)
             ++counts[image.pixel(x, y) | 0xff000000u];
-    QRgb best = 0;
-    int bestCount = -1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > bestCount) {
-            best = it.key();
-            bestCount = it.value();
-        }
-    return QColor::fromRgb(best);
+    const auto most = std::max_element(counts.cbegin(), counts.cend());
+    return most == counts.cend() ? QColor(Qt::black) : QColor::fromRgb(most.key());
 }
 
 QColor over(const QColor& top, qreal alpha, const QColor& under) {
