@@ -39,7 +39,9 @@ Item {
         name: "Popover"
         when: windowShown
 
-        function test_belowItsOwnerClosedByAnOutsideClick() {
+        // Where it shows, and a click inside keeps it; a click outside closing it is the
+        // panel's screen test.
+        function test_belowItsOwnerKeptByAClickInside() {
             root.aktiv = true
             tryCompare(popover, "visible", true)
             const anchor = knap.mapToGlobal(knap.width / 2, knap.height)
@@ -49,9 +51,7 @@ Item {
             mouseClick(findChild(popover.contentItem, "inside"))
             wait(20)
             verify(popover.visible)
-            mouseClick(root, 500, 350)
-            tryCompare(root, "aktiv", false)
-            verify(!popover.visible)
+            root.aktiv = false
         }
 
         function test_equalColumnsFillTheWidthRowByRow() {
