@@ -13,7 +13,9 @@ Item {
     implicitWidth: 3
     implicitHeight: trackHeight
     opacity: isVisible ? 1 : 0
-    Behavior on opacity { NumberAnimation { duration: Motion.duration(0.15); easing.type: Easing.InOutQuad } } // qmllint disable
+    Behavior on opacity {
+        NumberAnimation { duration: Motion.duration(0.15); Component.onCompleted: QtProperties.easeInOut(this) }
+    }
 
     // White as the design has it where the window is dark; on a light window the same
     // marks in the text colour, which white would leave unseen.
@@ -30,6 +32,8 @@ Item {
         height: indikator.thumbHeight
         y: indikator.progress * (indikator.trackHeight - indikator.thumbHeight)
         color: Theme.withOpacity(indikator.tone, 0.55)
-        Behavior on y { NumberAnimation { duration: Motion.duration(0.15); easing.type: Easing.InOutQuad } } // qmllint disable
+        Behavior on y {
+            NumberAnimation { duration: Motion.duration(0.15); Component.onCompleted: QtProperties.easeInOut(this) }
+        }
     }
 }

@@ -178,8 +178,8 @@ Item {
                 foreground: Theme.secondaryText
                 // The row's hover stays while the pointer is over the button.
                 hoverEnabled: false
-                // A click leaves the focus where it was; Tab still reaches the button.
-                focusPolicy: Qt.TabFocus // qmllint disable type
+                // A click leaves the focus where it was.
+                focusFromClick: false
                 onClicked: raekke.afkryds()
                 Keys.onUpPressed: raekke.flyt(-1)
                 Keys.onDownPressed: raekke.flyt(1)

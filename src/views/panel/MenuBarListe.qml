@@ -1,6 +1,7 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic as C
+import Tavlen.Toolkit
 import Tavlen.Views
 
 // The panel's rows in one list that makes only the rows in sight, under their parts'
@@ -16,7 +17,7 @@ ListView {
         positionViewAtIndex(i, ListView.Contain)
         const raekke = itemAtIndex(i)
         if (raekke)
-            raekke.forceActiveFocus(Qt.TabFocusReason) // qmllint disable type
+            QtProperties.focusByTab(raekke)
     }
 
     // The focus stays where the ticked row was: on the row that takes its place.

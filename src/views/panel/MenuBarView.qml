@@ -35,7 +35,7 @@ Rectangle {
     function fokuserPaa(i) {
         const plads = Math.max(0, Math.min(liste.count + knapper.length - 1, i))
         if (plads >= liste.count)
-            knapper[plads - liste.count].forceActiveFocus(Qt.TabFocusReason)
+            QtProperties.focusByTab(knapper[plads - liste.count])
         else
             liste.fokuserRaekke(plads)
     }

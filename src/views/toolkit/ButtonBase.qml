@@ -13,9 +13,11 @@ C.AbstractButton {
     property string tooltip: ""
     property real focusRingRadius: 6
     property bool showsFocusRing: true
+    // False for a button a click should not take the focus to; Tab still reaches it.
+    property bool focusFromClick: true
 
     hoverEnabled: true
-    focusPolicy: Qt.StrongFocus // qmllint disable type
+    Component.onCompleted: QtProperties.setFocusPolicy(control, focusFromClick)
 
     // A click's outcome, from a key or assistive technology.
     function press() {

@@ -30,14 +30,13 @@ Window {
             x = owner.x + Math.round((owner.width - width) / 2)
             y = owner.y + Math.round((owner.height - height) / 3)
         }
+        QtProperties.makeDialog(dialog)
         show()
         requestActivate()
-        cancelButton.forceActiveFocus(Qt.TabFocusReason)
+        QtProperties.focusByTab(cancelButton)
     }
 
     transientParent: owner
-    modality: owner ? Qt.WindowModal : Qt.ApplicationModal // qmllint disable type
-    flags: Qt.Dialog // qmllint disable type
     color: Theme.windowBackground
     visible: false
     width: Math.max(340, Math.min(560, Math.ceil(knapper.implicitWidth) + 40))

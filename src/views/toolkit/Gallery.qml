@@ -198,10 +198,10 @@ Rectangle {
                     foreground: faerdig ? Theme.green : Theme.secondaryText
                     onClicked: faerdig = !faerdig
                     Behavior on foreground {
-                        // Qt 6.4's qmllint cannot resolve the easing group here.
-                        // qmllint disable
-                        ColorAnimation { duration: Motion.duration(0.2); easing.type: Easing.InOutQuad }
-                        // qmllint enable
+                        ColorAnimation {
+                            duration: Motion.duration(0.2)
+                            Component.onCompleted: QtProperties.easeInOut(this)
+                        }
                     }
                     Behavior on scale {
                         SpringAnimation { spring: Motion.spring(0.3); damping: Motion.damping(0.3, 0.825) }

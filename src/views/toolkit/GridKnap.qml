@@ -32,7 +32,7 @@ ButtonBase {
             if (maal.gitter === gitter)
                 --tilbage
         }
-        maal.forceActiveFocus(Qt.TabFocusReason)
+        QtProperties.focusByTab(maal)
         if (maal.klikVedPil)
             maal.clicked()
     }

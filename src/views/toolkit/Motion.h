@@ -9,8 +9,7 @@ namespace tavlen {
 // Only the visual transition is animated; the state it follows changes at once.
 //   Behavior on scale { SpringAnimation { spring: Motion.spring(0.3)
 //                                         damping: Motion.damping(0.3, 0.825) } }
-//   Behavior on opacity { NumberAnimation { duration: Motion.duration(0.2)
-//                                           easing.type: Easing.InOutQuad } }
+//   Behavior on opacity { NumberAnimation { duration: Motion.duration(0.2) } }
 class Motion : public QObject {
     Q_OBJECT
     QML_ELEMENT

@@ -35,12 +35,12 @@ Window {
         y = Math.round(p.y)
         loader.active = true
         focusLeftElsewhere = false
+        QtProperties.makePopover(popover)
         show()
         requestActivate()
     }
 
     transientParent: owner ? owner.Window.window : null
-    flags: Qt.Tool | Qt.FramelessWindowHint // qmllint disable type
     color: Theme.windowBackground
     visible: false
 

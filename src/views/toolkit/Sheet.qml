@@ -30,13 +30,12 @@ Window {
         // The content keeps the focus it gives itself (a form's first field).
         if (!contentRoot && content)
             contentRoot = content.createObject(holder, { width: holder.width, height: holder.height })
+        QtProperties.makeDialog(sheet)
         show()
         requestActivate()
     }
 
     transientParent: owner
-    modality: Qt.WindowModal // qmllint disable type
-    flags: Qt.Dialog // qmllint disable type
     color: Theme.windowBackground
     visible: false
 

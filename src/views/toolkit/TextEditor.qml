@@ -26,8 +26,8 @@ C.ScrollView {
         padding: 6
         selectByMouse: true
         // Asked at the key press: the fields after it may have come or gone since.
-        Keys.onTabPressed: nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason) // qmllint disable type
-        Keys.onBacktabPressed: nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason) // qmllint disable type
+        Keys.onTabPressed: QtProperties.focusByTab(area.nextItemInFocusChain(true))
+        Keys.onBacktabPressed: QtProperties.focusByTab(area.nextItemInFocusChain(false), true)
         Accessible.name: editor.caption
         background: null
     }

@@ -44,6 +44,9 @@ Item {
         function test_belowItsOwnerKeptByAClickInside() {
             root.aktiv = true
             tryCompare(popover, "visible", true)
+            // A tool window without a frame or a task-bar entry.
+            compare(popover.flags & 0xff, Qt.Tool)
+            compare(popover.flags & Qt.FramelessWindowHint, Qt.FramelessWindowHint)
             const anchor = knap.mapToGlobal(knap.width / 2, knap.height)
             compare(popover.x, Math.round(anchor.x - popover.width / 2))
             verify(popover.y > anchor.y)

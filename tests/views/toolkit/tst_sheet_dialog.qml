@@ -49,6 +49,19 @@ Item {
             }
         }
 
+        // Both are dialogs the window manager keeps over their owner, which takes no input
+        // meanwhile.
+        function test_modalDialogsOverTheirOwner() {
+            for (const [w, flag] of [[sheet, "visSheet"], [dialog, "visDialog"]]) {
+                root[flag] = true
+                tryCompare(w, "visible", true)
+                compare(w.flags & 0xff, Qt.Dialog, flag)
+                compare(w.modality, Qt.WindowModal, flag)
+                w.close()
+                tryCompare(root, flag, false)
+            }
+        }
+
         // A long destructive text widens the dialog rather than cutting its button off.
         function test_dialogFitsItsButtons() {
             dialog.destructiveText = "Slet Samfundsfag og alle dets lektier"
