@@ -130,6 +130,7 @@ Item {
             compare(Fixture.fag()[0].id, dansk)
             compare(Fixture.fag()[0].navn, "Dansk A")
             compare(Fixture.fag()[0].farveHex, "EC4899")
+            compare(Fixture.fag()[0].ikonNavn, "book.fill")
             compare(Fixture.lektier()[0].fagId, dansk)
         }
 
