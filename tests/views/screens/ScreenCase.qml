@@ -32,7 +32,8 @@ TestCase {
         tryCompare(vindue, "visible", synlig)
         return vindue
     }
-    function luk(vindue) {
+    // Closed as Escape closes it.
+    function dismiss(vindue) {
         vindue.dismiss()
         tryCompare(vindue, "visible", false)
     }

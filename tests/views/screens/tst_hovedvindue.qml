@@ -117,10 +117,10 @@ Item {
             // Its own "Ny lektie" and Ctrl+N preset the subject; the toolbar's "+" does not.
             const fagSheet = klikTil(el("nyLektieKnap"), knap("fagNyLektieSheet"))
             compare(String(fagSheet.contentRoot.standardFagId).toUpperCase(), dansk.toUpperCase())
-            luk(fagSheet)
+            dismiss(fagSheet)
             const plusSheet = klikTil(knap("plusKnap"), knap("nyLektieSheet"))
             compare(plusSheet.contentRoot.standardFagId, undefined)
-            luk(plusSheet)
+            dismiss(plusSheet)
             aktiver()
             keyClick(Qt.Key_N, Qt.ControlModifier)
             tryCompare(fagSheet, "visible", true)
