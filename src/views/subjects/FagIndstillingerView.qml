@@ -19,10 +19,7 @@ Rectangle {
     implicitHeight: 460
     color: Theme.windowBackground
 
-    // Qt 6.4's qmllint cannot see through the model's template base to QObject.
-    // qmllint disable
-    FagListeModel { id: fagListe }
-    // qmllint enable
+    readonly property FagListeModel fagListe: FagListeModel {}
 
     ColumnLayout {
         anchors.fill: parent
@@ -68,7 +65,7 @@ Rectangle {
 
         ColumnLayout {
             objectName: "tomTilstand"
-            visible: fagListe.antal === 0
+            visible: root.fagListe.antal === 0
             Layout.fillWidth: true
             Layout.fillHeight: true
             Layout.leftMargin: 30
@@ -103,14 +100,14 @@ Rectangle {
         ListView {
             id: liste
             objectName: "fagListe"
-            visible: fagListe.antal > 0
+            visible: root.fagListe.antal > 0
             Layout.fillWidth: true
             Layout.fillHeight: true
             topMargin: 8
             bottomMargin: 8
             clip: true
             boundsBehavior: Flickable.StopAtBounds
-            model: fagListe
+            model: root.fagListe
             C.ScrollBar.vertical: C.ScrollBar {}
 
             delegate: Item {
@@ -202,21 +199,21 @@ Rectangle {
         anchorY: root.height / 2
         width: 380
         height: 560
-        isPresented: root.visNytFag || fagListe.redigeres !== ""
+        isPresented: root.visNytFag || root.fagListe.redigeres !== ""
         onDismissed: {
             root.visNytFag = false
-            fagListe.redigeres = ""
+            root.fagListe.redigeres = ""
         }
         content: Component { NytFagView {} }
         // Joined here: qmllint takes ids used inside the content's component for unknown.
         onContentRootChanged: {
             if (!contentRoot)
                 return
-            if (fagListe.redigeres !== "")
-                contentRoot.redigerId = fagListe.redigeres
+            if (root.fagListe.redigeres !== "")
+                contentRoot.redigerId = root.fagListe.redigeres
             contentRoot.close.connect(() => {
                 root.visNytFag = false
-                fagListe.redigeres = ""
+                root.fagListe.redigeres = ""
             })
         }
     }
@@ -224,11 +221,11 @@ Rectangle {
     ConfirmationDialog {
         objectName: "sletDialog"
         owner: root.Window.window
-        isPresented: fagListe.visAdvarselsDialog
+        isPresented: root.fagListe.visAdvarselsDialog
         title: "Slet fag"
         message: "Dette sletter også alle lektier tilknyttet faget. Handlingen kan ikke fortrydes."
-        destructiveText: fagListe.sletKnapTekst
-        onConfirmed: fagListe.bekraeftSletning()
-        onDismissed: fagListe.afslutSletning()
+        destructiveText: root.fagListe.sletKnapTekst
+        onConfirmed: root.fagListe.bekraeftSletning()
+        onDismissed: root.fagListe.afslutSletning()
     }
 }
