@@ -766,11 +766,8 @@ void LektieStore::opdaterNotifikationer() {
 }
 
 std::optional<Fag> LektieStore::fagMedId(const QUuid& id) const {
-    for (const Fag& f : m_fag) {
-        if (f.id == id)
-            return f;
-    }
-    return std::nullopt;
+    const qsizetype index = plads(m_fag, id);
+    return index < 0 ? std::nullopt : std::optional<Fag>(m_fag[index]);
 }
 
 QList<Lektie> LektieStore::lektierForFag(const QUuid& fagId) const {

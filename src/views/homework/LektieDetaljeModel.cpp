@@ -6,8 +6,6 @@
 #include "model/LinkRegler.h"
 #include "views/AppContext.h"
 
-#include <algorithm>
-
 namespace tavlen {
 
 int LektieLinksModel::rowCount(const QModelIndex& parent) const {
@@ -107,14 +105,9 @@ void LektieDetaljeModel::aabnLink(int index) {
 void LektieDetaljeModel::opdater() {
     m_lektie.reset();
     m_fag.reset();
-    if (m_store && !m_lektieId.isNull()) {
-        const QList<Lektie>& lektier = m_store->lektier();
-        const auto it = std::find_if(lektier.cbegin(), lektier.cend(),
-                                     [&](const Lektie& l) { return l.id == m_lektieId; });
-        if (it != lektier.cend()) {
-            m_lektie = *it;
-            m_fag = m_store->fagMedId(it->fagId);
-        }
+    if (const Lektie* lektie = m_store ? m_store->lektie(m_lektieId) : nullptr) {
+        m_lektie = *lektie;
+        m_fag = m_store->fagMedId(lektie->fagId);
     }
     if (m_lektie) {
         m_deadlineTekst = detalje::deadlineTekst(m_lektie->deadline, *m_clock);
