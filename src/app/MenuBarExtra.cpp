@@ -3,6 +3,7 @@
 #include "PanelPlacement.h"
 #include "StartupTrace.h"
 #include "model/LektieStore.h"
+#include "views/toolkit/ClickOutsideWatcher.h"
 #include "views/toolkit/Symbols.h"
 
 #include <QCursor>
@@ -21,8 +22,6 @@ namespace {
 // hides the panel) and then arrives as a trigger; within this time the trigger
 // belongs to that hide and must not reopen the panel.
 constexpr int reopenGuardMs = 300;
-// How long the focus may be nowhere while it moves between the panel's own windows.
-constexpr int focusSettleMs = 120;
 
 QIcon trayIcon() {
     QIcon icon;
@@ -150,7 +149,7 @@ void MenuBarExtra::onFocusMoved() {
     }
     // Decided once the focus has settled: closing a pop-over hands the focus back to the
     // panel, sometimes with a moment of no focus at all in between.
-    QTimer::singleShot(focusSettleMs, this, [this] {
+    QTimer::singleShot(ClickOutsideWatcher::focusSettleMs, this, [this] {
         if (!m_panel || !m_panelWasActive || !m_panel->isVisible() ||
             belongsToPanel(QGuiApplication::focusWindow()))
             return;

@@ -3,7 +3,8 @@
 # The icon opens the panel next to itself; homework is added and ticked off by the keyboard;
 # the new-homework pop-over stacks above the panel and goes by a click on the desktop (the
 # panel with it), by Escape or by its "Annuller" (the panel stays); "Åbn Tavlen" brings the
-# main window; Ctrl+Q quits, keeping the reminders. Then, with 15 overdue and 10 upcoming
+# main window; a question to delete a subject, answered "Annuller", leaves the subject list
+# and the panel open; Ctrl+Q quits, keeping the reminders. Then, with 15 overdue and 10 upcoming
 # items, the panel fits the screen and "Afslut", reached by the keys, quits.
 # Usage: panel_e2e.sh <tavlen executable> <artefacts folder>
 source "$(dirname "$0")/x11_session.sh"
@@ -83,6 +84,22 @@ check "the panel opens for Åbn Tavlen" open_panel
 xdotool key Down Down space # the third action; there is no open row
 check "Åbn Tavlen shows the main window" x11_wait_for 10 shown 900 9999
 check "and closes the panel" x11_wait_for 10 hidden $panel
+
+# With the main window there for the window manager to pick, a pupil who thinks better of
+# deleting a subject stays in the subject list.
+panels() { [ "$(e2e_windows $panel | wc -l)" -eq "$1" ]; } # the subject list is as wide
+check "the panel opens for Administrer fag" open_panel
+xdotool key Down Return
+check "Administrer fag opens the subject list" x11_wait_for 10 panels 2
+xdotool key Tab Tab Tab Tab Return # "Slet Dansk"
+check "Slet asks first" x11_wait_for 10 shown 340 359
+xdotool key Return # "Annuller" has the focus
+check "Annuller closes the question" x11_wait_for 10 hidden 340 359
+sleep 0.5 # longer than the focus takes to settle
+check "the subject list and the panel stay" panels 2
+check "and so does the subject" suite_is 'len(s["fag_v4"])' 2
+xdotool key Escape Escape
+check "two Escapes close them" x11_wait_for 10 panels 0
 
 check "the panel opens once more" open_panel
 xdotool key ctrl+q

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QTimer>
 
 namespace tavlen {
 
@@ -14,6 +15,7 @@ ClickOutsideWatcher::ClickOutsideWatcher(QObject* parent) : QObject(parent) {
 }
 
 void ClickOutsideWatcher::onFocusWindowChanged(QWindow* focus) {
+    m_focus = focus;
     if (!m_enabled || !m_window)
         return;
     if (!m_window->isVisible()) {
@@ -21,8 +23,14 @@ void ClickOutsideWatcher::onFocusWindowChanged(QWindow* focus) {
     } else if (belongsTo(focus, m_window)) {
         m_hadFocus = true;
     } else if (m_hadFocus) {
-        m_hadFocus = false;
-        Q_EMIT focusLeft();
+        // Decided once the focus has settled: when a dialog of the window closes, the window
+        // manager may first give the focus to another window before it comes back.
+        QTimer::singleShot(focusSettleMs, this, [this] {
+            if (!m_hadFocus || !m_window || !m_window->isVisible() || belongsTo(m_focus, m_window))
+                return;
+            m_hadFocus = false;
+            Q_EMIT focusLeft();
+        });
     }
 }
 

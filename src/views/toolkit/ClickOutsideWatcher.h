@@ -25,6 +25,9 @@ public:
     bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 
+    // How long the focus may be elsewhere while it moves between a window's own windows.
+    static constexpr int focusSettleMs = 120;
+
     // Whether `other` is `owner` itself or one of the windows it owns.
     static bool belongsTo(const QWindow* other, const QWindow* owner);
 
@@ -43,6 +46,7 @@ private:
     QPointer<QWindow> m_window;
     bool m_enabled = true;
     bool m_hadFocus = false;
+    QPointer<QWindow> m_focus; // the latest focus window reported
 };
 
 } // namespace tavlen

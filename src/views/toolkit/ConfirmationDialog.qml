@@ -50,7 +50,16 @@ Window {
     Component.onCompleted: if (isPresented) present()
     // Closing by any other way than the two buttons counts as cancelling.
     onClosing: cancelled()
-    onVisibleChanged: if (!visible && isPresented) dismissed()
+    onVisibleChanged: {
+        if (visible)
+            return
+        // The focus goes back to the owner; left to the window manager it may go to another
+        // window, and a panel that hides when the focus leaves it would go too.
+        if (owner && owner.visible)
+            Qt.callLater(owner.requestActivate)
+        if (isPresented)
+            dismissed()
+    }
 
     ColumnLayout {
         id: column

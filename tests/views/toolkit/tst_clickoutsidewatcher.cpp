@@ -56,17 +56,24 @@ private Q_SLOTS:
 
     void focusLeavingAfterHavingItIsReported() {
         Windows w;
+        // The platform's own activations of the shown windows are over before the focus is
+        // announced here.
+        QVERIFY(QTest::qWaitForWindowActive(&w.stranger));
         QSignalSpy left(&w.watcher, &ClickOutsideWatcher::focusLeft);
         focus(&w.stranger); // never focused: focus moving elsewhere is no leave
         focus(nullptr);
         focus(&w.popover);
         focus(&w.child); // its own dialog taking the focus keeps it open
+        // The dialog closing: the window manager picks another window before it comes back.
+        focus(&w.owner);
+        focus(&w.popover);
+        QTest::qWait(2 * ClickOutsideWatcher::focusSettleMs);
         QCOMPARE(left.count(), 0);
         focus(&w.stranger);
-        QCOMPARE(left.count(), 1);
+        QTRY_COMPARE(left.count(), 1);
         focus(&w.popover);
         focus(nullptr); // another program took the focus
-        QCOMPARE(left.count(), 2);
+        QTRY_COMPARE(left.count(), 2);
     }
 };
 
